@@ -1,0 +1,75 @@
+# Shared settings for every target of the project, and the helpers that declare tests.
+
+# Compile options of our own code: warnings are errors in both builds.
+function(velmora_defaults target)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  if(WIN32)
+    # ANSI entry points, and no min/max macros over std::min and std::max.
+    target_compile_definitions(${target} PRIVATE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+  endif()
+endfunction()
+
+# A platform-free library: built in both presets. Usage:
+#   velmora_library(NAME SOURCES a.cpp ... [LIBS dep ...])
+function(velmora_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  velmora_defaults(${name})
+endfunction()
+
+# A native unit test (GoogleTest, sanitizers through the preset). Usage:
+#   velmora_native_test(NAME SOURCES a_test.cpp ... [LIBS lib ...])
+function(velmora_native_test name)
+  if(WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  velmora_defaults(${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS native)
+endfunction()
+
+# The build folder and the shared test data as Windows paths (Wine maps / to drive Z:).
+string(REPLACE "/" "\\" VELMORA_WIN_BIN_DIR "Z:${CMAKE_BINARY_DIR}")
+get_filename_component(_velmora_testdata "${PROJECT_SOURCE_DIR}/../shared/testdata" ABSOLUTE)
+string(REPLACE "/" "\\" VELMORA_WIN_TESTDATA_DIR "Z:${_velmora_testdata}")
+string(REPLACE "/" "\\" VELMORA_WIN_SOURCE_DIR "Z:${PROJECT_SOURCE_DIR}")
+
+# A Windows test program, run under Wine by ctest. It finds the deliverables through the
+# environment: VELMORA_BIN_DIR (Velmora.scr, Velmora.dll), VELMORA_TESTDATA_DIR and
+# VELMORA_SOURCE_DIR. Usage:
+#   velmora_wine_test(NAME SOURCES a_test.cpp ... [LIBS lib ...] [TIMEOUT s] [SERIAL])
+function(velmora_wine_test name)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  velmora_defaults(${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    LABELS wine
+    TIMEOUT ${ARG_TIMEOUT}
+    # Every Wine test shares one prefix, screen and wineserver: window titles such as
+    # "Vantri_Main" are global there, so the tests run one at a time.
+    RUN_SERIAL TRUE
+    ENVIRONMENT "VELMORA_BIN_DIR=${VELMORA_WIN_BIN_DIR};VELMORA_TESTDATA_DIR=${VELMORA_WIN_TESTDATA_DIR};VELMORA_SOURCE_DIR=${VELMORA_WIN_SOURCE_DIR}")
+endfunction()
+
+# Version information of a deliverable. Usage: velmora_version_info(target "Description" "File.ext")
+function(velmora_version_info target description filename)
+  set(VELMORA_FILE_DESCRIPTION "${description}")
+  set(VELMORA_ORIGINAL_FILENAME "${filename}")
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+endfunction()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds both presets, runs the native unit tests
+# (sanitizers, bounded fuzzing) and then the Windows tests under Wine on virtual screens.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup-packages.sh
+
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native -j "$(nproc)"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+scripts/wine-session.sh build/windows/wine-env -- ctest --preset windows

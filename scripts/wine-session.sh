@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Runs a command inside the environment the Windows programs are tested in:
+#   - an Xvfb screen of 1024 x 768 x 16 ($DISPLAY) and a 1280 x 1024 x 24 one on which the
+#     renderer's 16-bit mode is refused ($VELMORA_ALT_DISPLAY, with its own prefix
+#     $VELMORA_ALT_PREFIX, since one wineserver should not serve two X screens);
+#   - a private WINEPREFIX, created once below the state folder, whose X11 driver does not wait
+#     for a window manager (otherwise every DestroyWindow of a top-level window takes 2 s);
+#   - LANG=ja_JP.UTF-8, so that Wine's ANSI code page is 932;
+#   - a PulseAudio daemon with a null sink, so Wine has wave devices and MCI can play.
+# Usage: scripts/wine-session.sh STATE_DIR [--] COMMAND [ARG...]
+set -euo pipefail
+
+state=$(mkdir -p "$1" && cd "$1" && pwd)
+shift
+[ "${1:-}" != "--" ] || shift
+[ $# -gt 0 ] || { echo "usage: wine-session.sh STATE_DIR [--] COMMAND..." >&2; exit 2; }
+
+export LANG=ja_JP.UTF-8
+unset LC_ALL LC_CTYPE LANGUAGE
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+pids=()
+cleanup() {
+  for p in "$WINEPREFIX" "$VELMORA_ALT_PREFIX"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+free_display() {
+  local n=$1
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  echo "$n"
+}
+
+start_xvfb() { # number, screen
+  Xvfb ":$1" -screen 0 "$2" -nolisten tcp -noreset >"$state/xvfb-$1.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do xdpyinfo -display ":$1" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "wine-session: Xvfb :$1 did not start" >&2
+  return 1
+}
+
+main_display=$(free_display 90)
+start_xvfb "$main_display" 1024x768x16
+alt_display=$(free_display $((main_display + 1)))
+start_xvfb "$alt_display" 1280x1024x24
+export DISPLAY=":$main_display" VELMORA_ALT_DISPLAY=":$alt_display"
+
+# PulseAudio keeps its socket in a runtime folder of this session, so sessions do not meet.
+export XDG_RUNTIME_DIR="$state/run"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export PULSE_RUNTIME_PATH="$XDG_RUNTIME_DIR/pulse" PULSE_STATE_PATH="$state/pulse-state"
+export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --log-target=stderr \
+  -L "module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
+  -L "module-null-sink sink_name=velmora_null" -L "module-always-sink" \
+  >"$state/pulse.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+
+make_prefix() { # prefix, display
+  [ -f "$1/.velmora-ready" ] && return 0
+  rm -rf "$1"
+  WINEPREFIX=$1 DISPLAY=$2 wineboot -i >"$state/wineboot.log" 2>&1
+  WINEPREFIX=$1 DISPLAY=$2 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >>"$state/wineboot.log" 2>&1
+  WINEPREFIX=$1 wineserver -w
+  touch "$1/.velmora-ready"
+}
+export WINEPREFIX="$state/prefix" VELMORA_ALT_PREFIX="$state/prefix-alt"
+make_prefix "$WINEPREFIX" "$DISPLAY"
+make_prefix "$VELMORA_ALT_PREFIX" "$VELMORA_ALT_DISPLAY"
+
+set +e
+"$@"
+rc=$?
+set -e
+exit $rc
