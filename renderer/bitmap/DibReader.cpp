@@ -1,0 +1,151 @@
+// readDibFile: maps the file, checks its layout, lets GDI convert it into a 24-bit DIB section
+// and copies the rows out. Every handle is owned by a guard, so each path releases what it made
+// (device context, section, header blocks, view, mapping, file, in that order).
+#include "renderer/bitmap/DibReader.h"
+
+#include "renderer/bitmap/DibLayout.h"
+#include "renderer/bitmap/DibMessages.h"
+#include "renderer/bitmap/WorkingHeader.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+class MappedFile {
+public:
+    ~MappedFile() {
+        if (view_) {
+            UnmapViewOfFile(view_);
+        }
+        if (mapping_) {
+            CloseHandle(mapping_);
+        }
+        if (file_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(file_);
+        }
+    }
+
+    bool open(const char* path) {
+        file_ = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file_ == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        LARGE_INTEGER size;
+        if (!GetFileSizeEx(file_, &size)) {
+            return false;
+        }
+        mapping_ = CreateFileMappingA(file_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        if (!mapping_) {
+            return false;
+        }
+        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0);
+        size_ = static_cast<size_t>(size.QuadPart);
+        return view_ != nullptr;
+    }
+
+    std::span<const uint8_t> bytes() const { return {static_cast<const uint8_t*>(view_), size_}; }
+
+private:
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    HANDLE mapping_ = nullptr;
+    void* view_ = nullptr;
+    size_t size_ = 0;
+};
+
+class DibSection {
+public:
+    ~DibSection() {
+        if (dc_) {
+            DeleteDC(dc_);
+        }
+        if (section_) {
+            DeleteObject(section_);
+        }
+    }
+
+    bool createDc() {
+        dc_ = CreateCompatibleDC(nullptr);
+        return dc_ != nullptr;
+    }
+
+    // A 24-bit section of the same width and height, sign kept, selected into the DC.
+    bool create(int32_t width, int32_t height) {
+        BITMAPINFO target{};
+        target.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        target.bmiHeader.biWidth = width;
+        target.bmiHeader.biHeight = height;
+        target.bmiHeader.biPlanes = 1;
+        target.bmiHeader.biBitCount = 24;
+        target.bmiHeader.biCompression = BI_RGB;
+        target.bmiHeader.biSizeImage = static_cast<DWORD>(sizeBytes(width, height));
+        section_ = CreateDIBSection(dc_, &target, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        return section_ && bits_ && SelectObject(dc_, section_);
+    }
+
+    bool convert(const DibLayout& layout, const std::vector<uint8_t>& header,
+                 const uint8_t* pixels) {
+        const UINT rows = static_cast<UINT>(std::abs(layout.header.height));
+        const int converted =
+            SetDIBits(dc_, section_, 0, rows, pixels,
+                      reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS);
+        GdiFlush();
+        return converted > 0;
+    }
+
+    std::span<const uint8_t> bits(int32_t width, int32_t height) const {
+        return {static_cast<const uint8_t*>(bits_), sizeBytes(width, height)};
+    }
+
+private:
+    static size_t sizeBytes(int32_t width, int32_t height) {
+        return sectionRowBytes(width) * static_cast<size_t>(std::abs(height));
+    }
+
+    HDC dc_ = nullptr;
+    HBITMAP section_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+DibError convertFile(const char* path, std::optional<RgbImage>& image) {
+    MappedFile file;
+    if (!file.open(path)) {
+        return DibError::OpenFailed;
+    }
+    DibLayout layout;
+    if (const DibError error = readDibLayout(file.bytes(), layout); error != DibError::None) {
+        return error;
+    }
+    const std::vector<uint8_t> header = buildWorkingHeader(file.bytes(), layout);
+    DibSection section;
+    const int32_t width = layout.header.width;
+    const int32_t height = layout.header.height;
+    if (!section.createDc() || !section.create(width, height)) {
+        return DibError::OutOfMemory;
+    }
+    if (!section.convert(layout, header, file.bytes().data() + layout.pixelOffset)) {
+        return DibError::ConversionError;
+    }
+    image = copySectionRows(section.bits(width, height), width, height);
+    return DibError::None;
+}
+
+} // namespace
+
+std::optional<RgbImage> readDibFile(const char* path) {
+    std::optional<RgbImage> image;
+    DibError error;
+    try {
+        error = convertFile(path, image);
+    } catch (const std::bad_alloc&) {
+        error = DibError::OutOfMemory;
+    }
+    if (error != DibError::None) {
+        showDibMessage(dibErrorText(error, path));
+        return std::nullopt;
+    }
+    return image;
+}

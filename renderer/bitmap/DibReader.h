@@ -1,0 +1,10 @@
+// Reads a Windows bitmap file of any common kind into packed 24-bit RGB rows through the
+// platform's conversion.
+#pragma once
+
+#include "renderer/bitmap/RgbImage.h"
+
+#include <optional>
+
+// Reports its own errors, at most one message per call; returns nothing after an error.
+std::optional<RgbImage> readDibFile(const char* path);

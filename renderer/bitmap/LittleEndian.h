@@ -1,0 +1,28 @@
+// Little-endian field access for the bitmap file formats, independent of the host's byte order.
+// Callers check the bounds; these only assemble and split the bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+inline uint16_t readLe16(std::span<const uint8_t> bytes, size_t offset) {
+    return static_cast<uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
+}
+
+inline uint32_t readLe32(std::span<const uint8_t> bytes, size_t offset) {
+    return static_cast<uint32_t>(bytes[offset]) | (static_cast<uint32_t>(bytes[offset + 1]) << 8) |
+           (static_cast<uint32_t>(bytes[offset + 2]) << 16) |
+           (static_cast<uint32_t>(bytes[offset + 3]) << 24);
+}
+
+inline void writeLe16(std::span<uint8_t> bytes, size_t offset, uint16_t value) {
+    bytes[offset] = static_cast<uint8_t>(value);
+    bytes[offset + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+inline void writeLe32(std::span<uint8_t> bytes, size_t offset, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i) {
+        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}

@@ -1,0 +1,15 @@
+// Loading the texture bitmap quietly when it is absent, and where the saver may have left it.
+#pragma once
+
+#include "renderer/bitmap/RgbImage.h"
+
+#include <optional>
+#include <string>
+
+// Nothing, without a message, for a null path or a file that cannot be opened for reading;
+// otherwise the result of readDibFile.
+std::optional<RgbImage> loadTextureBitmap(const char* path);
+
+// "C:\Vantri.bmp"; when that cannot be opened, Vantri.bmp in the user's temporary folder, where
+// the saver writes it if the root of C: is closed to it.
+std::string sceneTexturePath();
