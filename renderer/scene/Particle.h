@@ -1,0 +1,14 @@
+// Particle: one star of the scene, its motion and its tint. A new particle is all zero.
+#pragma once
+
+#include "renderer/scene/Vector3.h"
+
+struct Particle {
+    Vector3 position;
+    Vector3 velocity;
+    // Added to the velocity after every move; the scene never sets it.
+    Vector3 acceleration;
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+};
