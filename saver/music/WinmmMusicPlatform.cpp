@@ -1,0 +1,63 @@
+// The music platform over winmm: mciSendStringA, mciGetErrorStringA, PlaySoundA and
+// waveOutGetNumDevs, with the ANSI conversion of commands, file names and replies.
+#include "saver/music/WinmmMusicPlatform.h"
+
+#include "saver/text/AnsiText.h"
+
+#include <algorithm>
+#include <cstring>
+#include <windows.h>
+
+#include <mmsystem.h>
+
+namespace {
+
+// Turns the ANSI reply in a buffer into UTF-8 in place, cut at a character boundary to fit.
+void replyToUtf8(char* buffer, uint32_t capacity) {
+    if (buffer == nullptr || capacity == 0) {
+        return;
+    }
+    const char* end = std::find(buffer, buffer + capacity, '\0');
+    if (std::all_of(static_cast<const char*>(buffer), end,
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return;
+    }
+    const std::string text = fromAnsi(std::string_view(buffer, end - buffer));
+    size_t length = std::min<size_t>(text.size(), capacity - 1);
+    while (length > 0 && length < text.size() &&
+           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+} // namespace
+
+int32_t WinmmMusicPlatform::sendString(const std::string& command, char* reply, uint32_t capacity) {
+    const MCIERROR code = mciSendStringA(toAnsi(command).c_str(), reply, capacity, nullptr);
+    if (code == 0) {
+        replyToUtf8(reply, capacity);
+    }
+    return static_cast<int32_t>(code);
+}
+
+bool WinmmMusicPlatform::errorString(int32_t code, char* buffer, uint32_t capacity) {
+    if (!mciGetErrorStringA(static_cast<MCIERROR>(code), buffer, capacity)) {
+        return false;
+    }
+    replyToUtf8(buffer, capacity);
+    return true;
+}
+
+void WinmmMusicPlatform::playSound(const std::string* name, uint32_t flags) {
+    if (name == nullptr) {
+        PlaySoundA(nullptr, nullptr, flags);
+        return;
+    }
+    PlaySoundA(toAnsi(*name).c_str(), nullptr, flags);
+}
+
+int32_t WinmmMusicPlatform::waveOutDeviceCount() {
+    return static_cast<int32_t>(waveOutGetNumDevs());
+}

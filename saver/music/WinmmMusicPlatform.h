@@ -1,0 +1,13 @@
+// MusicPlatform over the Windows multimedia functions; command strings and file names go to
+// the ANSI functions in the system's code page and replies come back as UTF-8.
+#pragma once
+
+#include "saver/music/MusicPlatform.h"
+
+class WinmmMusicPlatform : public MusicPlatform {
+public:
+    int32_t sendString(const std::string& command, char* reply, uint32_t capacity) override;
+    bool errorString(int32_t code, char* buffer, uint32_t capacity) override;
+    void playSound(const std::string* name, uint32_t flags) override;
+    int32_t waveOutDeviceCount() override;
+};

@@ -1,0 +1,25 @@
+// LoadSettings: the loading rules fed by the real settings file and file system.
+#include "saver/settings/IniFile.h"
+#include "saver/settings/Paths.h"
+#include "saver/settings/SettingsLoader.h"
+
+namespace {
+
+class ProfileSettingsSource : public SettingsSource {
+public:
+    std::string readKey(const std::string& key) override {
+        return INI_Read(kSettingsSection, key, path_);
+    }
+    bool fileExists(const std::string& path) override { return FileExists(path); }
+    std::string programFolder() override { return ::programFolder(); }
+
+private:
+    std::string path_ = settingsFilePath();
+};
+
+} // namespace
+
+void LoadSettings() {
+    ProfileSettingsSource source;
+    loadSettingsFrom(source, settings());
+}

@@ -1,0 +1,26 @@
+// The settings record of the process and the rules that fill it from the settings file.
+#include "saver/settings/SettingsLoader.h"
+
+#include "saver/settings/Paths.h"
+#include "saver/text/VbNumber.h"
+
+SettingsRecord& settings() {
+    static SettingsRecord record;
+    return record;
+}
+
+void loadSettingsFrom(SettingsSource& source, SettingsRecord& record) {
+    // Unusable numbers leave the 0 of a fresh record rather than a value from an earlier load.
+    record = SettingsRecord{};
+    record.BgmKind = floorToInt16(source.readKey(kBgmKindKey));
+    record.BgmRepeat = floorToInt16(source.readKey(kBgmRepeatKey));
+
+    record.BgmFile = source.readKey(kBgmFileKey);
+    if (!record.BgmFile.empty() && !source.fileExists(record.BgmFile)) {
+        record.BgmFile.clear();
+    }
+    if (record.BgmFile.empty() && record.BgmKind == 2) {
+        record.BgmKind = 0;
+    }
+    record.BgmFolder = record.BgmFile.empty() ? source.programFolder() : FolderOf(record.BgmFile);
+}
