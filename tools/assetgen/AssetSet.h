@@ -1,0 +1,14 @@
+// AssetSet: every file the generator writes into saver/assets, by file name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/assetgen/ByteWriter.h"
+
+struct AssetFile {
+    std::string name;
+    Bytes content;
+};
+
+std::vector<AssetFile> makeAssetFiles();

@@ -1,0 +1,17 @@
+// The six faces of the push button: 64 x 25 pictures whose 4-pixel border band (outer ring,
+// frame and inner ring, with rounded corners) is what the button draws around its gradient.
+#pragma once
+
+#include <array>
+
+#include "tools/assetgen/Picture.h"
+
+enum class Face { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };
+
+inline constexpr std::array kAllFaces = {Face::Normal,   Face::HighLight, Face::HighLightSelect,
+                                         Face::Selected, Face::Pressed,   Face::Disable};
+
+inline constexpr int kFaceWidth = 64;
+inline constexpr int kFaceHeight = 25;
+
+Picture makeFacePicture(Face face);

@@ -1,0 +1,60 @@
+// The preview picture from the scene's own particle system, so it shows what a run shows.
+#include "tools/assetgen/PreviewPicture.h"
+
+#include <cmath>
+
+#include "renderer/scene/Random.h"
+#include "renderer/scene/SceneLayout.h"
+#include "tools/assetgen/SplatCanvas.h"
+
+namespace {
+
+// A frame where the emitter's stream lies across the middle of the view.
+constexpr int kPreviewFrame = 400;
+constexpr int kSupersampling = 4;
+
+} // namespace
+
+Picture renderSceneFrame(int frame, int width, int height, const Picture& star) {
+    // The particles come from the process's random sequence: start it afresh so that every
+    // call gives the same picture.
+    processRandom() = RandomSequence{};
+    SplatCanvas canvas(width, height, star, viewForClient(width, height).perspective);
+    const auto particles = makeSceneParticles(0, canvas);
+    SceneAngles angles;
+    for (int i = 0; i < frame; ++i) {
+        particles->update(kSceneStep);
+        angles.advance();
+    }
+    canvas.turnTo(angles);
+    particles->draw();
+    return canvas.picture();
+}
+
+Picture shrinkPicture(const Picture& picture, int factor) {
+    Picture out(picture.width() / factor, picture.height() / factor);
+    const double area = factor * factor;
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            double red = 0, green = 0, blue = 0;
+            for (int sy = 0; sy < factor; ++sy) {
+                for (int sx = 0; sx < factor; ++sx) {
+                    const Rgba& p = picture.at(x * factor + sx, y * factor + sy);
+                    red += p.red;
+                    green += p.green;
+                    blue += p.blue;
+                }
+            }
+            out.at(x, y) = {static_cast<std::uint8_t>(std::lround(red / area)),
+                            static_cast<std::uint8_t>(std::lround(green / area)),
+                            static_cast<std::uint8_t>(std::lround(blue / area)), 255};
+        }
+    }
+    return out;
+}
+
+Picture makePreviewPicture(const Picture& star) {
+    return shrinkPicture(renderSceneFrame(kPreviewFrame, kPreviewWidth * kSupersampling,
+                                          kPreviewHeight * kSupersampling, star),
+                         kSupersampling);
+}

@@ -1,0 +1,44 @@
+// SplatCanvas: draws the scene's billboards without a GL, the way the renderer's GL state does:
+// the world turned by three angles, a perspective projection, the star picture tinted at
+// alpha 0.5 and added onto black.
+#pragma once
+
+#include <vector>
+
+#include "renderer/scene/BillboardCanvas.h"
+#include "renderer/scene/SceneLayout.h"
+#include "tools/assetgen/Picture.h"
+
+class SplatCanvas : public BillboardCanvas {
+public:
+    SplatCanvas(int width, int height, const Picture& texture, const Perspective& perspective);
+
+    // Sets the model-view matrix as the scene does each frame: the three rotations in turn.
+    void turnTo(const SceneAngles& angles);
+
+    void readModelView(float matrix[16]) override;
+    void bindTexture(unsigned int) override {}
+    void drawQuad(const BillboardQuad& quad) override;
+
+    // The sums so far, clamped to full brightness as the frame buffer does.
+    Picture picture() const;
+
+private:
+    struct Linear {
+        double red, green, blue;
+    };
+    struct ScreenPoint {
+        double x, y, depth;
+    };
+
+    ScreenPoint project(const Vector3& world) const;
+    Linear sampleTexture(double u, double v) const;
+    void splat(double left, double top, double right, double bottom, const BillboardQuad& quad);
+
+    int width_;
+    int height_;
+    const Picture& texture_;
+    Perspective perspective_;
+    float modelView_[16];
+    std::vector<Linear> sums_;
+};
