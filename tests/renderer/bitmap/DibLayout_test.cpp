@@ -1,0 +1,260 @@
+// Header reading and bounds checks of the bitmap reader: accepted layouts, damaged and hostile
+// files, and the working header handed to the platform conversion.
+#include "renderer/bitmap/DibLayout.h"
+#include "renderer/bitmap/LittleEndian.h"
+#include "renderer/bitmap/WorkingHeader.h"
+#include "tests/renderer/bitmap/BmpBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+BmpSpec rgb24(int32_t width, int32_t height) {
+    BmpSpec s;
+    s.width = width;
+    s.height = height;
+    s.pixels = bgrRows(width, height < 0 ? -height : height, [](int, int) { return 0x102030u; });
+    return s;
+}
+
+BmpSpec paletted8(uint32_t colorsUsed, size_t entries) {
+    BmpSpec s;
+    s.width = 4;
+    s.height = 2;
+    s.bitCount = 8;
+    s.colorsUsed = colorsUsed;
+    s.palette.assign(entries, 0x112233);
+    s.pixels.assign(8, 1);
+    return s;
+}
+
+BmpSpec rle8(uint32_t imageSize, int32_t height) {
+    BmpSpec s = paletted8(2, 2);
+    s.compression = kCompressionRle8;
+    s.height = height;
+    s.imageSize = imageSize;
+    s.pixels = {4, 1, 0, 0, 4, 1, 0, 1};
+    return s;
+}
+
+BmpSpec bitFields565(bool fileHeader) {
+    BmpSpec s;
+    s.fileHeader = fileHeader;
+    s.width = 2;
+    s.height = 1;
+    s.bitCount = 16;
+    s.compression = kCompressionBitFields;
+    s.masks = {0xF800, 0x07E0, 0x001F};
+    s.pixels = {0x00, 0xF8, 0xE0, 0x07};
+    return s;
+}
+
+template <typename Change> BmpSpec with(BmpSpec s, Change change) {
+    change(s);
+    return s;
+}
+
+std::vector<uint8_t> truncated(std::vector<uint8_t> bytes, size_t drop) {
+    bytes.resize(bytes.size() - drop);
+    return bytes;
+}
+
+struct LayoutCase {
+    std::string name;
+    std::vector<uint8_t> file;
+    DibError error;
+    size_t pixelOffset = 0;
+    size_t pixelBytes = 0;
+    uint16_t colorCount = 0;
+};
+
+std::vector<LayoutCase> layoutCases() {
+    return {
+        {"Good24Bit", buildBmp(rgb24(32, 32)), DibError::None, 54, 32 * 96, 0},
+        {"ThreeWideRowsPadded", buildBmp(rgb24(3, 2)), DibError::None, 54, 2 * 12, 0},
+        {"TopDownCountsRows", buildBmp(rgb24(3, -2)), DibError::None, 54, 2 * 12, 0},
+        {"PackedDibPixelsAfterTable",
+         buildBmp(with(paletted8(3, 3), [](BmpSpec& s) { s.fileHeader = false; })), DibError::None,
+         40 + 12, 8, 3},
+        {"ColorsUsedZeroMeans256", buildBmp(paletted8(0, 256)), DibError::None, 54 + 1024, 8, 256},
+        {"CoreHeaderPackedThreeByteEntries",
+         buildBmp(with(paletted8(0, 256),
+                       [](BmpSpec& s) {
+                           s.fileHeader = false;
+                           s.headerSize = 12;
+                       })),
+         DibError::None, 12 + 768, 8, 256},
+        {"BitFieldsMasksBeforePixels", buildBmp(bitFields565(false)), DibError::None, 52, 4, 0},
+        {"PixelOffsetFromFileHeader",
+         buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = -2; })), DibError::None, 52,
+         4, 0},
+        {"RunLengthSizeCappedByFile", buildBmp(rle8(1000, 2)), DibError::None, 62, 8, 2},
+        {"RunLengthSizeZeroTakesRest", buildBmp(rle8(0, 2)), DibError::None, 62, 8, 2},
+        {"RunLengthSizeKeptWhenInside", buildBmp(rle8(6, 2)), DibError::None, 62, 6, 2},
+
+        {"Empty", {}, DibError::ConversionError},
+        {"OnlyMagic", {'B', 'M'}, DibError::ConversionError},
+        {"FileHeaderOnly", truncated(buildBmp(rgb24(1, 1)), 44), DibError::ConversionError},
+        {"HeaderCut", truncated(buildBmp(rgb24(1, 1)), 20), DibError::ConversionError},
+        {"PixelsOneByteShort", truncated(buildBmp(rgb24(3, 2)), 1), DibError::ConversionError},
+        {"PaletteCut", truncated(buildBmp(paletted8(0, 256)), 100), DibError::ConversionError},
+        {"MasksCut", truncated(buildBmp(bitFields565(false)), 8), DibError::ConversionError},
+        {"OffBitsPastEnd", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = 5; })),
+         DibError::ConversionError},
+        {"OffBitsLargest",
+         buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = 0xFFFFFFFFLL - 54; })),
+         DibError::ConversionError},
+        {"ColorsUsedBeyond16Bits", buildBmp(paletted8(0x12340003, 3)), DibError::ConversionError},
+        {"NegativeWidth", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.width = -1; })),
+         DibError::ConversionError},
+        {"ZeroHeight", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.height = 0; })),
+         DibError::ConversionError},
+        {"RunLengthTopDown", buildBmp(rle8(8, -2)), DibError::ConversionError},
+        {"RunLengthWrongDepth",
+         buildBmp(with(rle8(8, 2), [](BmpSpec& s) { s.compression = kCompressionRle4; })),
+         DibError::ConversionError},
+        {"SixtyFourBitPixels", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.bitCount = 64; })),
+         DibError::ConversionError},
+        {"EmbeddedJpeg", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.compression = 4; })),
+         DibError::ConversionError},
+        {"BitFieldsOn24Bit",
+         buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.compression = kCompressionBitFields; })),
+         DibError::ConversionError},
+
+        {"SizeOverflowsInt32",
+         buildBmp(with(rgb24(1, 1),
+                       [](BmpSpec& s) {
+                           s.width = 0x7FFFFFFF;
+                           s.height = -0x7FFFFFFF - 1;
+                       })),
+         DibError::OutOfMemory},
+        {"JustAboveThePixelCap",
+         buildBmp(with(rgb24(1, 1),
+                       [](BmpSpec& s) {
+                           s.width = 4097;
+                           s.height = 4096;
+                       })),
+         DibError::OutOfMemory},
+        {"AtThePixelCapButNoData",
+         buildBmp(with(rgb24(1, 1),
+                       [](BmpSpec& s) {
+                           s.width = 4096;
+                           s.height = 4096;
+                       })),
+         DibError::ConversionError},
+
+        {"Header108", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 108; })),
+         DibError::UnknownFormat},
+        {"Header124", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 124; })),
+         DibError::UnknownFormat},
+        {"HeaderSizeZero", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 0; })),
+         DibError::UnknownFormat},
+    };
+}
+
+void PrintTo(const LayoutCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DibLayoutTest : public testing::TestWithParam<LayoutCase> {};
+
+TEST_P(DibLayoutTest, ChecksHeadersAndBounds) {
+    const LayoutCase& c = GetParam();
+    DibLayout layout;
+    ASSERT_EQ(readDibLayout(c.file, layout), c.error);
+    if (c.error != DibError::None) {
+        return;
+    }
+    EXPECT_EQ(layout.pixelOffset, c.pixelOffset);
+    EXPECT_EQ(layout.pixelBytes, c.pixelBytes);
+    EXPECT_EQ(layout.colorCount, c.colorCount);
+    EXPECT_LE(layout.pixelOffset + layout.pixelBytes, c.file.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DibLayoutTest, testing::ValuesIn(layoutCases()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(DibColorCountTest, FollowsHeaderKindColorsUsedAndDepth) {
+    struct Case {
+        uint32_t size;
+        uint16_t bitCount;
+        uint32_t colorsUsed;
+        uint16_t expected;
+    };
+    const Case cases[] = {
+        {40, 1, 0, 2},       {40, 4, 0, 16},  {40, 8, 0, 256}, {40, 16, 0, 0},
+        {40, 24, 0, 0},      {40, 32, 0, 0},  {40, 8, 12, 12}, {40, 24, 300, 300},
+        {40, 8, 0x10005, 5}, {12, 8, 5, 256}, {12, 24, 0, 0},
+    };
+    for (const Case& c : cases) {
+        DibHeader header;
+        header.size = c.size;
+        header.bitCount = c.bitCount;
+        header.colorsUsed = c.colorsUsed;
+        EXPECT_EQ(dibColorCount(header), c.expected)
+            << "size " << c.size << ", bits " << c.bitCount << ", used " << c.colorsUsed;
+    }
+}
+
+TEST(DibErrorTextTest, MessageTexts) {
+    EXPECT_EQ(dibErrorText(DibError::OpenFailed, "C:\\x.bmp"),
+              "Failed to open DIB file C:\\x.bmp.\n");
+    EXPECT_EQ(dibErrorText(DibError::UnknownFormat, ""), "Unknown DIB file format.");
+    EXPECT_EQ(dibErrorText(DibError::OutOfMemory, ""), "Out of memory.");
+    EXPECT_EQ(dibErrorText(DibError::ConversionError, ""), "Image file conversion error.");
+}
+
+std::vector<uint8_t> workingHeaderOf(const std::vector<uint8_t>& file) {
+    DibLayout layout;
+    EXPECT_EQ(readDibLayout(file, layout), DibError::None);
+    return buildWorkingHeader(file, layout);
+}
+
+TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
+    BmpSpec s = paletted8(0, 0);
+    s.headerSize = 12;
+    s.width = 300;
+    s.height = 2;
+    s.palette = {0xAABBCC, 0x010203};
+    s.bitCount = 1;
+    s.pixels.assign(2 * 40, 0);
+    const auto block = workingHeaderOf(buildBmp(s));
+
+    ASSERT_EQ(block.size(), 40u + 2 * 4 + 4);
+    EXPECT_EQ(readLe32(block, 0), 40u);
+    EXPECT_EQ(readLe32(block, 4), 300u);
+    EXPECT_EQ(readLe32(block, 8), 2u);
+    EXPECT_EQ(readLe16(block, 12), 1);
+    EXPECT_EQ(readLe16(block, 14), 1);
+    EXPECT_EQ(readLe32(block, 16), 0u);
+    EXPECT_EQ(readLe32(block, 20), 80u);
+    EXPECT_EQ(readLe32(block, 32), 2u);
+    EXPECT_EQ(readLe32(block, 36), 2u);
+    const std::vector<uint8_t> table(block.begin() + 40, block.begin() + 48);
+    EXPECT_EQ(table, (std::vector<uint8_t>{0xCC, 0xBB, 0xAA, 0, 0x03, 0x02, 0x01, 0}));
+}
+
+TEST(WorkingHeaderTest, CarriesBitFieldMasksWhereTheTableBegins) {
+    BmpSpec s = bitFields565(true);
+    s.colorsUsed = 1;
+    s.palette = {0x445566};
+    const auto block = workingHeaderOf(buildBmp(s));
+
+    ASSERT_EQ(block.size(), 40u + 12 + 4 + 4);
+    EXPECT_EQ(readLe32(block, 16), kCompressionBitFields);
+    EXPECT_EQ(readLe32(block, 40), 0xF800u);
+    EXPECT_EQ(readLe32(block, 44), 0x07E0u);
+    EXPECT_EQ(readLe32(block, 48), 0x001Fu);
+    EXPECT_EQ(readLe32(block, 52), 0x445566u);
+}
+
+TEST(WorkingHeaderTest, SizeFieldsDescribeOnlyCheckedData) {
+    // The file claims far more run-length data and colours than it holds.
+    const auto block = workingHeaderOf(buildBmp(rle8(0x7FFFFFFF, 2)));
+    EXPECT_EQ(readLe32(block, 20), 8u);
+    EXPECT_EQ(readLe32(block, 32), 2u);
+}
+
+} // namespace
