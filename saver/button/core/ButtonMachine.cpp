@@ -1,0 +1,207 @@
+// The push button's state machine and the rules of its public properties.
+#include "saver/button/core/ButtonMachine.h"
+
+namespace velmora::button {
+
+void ButtonMachine::Initialize() {
+    state_ = ButtonState::Normal;
+    view_.startPoll();
+}
+
+// --- Properties -------------------------------------------------------------------------------
+
+bool ButtonMachine::Enabled() {
+    // A control that never had its properties loaded becomes enabled on its first use.
+    if (firstRun_ == 0) {
+        RefreshNormalLook();
+        firstRun_ = 1;
+        enabledFlag_ = true;
+    }
+    const bool enabled = enabledFlag_;
+    ApplyEnabledLook();
+    return enabled;
+}
+
+void ButtonMachine::setEnabled(bool enabled) {
+    enabledFlag_ = enabled;
+    view_.propertyChanged("Enabled");
+    ApplyEnabledLook();
+}
+
+uint32_t ButtonMachine::FontColour() {
+    const uint32_t colour = caption_.Colour;
+    RefreshNormalLook();
+    return colour;
+}
+
+void ButtonMachine::setFontColour(uint32_t colour) {
+    const bool applied = setCaptionColour(colour);
+    RefreshNormalLook();
+    if (applied) {
+        view_.propertyChanged("FontColour");
+    }
+}
+
+bool ButtonMachine::Visible() {
+    if (opaque_) {
+        RefreshNormalLook();
+    }
+    return opaque_;
+}
+
+void ButtonMachine::setVisible(bool visible) {
+    opaque_ = visible;
+    view_.setOpaque(visible);
+    if (visible) {
+        RefreshNormalLook();
+    }
+    view_.propertyChanged("Visible");
+}
+
+void ButtonMachine::setCaption(const std::string& text) {
+    caption_.Text = text;
+    view_.showCaption(caption_);
+    view_.propertyChanged("Caption");
+}
+
+void ButtonMachine::setFont(const CaptionFont& font) {
+    caption_.Font = font;
+    view_.showCaption(caption_);
+    view_.propertyChanged("Font");
+}
+
+// --- State machine: a disabled button ignores every event ------------------------------------
+
+void ButtonMachine::MouseMove() {
+    if (!enabledFlag_) {
+        return;
+    }
+    if (state_ == ButtonState::Normal) {
+        state_ = ButtonState::HighLight;
+        DrawFace(ButtonFace::HighLight);
+    }
+    // Moving back in while still pressed after the pointer had left must not arm a click.
+    if (state_ == ButtonState::Selected && !held_) {
+        state_ = ButtonState::HighLightSelect;
+        DrawFace(ButtonFace::HighLightSelect);
+    }
+}
+
+void ButtonMachine::MouseLeft() {
+    if (!enabledFlag_) {
+        return;
+    }
+    if (state_ == ButtonState::HighLight) {
+        state_ = ButtonState::Normal;
+        DrawFace(ButtonFace::Normal);
+    }
+    if (state_ == ButtonState::HighLightSelect) {
+        state_ = ButtonState::Selected;
+        DrawFace(ButtonFace::Selected);
+    }
+}
+
+void ButtonMachine::TmrMouse_Timer(bool pointerOverButton) {
+    if (!pointerOverButton) {
+        MouseLeft();
+    }
+}
+
+void ButtonMachine::GotFocus() {
+    if (!enabledFlag_) {
+        return;
+    }
+    // Focus from a click arrives while hovering: the face shows the press straight away.
+    if (state_ == ButtonState::HighLight) {
+        state_ = ButtonState::HighLightSelect;
+        DrawFace(ButtonFace::Pressed);
+    } else {
+        state_ = ButtonState::Selected;
+        DrawFace(ButtonFace::Selected);
+    }
+}
+
+void ButtonMachine::LostFocus() {
+    if (!enabledFlag_ || state_ == ButtonState::Normal) {
+        return;
+    }
+    state_ = ButtonState::Normal;
+    DrawFace(ButtonFace::Normal);
+}
+
+void ButtonMachine::MouseDown(int button) {
+    if (!enabledFlag_ || button != kLeftButton) {
+        return;
+    }
+    held_ = true;
+    DrawFace(ButtonFace::Pressed);
+}
+
+void ButtonMachine::MouseUp(int button) {
+    if (!enabledFlag_) {
+        return;
+    }
+    if (button == kLeftButton) {
+        held_ = false;
+        if (state_ == ButtonState::HighLight) {
+            DrawFace(ButtonFace::Normal);
+        } else if (state_ == ButtonState::HighLightSelect) {
+            DrawFace(ButtonFace::HighLightSelect);
+        }
+    }
+    // A focused button the pointer has left cancels the click; any mouse button may click.
+    if (state_ != ButtonState::Selected && enabledFlag_) {
+        view_.raiseClick();
+    }
+}
+
+void ButtonMachine::Resize() {
+    ApplyEnabledLook();
+}
+
+// --- Drawing ----------------------------------------------------------------------------------
+
+bool ButtonMachine::DrawFace(ButtonFace face) {
+    // Hovering from the unfocused state turns the gradient over; the focused hover keeps
+    // whichever way it was reached from.
+    if (state_ == ButtonState::Normal || state_ == ButtonState::Selected) {
+        reversed_ = false;
+    } else if (state_ == ButtonState::HighLight) {
+        reversed_ = true;
+    }
+    return view_.drawFace(face, reversed_);
+}
+
+void ButtonMachine::ApplyEnabledLook() {
+    DrawFace(enabledFlag_ ? ButtonFace::Normal : ButtonFace::Disable);
+    setCaptionEnabled(enabledFlag_);
+}
+
+void ButtonMachine::RefreshNormalLook() {
+    if (!enabledFlag_) {
+        return;
+    }
+    setCaptionEnabled(true);
+    if (firstRun_ == 0) {
+        setCaptionColour(0);
+    }
+    if (!DrawFace(ButtonFace::Normal)) {
+        setCaptionColour(0);
+    }
+}
+
+bool ButtonMachine::setCaptionColour(uint32_t colour) {
+    if (!isValidColour(colour)) {
+        return false;
+    }
+    caption_.Colour = colour;
+    view_.showCaption(caption_);
+    return true;
+}
+
+void ButtonMachine::setCaptionEnabled(bool enabled) {
+    caption_.Enabled = enabled;
+    view_.showCaption(caption_);
+}
+
+} // namespace velmora::button

@@ -1,0 +1,77 @@
+// The push button's behaviour without a window: its visual state machine over mouse, focus and
+// pointer-poll events, the rules of its public properties and the loading and saving of its
+// persisted properties. Every visible effect is a call on a ButtonView.
+#pragma once
+
+#include "saver/button/core/ButtonState.h"
+#include "saver/button/core/ButtonView.h"
+#include "saver/button/core/Caption.h"
+#include "saver/forms/core/PropertyBag.h"
+
+#include <cstdint>
+#include <string>
+
+namespace velmora::button {
+
+class ButtonMachine {
+public:
+    explicit ButtonMachine(ButtonView& view) : view_(view) {}
+
+    // State Normal and the pointer poll on; draws nothing.
+    void Initialize();
+
+    // Reading Enabled, FontColour or Visible redraws the resting face, as the control always did.
+    bool Enabled();
+    void setEnabled(bool enabled);
+    uint32_t FontColour();
+    void setFontColour(uint32_t colour);
+    bool Visible();
+    void setVisible(bool visible);
+    const std::string& Caption() const { return caption_.Text; }
+    void setCaption(const std::string& text);
+    const CaptionFont& Font() const { return caption_.Font; }
+    void setFont(const CaptionFont& font);
+
+    // Events of the window (the caption label passes its mouse events on unchanged).
+    void MouseMove();
+    void MouseDown(int button);
+    void MouseUp(int button);
+    void GotFocus();
+    void LostFocus();
+    void Resize();
+    // One tick of the pointer poll: whether the window under the pointer is the button's own.
+    void TmrMouse_Timer(bool pointerOverButton);
+
+    // The container loads and saves the persisted properties through these; a font left at the
+    // container's ambient font is not stored.
+    void ReadProperties(const forms::PropertyBag& bag, const CaptionFont& ambient);
+    void WriteProperties(forms::PropertyBag& bag, const CaptionFont& ambient);
+
+    ButtonState State() const { return state_; }
+    bool Held() const { return held_; }
+    bool Reversed() const { return reversed_; }
+    bool EnabledFlag() const { return enabledFlag_; }
+    uint8_t FirstRun() const { return firstRun_; }
+    bool Opaque() const { return opaque_; }
+    const CaptionLook& caption() const { return caption_; }
+
+private:
+    void MouseLeft();
+    bool DrawFace(ButtonFace face);
+    void ApplyEnabledLook();
+    void RefreshNormalLook();
+    // False, with the colour unchanged, for a value that is not a colour.
+    bool setCaptionColour(uint32_t colour);
+    void setCaptionEnabled(bool enabled);
+
+    ButtonView& view_;
+    ButtonState state_ = ButtonState::None;
+    bool held_ = false;
+    bool reversed_ = false;
+    bool enabledFlag_ = false;
+    uint8_t firstRun_ = 0;
+    bool opaque_ = true;
+    CaptionLook caption_;
+};
+
+} // namespace velmora::button

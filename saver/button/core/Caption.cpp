@@ -1,0 +1,77 @@
+// The caption's design font, the persisted text form of a font and the colour value check.
+#include "saver/button/core/Caption.h"
+
+#include <charconv>
+#include <cstdio>
+#include <vector>
+
+namespace velmora::button {
+
+namespace {
+
+constexpr uint32_t kSystemColourFlag = 0x80000000u;
+constexpr uint32_t kSystemColourCount = 31; // the system colour indices 0 to 30
+constexpr size_t kNumberFields = 6;
+
+bool parseInt(std::string_view text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+bool parseFlag(std::string_view text, bool& flag) {
+    int value = 0;
+    if (!parseInt(text, value) || (value != 0 && value != 1)) {
+        return false;
+    }
+    flag = value == 1;
+    return true;
+}
+
+bool parseSize(std::string_view text, double& size) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
+    return error == std::errc() && end == text.data() + text.size() && size > 0.0;
+}
+
+} // namespace
+
+CaptionFont designFont() {
+    return CaptionFont{.Name = "ＭＳ Ｐゴシック", .Size = 9.75, .Charset = 128, .Weight = 400};
+}
+
+std::string fontToText(const CaptionFont& font) {
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, "%g,%d,%d,%d,%d,%d,", font.Size, font.Charset,
+                  font.Weight, font.Italic ? 1 : 0, font.Underline ? 1 : 0,
+                  font.Strikethrough ? 1 : 0);
+    return numbers + font.Name;
+}
+
+std::optional<CaptionFont> fontFromText(std::string_view text) {
+    std::vector<std::string_view> fields;
+    while (fields.size() < kNumberFields) {
+        const size_t comma = text.find(',');
+        if (comma == std::string_view::npos) {
+            return std::nullopt;
+        }
+        fields.push_back(text.substr(0, comma));
+        text.remove_prefix(comma + 1);
+    }
+    CaptionFont font;
+    font.Name = std::string(text);
+    if (font.Name.empty() || !parseSize(fields[0], font.Size) ||
+        !parseInt(fields[1], font.Charset) || !parseInt(fields[2], font.Weight) ||
+        !parseFlag(fields[3], font.Italic) || !parseFlag(fields[4], font.Underline) ||
+        !parseFlag(fields[5], font.Strikethrough)) {
+        return std::nullopt;
+    }
+    return font;
+}
+
+bool isValidColour(uint32_t colour) {
+    if ((colour & 0xFF000000u) == 0) {
+        return true;
+    }
+    return (colour & kSystemColourFlag) != 0 && (colour & ~kSystemColourFlag) < kSystemColourCount;
+}
+
+} // namespace velmora::button

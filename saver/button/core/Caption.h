@@ -1,0 +1,43 @@
+// The look of the button's caption label: its text, font, colour and enabled state, and the
+// text form in which the font is persisted.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::button {
+
+struct CaptionFont {
+    std::string Name;  // face name, UTF-8
+    double Size = 0.0; // points
+    int Charset = 0;
+    int Weight = 400;
+    bool Italic = false;
+    bool Underline = false;
+    bool Strikethrough = false;
+    bool operator==(const CaptionFont&) const = default;
+};
+
+// The font the control is designed with: ＭＳ Ｐゴシック 9.75 pt, Shift-JIS, regular weight.
+CaptionFont designFont();
+
+// "size,charset,weight,italic,underline,strikethrough,name"; the name comes last so that any
+// character may appear in it.
+std::string fontToText(const CaptionFont& font);
+std::optional<CaptionFont> fontFromText(std::string_view text);
+
+struct CaptionLook {
+    std::string Text = "Command";
+    CaptionFont Font = designFont();
+    uint32_t Colour = 0; // &H00BBGGRR, or &H800000nn for a system colour
+    bool Enabled = true;
+    bool operator==(const CaptionLook&) const = default;
+};
+
+// Whether a colour value can be given to the caption: an RGB value, or one of the system colours
+// (&H80000000 plus the colour's index).
+bool isValidColour(uint32_t colour);
+
+} // namespace velmora::button

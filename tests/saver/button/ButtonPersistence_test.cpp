@@ -1,0 +1,192 @@
+// Loading and saving the button's persisted properties, and the first use of a button that never
+// had any loaded.
+#include "tests/saver/button/RecordingButtonView.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace velmora::button {
+namespace {
+
+using forms::PropertyBag;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::Pair;
+using ::testing::UnorderedElementsAre;
+
+CaptionFont arial() {
+    return CaptionFont{.Name = "Arial", .Size = 12, .Charset = 0, .Weight = 700, .Italic = true};
+}
+
+TEST(ButtonPersistence, DefaultsAreNotStored) {
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(PropertyBag{}, designFont());
+    PropertyBag saved;
+    button.setCaption("Command");
+    button.WriteProperties(saved, designFont());
+    EXPECT_TRUE(saved.empty());
+
+    // The caption at its write default comes back as the read default.
+    RecordingButtonView reloadedView;
+    ButtonMachine reloaded(reloadedView);
+    reloaded.ReadProperties(saved, designFont());
+    EXPECT_EQ(reloaded.Caption(), "Command1");
+    EXPECT_TRUE(reloaded.EnabledFlag());
+    EXPECT_EQ(reloaded.FirstRun(), 1);
+    EXPECT_TRUE(reloaded.Opaque());
+    EXPECT_EQ(reloaded.Font(), designFont());
+}
+
+TEST(ButtonPersistence, EveryChangedPropertyRoundTrips) {
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(PropertyBag{}, designFont());
+    button.setCaption("ｷｬﾝｾﾙ");
+    button.setFont(arial());
+    button.setFontColour(0x8000000F);
+    button.setVisible(false);
+    button.setEnabled(false);
+    PropertyBag saved;
+    button.WriteProperties(saved, designFont());
+    EXPECT_THAT(saved.entries(),
+                UnorderedElementsAre(Pair("Enabled", "False"), Pair("Caption", "ｷｬﾝｾﾙ"),
+                                     Pair("Font", "12,0,700,1,0,0,Arial"),
+                                     Pair("FontColour", "2147483663"), Pair("Visible", "0")));
+
+    RecordingButtonView reloadedView;
+    ButtonMachine reloaded(reloadedView);
+    reloaded.ReadProperties(saved, designFont());
+    EXPECT_FALSE(reloaded.EnabledFlag());
+    EXPECT_EQ(reloaded.Caption(), "ｷｬﾝｾﾙ");
+    EXPECT_EQ(reloaded.Font(), arial());
+    EXPECT_EQ(reloaded.caption().Colour, 0x8000000Fu);
+    EXPECT_FALSE(reloadedView.opaque);
+    EXPECT_EQ(reloadedView.caption, reloaded.caption());
+    // A disabled button's load does not draw the normal face.
+    EXPECT_THAT(reloadedView.calls, IsEmpty());
+}
+
+TEST(ButtonPersistence, TheDialogsButtonsLoadEnabledAndDrawTheNormalFace) {
+    PropertyBag stored;
+    stored.write("Caption", "設定", "Command");
+    stored.write("Font", fontToText(designFont()), "");
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(stored, CaptionFont{.Name = "Tahoma", .Size = 8});
+    EXPECT_EQ(button.Caption(), "設定");
+    EXPECT_EQ(button.Font(), designFont());
+    EXPECT_TRUE(button.EnabledFlag());
+    EXPECT_FALSE(button.Reversed());
+    EXPECT_THAT(view.calls, ElementsAre("Normal"));
+    EXPECT_EQ(view.caption.Text, "設定");
+}
+
+TEST(ButtonPersistence, AFontAtTheAmbientFontIsNotStoredAndFollowsIt) {
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(PropertyBag{}, arial());
+    EXPECT_EQ(button.Font(), arial());
+    PropertyBag saved;
+    button.WriteProperties(saved, arial());
+    EXPECT_FALSE(saved.contains("Font"));
+}
+
+TEST(ButtonPersistence, UnreadableValuesLeaveTheirPropertiesAlone) {
+    PropertyBag stored;
+    for (const char* key : {"Enabled", "Font", "FirstRun", "FontColour", "Visible"}) {
+        stored.write(key, "garbage", "");
+    }
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(stored, arial());
+    EXPECT_FALSE(button.EnabledFlag());
+    EXPECT_EQ(button.FirstRun(), 0);
+    EXPECT_EQ(button.Font(), designFont());
+    EXPECT_TRUE(button.Opaque());
+
+    PropertyBag outOfRange;
+    outOfRange.write("FirstRun", "256", "");
+    outOfRange.write("FontColour", "305419896", ""); // &H12345678 is no colour
+    outOfRange.write("Visible", "2", "");
+    button.ReadProperties(outOfRange, arial());
+    EXPECT_EQ(button.FirstRun(), 0);
+    EXPECT_EQ(button.caption().Colour, 0u);
+    EXPECT_TRUE(button.Opaque());
+}
+
+TEST(ButtonPersistence, NumbersAndBooleansAreReadInTheirUsualForms) {
+    PropertyBag stored;
+    stored.write("Enabled", "-1", "");
+    stored.write("FontColour", "-2147483633", ""); // &H8000000F as a signed value
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(stored, designFont());
+    EXPECT_TRUE(button.EnabledFlag());
+    EXPECT_EQ(button.caption().Colour, 0x8000000Fu);
+}
+
+TEST(ButtonPersistence, AButtonNotYetRunLoadsWithABlackCaption) {
+    PropertyBag stored;
+    stored.write("FirstRun", "0", "");
+    stored.write("FontColour", "255", "");
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    button.ReadProperties(stored, designFont());
+    EXPECT_EQ(button.FirstRun(), 0);
+    EXPECT_EQ(view.caption.Colour, 0u);
+}
+
+TEST(ButtonPersistence, FirstReadOfEnabledInitialisesANewButton) {
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    PropertyBag before;
+    button.WriteProperties(before, designFont());
+    EXPECT_THAT(before.entries(),
+                UnorderedElementsAre(Pair("Enabled", "False"), Pair("FirstRun", "0")));
+    EXPECT_TRUE(button.Enabled());
+    EXPECT_EQ(button.FirstRun(), 1);
+    EXPECT_THAT(view.take(), ElementsAre("Normal"));
+    EXPECT_TRUE(view.caption.Enabled);
+
+    PropertyBag after;
+    button.setCaption("OK");
+    button.WriteProperties(after, designFont());
+    EXPECT_THAT(after.entries(), ElementsAre(Pair("Caption", "OK")));
+}
+
+TEST(ButtonPersistence, AFaceThatCannotBeDrawnTurnsTheCaptionBlack) {
+    RecordingButtonView view;
+    ButtonMachine button(view);
+    PropertyBag stored;
+    stored.write("FontColour", "255", "");
+    view.faceDrawable = false;
+    button.ReadProperties(stored, designFont());
+    EXPECT_EQ(button.caption().Colour, 0u);
+}
+
+TEST(CaptionFont, TextFormRoundTripsAndRejectsDamage) {
+    CaptionFont named = arial();
+    named.Name = "Odd, Name";
+    named.Strikethrough = true;
+    EXPECT_EQ(fontFromText(fontToText(named)), named);
+    EXPECT_EQ(fontToText(designFont()), "9.75,128,400,0,0,0,ＭＳ Ｐゴシック");
+    for (const char* damaged :
+         {"", "9.75,128,400,0,0,0,", "9.75,128,400,0,0,ＭＳ", "x,128,400,0,0,0,A",
+          "0,128,400,0,0,0,A", "9.75,128,400,2,0,0,A", "9.75,128,400 ,0,0,0,A"}) {
+        EXPECT_EQ(fontFromText(damaged), std::nullopt) << damaged;
+    }
+}
+
+TEST(PropertyBag, MissingKeysGiveTheReadDefaultAndDefaultsAreErased) {
+    PropertyBag bag;
+    EXPECT_EQ(bag.read("Caption", "Command1"), "Command1");
+    bag.write("Caption", "OK", "Command");
+    EXPECT_EQ(bag.read("Caption", "Command1"), "OK");
+    bag.write("Caption", "Command", "Command");
+    EXPECT_FALSE(bag.contains("Caption"));
+    EXPECT_EQ(bag.read("Caption", "Command1"), "Command1");
+}
+
+} // namespace
+} // namespace velmora::button
