@@ -1,0 +1,11 @@
+// The billboard canvas on the GL: immediate-mode textured squares, one strip per particle.
+#pragma once
+
+#include "renderer/scene/BillboardCanvas.h"
+
+class GlBillboardCanvas : public BillboardCanvas {
+public:
+    void readModelView(float matrix[16]) override;
+    void bindTexture(unsigned int texture) override;
+    void drawQuad(const BillboardQuad& quad) override;
+};

@@ -1,0 +1,74 @@
+// The starfield on the GL: fixed-function state set once, then per frame a cleared screen, the
+// world turned about three axes, the particles drawn and moved.
+#include "renderer/scene/Scene.h"
+
+#include <windows.h>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <memory>
+
+#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/scene/GlBillboardCanvas.h"
+#include "renderer/scene/SceneLayout.h"
+
+namespace {
+
+struct SceneState {
+    GlBillboardCanvas canvas;
+    SceneAngles angles;
+    std::unique_ptr<BillboardParticleSystem> particles;
+};
+
+SceneState& scene() {
+    static SceneState state;
+    return state;
+}
+
+void loadPerspective(const Perspective& p) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(p.fieldOfView, p.aspect, p.nearPlane, p.farPlane);
+}
+
+} // namespace
+
+void resizeScene(int width, int height) {
+    const ViewSetup view = viewForClient(width, height);
+    glViewport(0, 0, view.width, view.height);
+    loadPerspective(view.perspective);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+bool initScene() {
+    // Replaces the projection of the first resize until the window's size next changes.
+    loadPerspective(startupPerspective());
+    if (!loadSceneTexture()) {
+        return false;
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    SceneState& state = scene();
+    state.particles = makeSceneParticles(sceneTextureName(), state.canvas);
+    return state.particles != nullptr;
+}
+
+bool drawScene() {
+    SceneState& state = scene();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glRotatef(state.angles.x, 1.0f, 0.0f, 0.0f);
+    glRotatef(state.angles.y, 0.0f, 1.0f, 0.0f);
+    glRotatef(state.angles.z, 0.0f, 0.0f, 1.0f);
+    state.particles->draw();
+    state.particles->update(kSceneStep);
+    state.angles.advance();
+    return true;
+}

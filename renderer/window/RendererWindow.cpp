@@ -1,0 +1,146 @@
+// Creation and release of the renderer window: class, display mode, window, pixel format,
+// context and scene, in that order, and their release in the reverse one.
+#include "renderer/window/RendererWindow.h"
+
+#include "renderer/scene/Scene.h"
+
+namespace {
+
+constexpr char kClassName[] = "OpenGL";
+
+// The display-mode record in its classic size, without the panning fields; the system reads
+// only as many bytes as dmSize names.
+constexpr WORD kDisplayModeRecordSize = 148;
+static_assert(sizeof(DEVMODEA) >= kDisplayModeRecordSize);
+
+bool registerRendererClass(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    windowClass.lpfnWndProc = rendererWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_WINLOGO));
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+bool requestDisplayMode(int width, int height, int bits) {
+    DEVMODEA mode{};
+    mode.dmSize = kDisplayModeRecordSize;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmBitsPerPel = static_cast<DWORD>(bits);
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+}
+
+// Asks whether to go on in a window after the display refused the mode; false ends the program.
+bool acceptWindowedMode() {
+    const int answer = MessageBoxA(nullptr,
+                                   "The Requested Fullscreen Mode Is Not Supported By\n"
+                                   "Your Video Card. Use Windowed Mode Instead?",
+                                   "Kobu GL", MB_YESNO | MB_ICONEXCLAMATION);
+    if (answer == IDYES) {
+        return true;
+    }
+    MessageBoxA(nullptr, "Program Will Now Close.", "ERROR", MB_OK | MB_ICONSTOP);
+    return false;
+}
+
+HWND createWindow(const char* title, int width, int height, bool fullscreen, HINSTANCE instance) {
+    const DWORD exStyle = fullscreen ? WS_EX_APPWINDOW : WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+    const DWORD style = fullscreen ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+    if (fullscreen) {
+        ShowCursor(FALSE);
+    }
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    return CreateWindowExA(exStyle, kClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
+                           0, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                           instance, nullptr);
+}
+
+bool setPixelFormat(HDC deviceContext, int bits) {
+    PIXELFORMATDESCRIPTOR request{};
+    request.nSize = sizeof(PIXELFORMATDESCRIPTOR);
+    request.nVersion = 1;
+    request.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    request.iPixelType = PFD_TYPE_RGBA;
+    request.cColorBits = static_cast<BYTE>(bits);
+    request.cDepthBits = 16;
+    request.iLayerType = PFD_MAIN_PLANE;
+    const int format = ChoosePixelFormat(deviceContext, &request);
+    return format != 0 && SetPixelFormat(deviceContext, format, &request);
+}
+
+// Steps 6 onwards of the creation: everything that needs the window. False on any failure.
+bool makeWindowAndContext(RendererState& state, const char* title, int width, int height,
+                          int bits) {
+    state.window = createWindow(title, width, height, state.fullscreen, state.instance);
+    if (!state.window) {
+        return false;
+    }
+    state.deviceContext = GetDC(state.window);
+    if (!state.deviceContext || !setPixelFormat(state.deviceContext, bits)) {
+        return false;
+    }
+    state.glContext = wglCreateContext(state.deviceContext);
+    if (!state.glContext || !wglMakeCurrent(state.deviceContext, state.glContext)) {
+        return false;
+    }
+    ShowWindow(state.window, SW_SHOW);
+    SetForegroundWindow(state.window);
+    SetFocus(state.window);
+    resizeScene(width, height);
+    return initScene();
+}
+
+} // namespace
+
+RendererState& rendererState() {
+    static RendererState state;
+    return state;
+}
+
+bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen) {
+    RendererState& state = rendererState();
+    state.fullscreen = fullscreen;
+    state.instance = GetModuleHandleA(nullptr);
+    if (!registerRendererClass(state.instance)) {
+        return false;
+    }
+    if (state.fullscreen && !requestDisplayMode(width, height, bits)) {
+        if (!acceptWindowedMode()) {
+            // The class stays registered until the process ends; nothing else was made.
+            return false;
+        }
+        state.fullscreen = false;
+    }
+    if (!makeWindowAndContext(state, title, width, height, bits)) {
+        destroyRendererWindow();
+        return false;
+    }
+    return true;
+}
+
+void destroyRendererWindow() {
+    RendererState& state = rendererState();
+    if (state.fullscreen) {
+        ChangeDisplaySettingsA(nullptr, 0);
+        ShowCursor(TRUE);
+    }
+    if (state.glContext) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(state.glContext);
+        state.glContext = nullptr;
+    }
+    if (state.deviceContext) {
+        ReleaseDC(state.window, state.deviceContext);
+        state.deviceContext = nullptr;
+    }
+    if (state.window) {
+        DestroyWindow(state.window);
+        state.window = nullptr;
+    }
+    UnregisterClassA(kClassName, state.instance);
+}

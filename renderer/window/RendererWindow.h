@@ -1,0 +1,34 @@
+// The renderer's window and GL context: creation with the display-mode change, release in a
+// fixed order, the window procedure and the frame loop. The state lives in one struct.
+#pragma once
+
+#include <windows.h>
+
+#include "renderer/window/FrameInput.h"
+
+struct RendererState {
+    HWND window = nullptr;
+    HDC deviceContext = nullptr;
+    HGLRC glContext = nullptr;
+    HINSTANCE instance = nullptr;
+    // The display mode was changed and must be restored at the end.
+    bool fullscreen = true;
+    FrameInput input;
+};
+
+// The one renderer state of the process.
+RendererState& rendererState();
+
+// Window, pixel format, context and scene; true when all are ready. On failure everything made
+// is released, except after a refused display mode that the user declined to replace.
+bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen);
+
+// Restores the display mode and releases context, device context, window and class; safe with
+// any subset of them made.
+void destroyRendererWindow();
+
+LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Takes messages while there are any and otherwise draws and swaps one frame, until a quit
+// message, Escape or a failed draw. Returns the wParam of the last message taken.
+WPARAM runFrameLoop();

@@ -1,0 +1,34 @@
+// The renderer's window procedure: it only turns messages into the frame loop's input, the
+// scene's projection and the quit request; everything else gets the default processing.
+#include "renderer/scene/Scene.h"
+#include "renderer/window/RendererWindow.h"
+
+LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    FrameInput& input = rendererState().input;
+    switch (message) {
+    case WM_ACTIVATE:
+        // Only minimizing stops the drawing; losing the focus does not.
+        input.activate(HIWORD(wParam));
+        return 0;
+    case WM_SYSCOMMAND:
+        // Keeps the system's own screensaver and monitor power-saving from starting.
+        if (wParam == SC_SCREENSAVE || wParam == SC_MONITORPOWER) {
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        // The loop ends on the quit message and releases the window itself.
+        PostQuitMessage(0);
+        return 0;
+    case WM_KEYDOWN:
+        input.key(wParam, true);
+        return 0;
+    case WM_KEYUP:
+        input.key(wParam, false);
+        return 0;
+    case WM_SIZE:
+        resizeScene(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
