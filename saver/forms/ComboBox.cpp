@@ -1,0 +1,70 @@
+// The drop-down combo box over the platform's COMBOBOX class (see ComboBox.h).
+#include "saver/forms/ComboBox.h"
+
+#include "saver/forms/Form.h"
+#include "saver/text/AnsiText.h"
+
+namespace {
+// How many entries the open list shows before it scrolls.
+constexpr int kVisibleItems = 8;
+// The selection field is the closed height less the 3-D frame above and below it.
+constexpr int kFrame = 6;
+} // namespace
+
+ComboBox::ComboBox(Form& form, ContainerWindow container, ComboBoxDesign design)
+    : form_(form), container_(std::move(container)), design_(std::move(design)) {
+    form_.addControl(*this);
+}
+
+ComboBox::~ComboBox() {
+    formDestroyed();
+    form_.removeControl(*this);
+}
+
+void ComboBox::formCreated(HWND form) {
+    font_ = createFont(design_.font);
+    const int listHeight = kVisibleItems * design_.height;
+    window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"COMBOBOX", L"",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                              design_.left, design_.top, design_.width,
+                              design_.height + listHeight, container_(form), nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    if (!window_)
+        return;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.height - kFrame);
+}
+
+void ComboBox::formDestroyed() {
+    if (window_ && IsWindow(window_))
+        DestroyWindow(window_);
+    window_ = nullptr;
+    if (font_)
+        DeleteObject(font_);
+    font_ = nullptr;
+}
+
+std::string ComboBox::text() const {
+    if (!window_)
+        return {};
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+    return fromWide(text);
+}
+
+void ComboBox::setText(const std::string& text) {
+    if (window_)
+        SetWindowTextW(window_, toWide(text).c_str());
+}
+
+void ComboBox::addItem(const std::string& item) {
+    if (window_)
+        SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+}
+
+bool ComboBox::enabled() const { return window_ && IsWindowEnabled(window_); }
+
+void ComboBox::setEnabled(bool enabled) {
+    if (window_)
+        EnableWindow(window_, enabled ? TRUE : FALSE);
+}

@@ -1,0 +1,45 @@
+// ComboBox: a drop-down combo box whose text can be typed as well as picked from its list, a
+// child window of its container.
+#pragma once
+
+#include <string>
+
+#include "saver/forms/Container.h"
+#include "saver/forms/Control.h"
+#include "saver/forms/FontDesign.h"
+
+class Form;
+
+// Position and size in pixels within the container; height is that of the closed box.
+struct ComboBoxDesign {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    FontDesign font;
+};
+
+class ComboBox : public Control {
+public:
+    ComboBox(Form& form, ContainerWindow container, ComboBoxDesign design);
+    ~ComboBox() override;
+    ComboBox(const ComboBox&) = delete;
+    ComboBox& operator=(const ComboBox&) = delete;
+
+    HWND hwnd() const { return window_; }
+    std::string text() const;
+    void setText(const std::string& text);
+    void addItem(const std::string& item);
+    bool enabled() const;
+    void setEnabled(bool enabled);
+
+private:
+    void formCreated(HWND form) override;
+    void formDestroyed() override;
+
+    Form& form_;
+    ContainerWindow container_;
+    ComboBoxDesign design_;
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+};

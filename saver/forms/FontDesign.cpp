@@ -1,0 +1,17 @@
+// Platform fonts from font designs (see FontDesign.h).
+#include "saver/forms/FontDesign.h"
+
+#include "saver/forms/Screen.h"
+#include "saver/forms/core/FontSize.h"
+#include "saver/text/AnsiText.h"
+
+FontDesign japaneseUiFont() { return {"ＭＳ Ｐゴシック", 9.75, SHIFTJIS_CHARSET, FW_NORMAL, false}; }
+
+HFONT createFont(const FontDesign& design) {
+    // A negative height asks for the character height, not the cell height, as point sizes mean.
+    const int height = -fontPixelHeight(design.points, screenTwipsPerPixelY());
+    return CreateFontW(height, 0, 0, 0, design.weight, FALSE, design.underline ? TRUE : FALSE,
+                       FALSE, static_cast<DWORD>(design.charset), OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       toWide(design.face).c_str());
+}

@@ -1,0 +1,196 @@
+// Form: a top-level window with load, query-unload and unload events (see Form.h).
+#include "saver/forms/Form.h"
+
+#include <algorithm>
+
+#include "saver/forms/Control.h"
+#include "saver/forms/Program.h"
+#include "saver/forms/Screen.h"
+#include "saver/forms/WindowClass.h"
+#include "saver/forms/core/Twips.h"
+#include "saver/text/AnsiText.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"VelmoraForm";
+int loadedForms = 0;
+
+int toPixelsX(int twips) {
+    return pixelsFromTwips(twips, screenTwipsPerPixelX());
+}
+int toPixelsY(int twips) {
+    return pixelsFromTwips(twips, screenTwipsPerPixelY());
+}
+
+} // namespace
+
+int loadedFormCount() {
+    return loadedForms;
+}
+
+Form::Form(FormDesign design) : design_(std::move(design)) {
+    backBrush_ = CreateSolidBrush(design_.backColour);
+}
+
+Form::~Form() {
+    if (window_) {
+        unloading_ = true;
+        DestroyWindow(window_);
+    }
+    DeleteObject(backBrush_);
+}
+
+void Form::load() {
+    if (window_)
+        return;
+    createWindow();
+    if (!window_)
+        return;
+    ++loadedForms;
+    for (Control* control : controls_)
+        control->formCreated(window_);
+    if (onLoad)
+        onLoad();
+}
+
+void Form::createWindow() {
+    registerWindowClass(kClassName, &Form::windowProc,
+                        LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
+    const std::wstring caption = toWide(design_.caption);
+    CreateWindowExW(design_.exStyle, kClassName, caption.c_str(), design_.style & ~WS_VISIBLE,
+                    toPixelsX(design_.leftTwips), toPixelsY(design_.topTwips),
+                    toPixelsX(design_.widthTwips), toPixelsY(design_.heightTwips), nullptr, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    if (window_ && design_.icon) {
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(design_.icon));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(design_.icon));
+    }
+}
+
+void Form::show() {
+    load();
+    if (window_)
+        ShowWindow(window_, SW_SHOWNORMAL);
+}
+
+void Form::hide() {
+    if (window_)
+        ShowWindow(window_, SW_HIDE);
+}
+
+void Form::unload(UnloadMode mode) {
+    if (!window_ || unloading_)
+        return;
+    bool cancel = false;
+    if (onQueryUnload)
+        onQueryUnload(cancel, mode);
+    if (cancel || !window_)
+        return;
+    unloading_ = true;
+    if (onUnload)
+        onUnload();
+    DestroyWindow(window_);
+}
+
+void Form::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
+    design_.leftTwips = leftTwips;
+    design_.topTwips = topTwips;
+    design_.widthTwips = widthTwips;
+    design_.heightTwips = heightTwips;
+    if (window_)
+        MoveWindow(window_, toPixelsX(leftTwips), toPixelsY(topTwips), toPixelsX(widthTwips),
+                   toPixelsY(heightTwips), TRUE);
+}
+
+void Form::setCaption(const std::string& caption) {
+    design_.caption = caption;
+    if (window_)
+        SetWindowTextW(window_, toWide(caption).c_str());
+}
+
+void Form::repaint() {
+    if (window_)
+        InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Form::addControl(Control& control) {
+    controls_.push_back(&control);
+    if (window_)
+        control.formCreated(window_);
+}
+
+void Form::removeControl(Control& control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+}
+
+LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form || programEnding())
+        return DefWindowProcW(window, message, wParam, lParam);
+    return form->handle(message, wParam, lParam);
+}
+
+LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // WM_PAINT fills the background with the controls in one go
+    case WM_PAINT:
+        onPaint();
+        return 0;
+    case WM_TIMER:
+        onTimer(static_cast<UINT_PTR>(wParam));
+        return 0;
+    case WM_CLOSE:
+        unload(UnloadMode::ControlMenu);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam)
+            unload(UnloadMode::AppWindows);
+        return 0;
+    case WM_DESTROY:
+        onDestroyed();
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Form::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, backBrush_);
+    for (Control* control : controls_)
+        control->paint(dc);
+    EndPaint(window_, &paint);
+}
+
+void Form::onTimer(UINT_PTR id) {
+    for (Control* control : controls_)
+        if (control->timerFired(id))
+            return;
+}
+
+// Reached by unload, and also when the window is destroyed from outside (a parent window of
+// another program going away): the form is then gone without being asked.
+void Form::onDestroyed() {
+    const bool asked = unloading_;
+    unloading_ = true;
+    if (!asked && onUnload)
+        onUnload();
+    for (Control* control : controls_)
+        control->formDestroyed();
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    window_ = nullptr;
+    unloading_ = false;
+    if (--loadedForms == 0)
+        PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+}

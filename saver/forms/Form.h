@@ -1,0 +1,75 @@
+// Form: a top-level window of the saver with the events of a form. Loading makes the window
+// (hidden) and its controls, then fires onLoad; unloading asks onQueryUnload, fires onUnload
+// and destroys the window. When the last loaded form goes, the message loop ends.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Control;
+
+// Why a form is asked to unload.
+enum class UnloadMode { FormCode, ControlMenu, AppWindows };
+
+// What a form looks like when it is made. Sizes are twips; a size of 0 gives a 0 x 0 window.
+struct FormDesign {
+    std::string caption; // UTF-8; the window title, which other programs may look for
+    DWORD style = WS_POPUP | WS_CLIPCHILDREN; // WS_POPUP alone is a form without a border
+    DWORD exStyle = 0;
+    COLORREF backColour = RGB(0, 0, 0);
+    HICON icon = nullptr;
+    int leftTwips = 0;
+    int topTwips = 0;
+    int widthTwips = 0;
+    int heightTwips = 0;
+};
+
+class Form {
+public:
+    explicit Form(FormDesign design);
+    ~Form(); // drops the window without events
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    std::function<void()> onLoad;
+    std::function<void(bool& cancel, UnloadMode mode)> onQueryUnload;
+    std::function<void()> onUnload;
+
+    void load(); // makes the hidden window and its controls, then fires onLoad; once
+    void show(); // loads first when needed
+    void hide();
+    void unload(UnloadMode mode = UnloadMode::FormCode);
+
+    bool loaded() const { return window_ != nullptr; }
+    HWND hwnd() const { return window_; }
+    const FormDesign& design() const { return design_; }
+
+    // Places the window, in twips, relative to its parent when it has one.
+    void move(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+    void setCaption(const std::string& caption);
+    void repaint();
+
+    // Controls join their form when they are made and leave it when they go.
+    void addControl(Control& control);
+    void removeControl(Control& control);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createWindow();
+    void onPaint();
+    void onTimer(UINT_PTR id);
+    void onDestroyed();
+
+    FormDesign design_;
+    HWND window_ = nullptr;
+    HBRUSH backBrush_ = nullptr;
+    bool unloading_ = false;
+    std::vector<Control*> controls_;
+};
+
+// How many forms are loaded in this program now.
+int loadedFormCount();

@@ -1,0 +1,7 @@
+// Registering the window classes of the forms layer, once each per process.
+#pragma once
+
+#include <windows.h>
+
+// Registers the class unless the program already has one of that name.
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor = nullptr);

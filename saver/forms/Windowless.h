@@ -1,0 +1,63 @@
+// Windowless controls (labels, images, shapes) and the host that carries them on a container
+// window: the host paints them over the container's own drawing, in the order they were added,
+// finds the one under the mouse, raises its mouse events and sets its mouse pointer.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "saver/forms/Container.h"
+#include "saver/forms/Control.h"
+
+class Form;
+
+// Mouse button codes as the event handlers receive them.
+enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+
+class WindowlessControl {
+public:
+    virtual ~WindowlessControl() = default;
+
+    // Where the control sits, in pixels of its container's client area.
+    virtual RECT bounds() const = 0;
+    virtual void paint(HDC dc) = 0;
+    // Controls that ignore the mouse let it through to whatever lies below.
+    virtual bool takesMouse() const { return false; }
+    virtual void mouseDown(MouseButton) {}
+    // A left press and release both over the control.
+    virtual void click() {}
+    // The pointer shown over the control; null for the standard arrow.
+    virtual HCURSOR pointer() const { return nullptr; }
+};
+
+class WindowlessHost : public Control {
+public:
+    WindowlessHost(Form& form, ContainerWindow container);
+    ~WindowlessHost() override;
+    WindowlessHost(const WindowlessHost&) = delete;
+    WindowlessHost& operator=(const WindowlessHost&) = delete;
+
+    void add(WindowlessControl& control);
+    // Has the part of the container under area drawn again, with the controls over it.
+    void invalidate(const RECT& area);
+    HWND window() const { return window_; }
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void formCreated(HWND form) override;
+    void formDestroyed() override;
+    void paintOver(HRGN dirty);
+    void buttonDown(MouseButton button, LPARAM position);
+    void buttonUp(MouseButton button, LPARAM position);
+    bool setPointer();
+    WindowlessControl* controlAt(POINT point) const;
+
+    Form& form_;
+    ContainerWindow container_;
+    HWND window_ = nullptr;
+    std::vector<WindowlessControl*> controls_;
+    WindowlessControl* pressed_ = nullptr;
+};

@@ -1,0 +1,23 @@
+// Twips and pixels (see Twips.h).
+#include "saver/forms/core/Twips.h"
+
+#include <cmath>
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kDefaultDotsPerInch = 96;
+} // namespace
+
+double twipsPerPixelAt(int dotsPerInch) {
+    if (dotsPerInch <= 0)
+        dotsPerInch = kDefaultDotsPerInch;
+    return kTwipsPerInch / dotsPerInch;
+}
+
+int pixelsFromTwips(double twips, double twipsPerPixel) {
+    return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
+}
+
+double twipsFromPixels(int pixels, double twipsPerPixel) {
+    return std::nearbyint(pixels * twipsPerPixel);
+}

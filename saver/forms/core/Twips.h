@@ -1,0 +1,10 @@
+// Twips (1/1440 inch) and pixels: the scale a screen reports for its dots per inch and the
+// conversions between the two units that forms and controls are measured in.
+#pragma once
+
+// 15 at 96 dots per inch, 12 at 120; a screen that reports no usable density counts as 96.
+double twipsPerPixelAt(int dotsPerInch);
+
+// Both round to the nearest whole unit, halves to even, as the forms' own arithmetic does.
+int pixelsFromTwips(double twips, double twipsPerPixel);
+double twipsFromPixels(int pixels, double twipsPerPixel);
