@@ -28,4 +28,3 @@ void applyTabOrder(std::vector<TabStop> stops) {
         lastOfParent[parent] = stop.window;
     }
 }
-}
