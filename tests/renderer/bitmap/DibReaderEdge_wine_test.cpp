@@ -1,0 +1,187 @@
+// readDibFile and loadTextureBitmap on small files written here: the layouts the reader must
+// convert exactly, the damaged files it must refuse with one fitting message, and missing files.
+#include "renderer/bitmap/DibReader.h"
+#include "renderer/bitmap/TextureBitmap.h"
+#include "tests/renderer/bitmap/BmpBuilder.h"
+#include "tests/renderer/bitmap/MessageLog.h"
+#include "tests/renderer/bitmap/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+
+namespace {
+
+std::string scratchPath(const std::string& name) {
+    char folder[MAX_PATH + 1];
+    GetTempPathA(sizeof folder, folder);
+    return std::string(folder) + "velmora-bitmap-" + name + ".bmp";
+}
+
+uint32_t gradient(int row, int x) {
+    return static_cast<uint32_t>(0x10 * (row + 1)) << 16 | static_cast<uint32_t>(0x20 + x) << 8 |
+           static_cast<uint32_t>(0x30 + row * 4 + x);
+}
+
+// Expected packed RGB rows, bottom row first, of a picture whose bottom-up row r is colour(r, x).
+std::vector<uint8_t> rgbRows(int width, int rows, uint32_t (*colour)(int, int)) {
+    std::vector<uint8_t> out;
+    for (int row = 0; row < rows; ++row) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t c = colour(row, x);
+            out.insert(out.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
+        }
+    }
+    return out;
+}
+
+BmpSpec rgb24(int width, int height) {
+    BmpSpec s;
+    s.width = width;
+    s.height = height;
+    s.pixels = bgrRows(width, std::abs(height), gradient);
+    return s;
+}
+
+template <typename Change> BmpSpec with(BmpSpec s, Change change) {
+    change(s);
+    return s;
+}
+
+struct EdgeCase {
+    std::string name;
+    BmpSpec spec;
+    std::string message; // empty: a picture
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> pixels = {};
+};
+
+std::vector<EdgeCase> edgeCases() {
+    BmpSpec topDown = rgb24(2, -3);
+    // Stored top row first: stored row i is bottom-up row 2 - i.
+    topDown.pixels = bgrRows(2, 3, [](int row, int x) { return gradient(2 - row, x); });
+
+    BmpSpec bitFields;
+    bitFields.width = 3;
+    bitFields.height = 1;
+    bitFields.bitCount = 16;
+    bitFields.compression = 3;
+    bitFields.masks = {0xF800, 0x07E0, 0x001F};
+    bitFields.pixels = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0, 0};
+
+    BmpSpec packed;
+    packed.fileHeader = false;
+    packed.width = 2;
+    packed.height = 1;
+    packed.bitCount = 8;
+    packed.colorsUsed = 2;
+    packed.palette = {0x112233, 0x445566};
+    packed.pixels = {1, 0, 0, 0};
+
+    BmpSpec full8 = packed;
+    full8.fileHeader = true;
+    full8.colorsUsed = 0;
+    full8.palette.assign(256, 0);
+    full8.palette[255] = 0xA0B0C0;
+    full8.pixels = {255, 0, 0, 0};
+
+    BmpSpec core = rgb24(2, 2);
+    core.headerSize = 12;
+
+    BmpSpec rle;
+    rle.width = 4;
+    rle.height = 2;
+    rle.bitCount = 8;
+    rle.compression = 1;
+    rle.imageSize = 0x7FFFFFFF;
+    rle.colorsUsed = 2;
+    rle.palette = {0x000000, 0xFF8000};
+    rle.pixels = {4, 1, 0, 0, 4, 0, 0, 1};
+
+    const std::vector<uint8_t> orange = {0xFF, 0x80, 0};
+    std::vector<uint8_t> rlePixels;
+    for (int i = 0; i < 4; ++i) {
+        rlePixels.insert(rlePixels.end(), orange.begin(), orange.end());
+    }
+    rlePixels.resize(24, 0);
+
+    return {
+        {"Square32", rgb24(32, 32), "", 32, 32, rgbRows(32, 32, gradient)},
+        {"ThreeWide", rgb24(3, 2), "", 3, 2, rgbRows(3, 2, gradient)},
+        {"TopDown", topDown, "", 2, 3, rgbRows(2, 3, gradient)},
+        {"BitFields565", bitFields, "", 3, 1, {255, 0, 0, 0, 255, 0, 0, 0, 255}},
+        {"PackedDib", packed, "", 2, 1, {0x44, 0x55, 0x66, 0x11, 0x22, 0x33}},
+        {"ColorsUsedZeroTakes256", full8, "", 2, 1, {0xA0, 0xB0, 0xC0, 0, 0, 0}},
+        {"CoreHeader", core, "", 2, 2, rgbRows(2, 2, gradient)},
+        {"RunLengthSizeBeyondFile", rle, "", 4, 2, rlePixels},
+
+        {"Header108", with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 108; }),
+         "Unknown DIB file format."},
+        {"Header124", with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 124; }),
+         "Unknown DIB file format."},
+        {"PixelsCut", with(rgb24(3, 2), [](BmpSpec& s) { s.pixels.pop_back(); }),
+         "Image file conversion error."},
+        {"OffBitsPastEnd", with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = 100; }),
+         "Image file conversion error."},
+        {"AbsurdSize",
+         with(rgb24(1, 1),
+              [](BmpSpec& s) {
+                  s.width = 100000;
+                  s.height = 100000;
+              }),
+         "Out of memory."},
+    };
+}
+
+void PrintTo(const EdgeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class EdgeCaseTest : public testing::TestWithParam<EdgeCase> {};
+
+TEST_P(EdgeCaseTest, ConvertsOrRefusesWithOneMessage) {
+    const EdgeCase& c = GetParam();
+    const std::string path = scratchPath(c.name);
+    writeWholeFile(path, buildBmp(c.spec));
+    MessageLog log;
+    const std::optional<RgbImage> image = readDibFile(path.c_str());
+    DeleteFileA(path.c_str());
+
+    if (!c.message.empty()) {
+        EXPECT_FALSE(image);
+        EXPECT_EQ(log.texts, std::vector<std::string>{c.message});
+        return;
+    }
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(log.texts.empty());
+    EXPECT_EQ(image->width, c.width);
+    EXPECT_EQ(image->height, c.height);
+    EXPECT_EQ(image->pixels, c.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EdgeCaseTest, testing::ValuesIn(edgeCases()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(OpenFailureTest, EmptyOrMissingFileReportsPathOnce) {
+    const std::string empty = scratchPath("empty");
+    writeWholeFile(empty, {});
+    const std::string missing = scratchPath("missing");
+    for (const std::string& path : {empty, missing}) {
+        MessageLog log;
+        EXPECT_FALSE(readDibFile(path.c_str()));
+        EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file " + path + ".\n"});
+    }
+    DeleteFileA(empty.c_str());
+}
+
+TEST(OpenFailureTest, LoadTextureBitmapIsSilentWithoutFile) {
+    MessageLog log;
+    EXPECT_FALSE(loadTextureBitmap(nullptr));
+    EXPECT_FALSE(loadTextureBitmap(scratchPath("missing").c_str()));
+    EXPECT_TRUE(log.texts.empty());
+}
+
+} // namespace
