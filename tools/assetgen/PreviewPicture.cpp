@@ -10,7 +10,7 @@
 namespace {
 
 // A frame where the emitter's stream lies across the middle of the view.
-constexpr int kPreviewFrame = 400;
+constexpr int kPreviewFrame = 440;
 constexpr int kSupersampling = 4;
 
 } // namespace
