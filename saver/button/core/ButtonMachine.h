@@ -74,4 +74,9 @@ private:
     CaptionLook caption_;
 };
 
+// The stored properties of a button with every property at its default but its caption and
+// font, as the settings dialog's buttons are saved.
+forms::PropertyBag captionedProperties(const std::string& caption,
+                                       const CaptionFont& font = designFont());
+
 } // namespace velmora::button

@@ -99,4 +99,11 @@ void ButtonMachine::WriteProperties(forms::PropertyBag& bag, const CaptionFont& 
     RefreshNormalLook();
 }
 
+forms::PropertyBag captionedProperties(const std::string& caption, const CaptionFont& font) {
+    forms::PropertyBag bag;
+    write(bag, kCaption, caption);
+    bag.write(kFont, fontToText(font), "");
+    return bag;
+}
+
 } // namespace velmora::button

@@ -9,7 +9,6 @@ namespace velmora::button {
 
 namespace {
 
-constexpr uint32_t kSystemColourFlag = 0x80000000u;
 constexpr uint32_t kSystemColourCount = 31; // the system colour indices 0 to 30
 constexpr size_t kNumberFields = 6;
 

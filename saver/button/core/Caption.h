@@ -36,6 +36,9 @@ struct CaptionLook {
     bool operator==(const CaptionLook&) const = default;
 };
 
+// Colour values with the top bit set name a system colour by its index.
+constexpr uint32_t kSystemColourFlag = 0x80000000u;
+
 // Whether a colour value can be given to the caption: an RGB value, or one of the system colours
 // (&H80000000 plus the colour's index).
 bool isValidColour(uint32_t colour);

@@ -1,0 +1,102 @@
+// Drawing the button face on its memory surface (see ButtonSurface.h).
+#include "saver/button/ButtonSurface.h"
+
+#include "saver/button/core/FaceGradient.h"
+#include "saver/button/core/FaceLayout.h"
+#include "saver/forms/core/Twips.h"
+
+using velmora::button::faceGradient;
+using velmora::button::faceTiles;
+using velmora::button::kFaceWidthTwips;
+using velmora::button::TwipRect;
+
+RECT pixelRect(const TwipRect& rect, double twipsPerPixelX, double twipsPerPixelY) {
+    const int left = pixelsFromTwips(rect.X, twipsPerPixelX);
+    const int top = pixelsFromTwips(rect.Y, twipsPerPixelY);
+    return {left, top, left + pixelsFromTwips(rect.Width, twipsPerPixelX),
+            top + pixelsFromTwips(rect.Height, twipsPerPixelY)};
+}
+
+bool ButtonSurface::resize(int width, int height) {
+    release();
+    if (width <= 0 || height <= 0) {
+        return false;
+    }
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    bitmap_ = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    if (!dc_ || !bitmap_) {
+        release();
+        return false;
+    }
+    previous_ = SelectObject(dc_, bitmap_);
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+void ButtonSurface::release() {
+    if (dc_) {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+    }
+    if (bitmap_) {
+        DeleteObject(bitmap_);
+    }
+    dc_ = nullptr;
+    bitmap_ = nullptr;
+    width_ = height_ = 0;
+}
+
+bool ButtonSurface::drawFace(HBITMAP face, bool reversed, double twipsPerPixelX,
+                             double twipsPerPixelY) {
+    if (!dc_) {
+        return false;
+    }
+    const RECT all{0, 0, width_, height_};
+    FillRect(dc_, &all, GetSysColorBrush(COLOR_BTNFACE));
+    fillGradient(reversed);
+    BITMAP info{};
+    if (!face || !GetObjectW(face, sizeof(info), &info) || info.bmWidth <= 0) {
+        return false;
+    }
+    HDC source = CreateCompatibleDC(dc_);
+    HGDIOBJ previous = SelectObject(source, face);
+    copyTiles(source, static_cast<double>(kFaceWidthTwips) / info.bmWidth, twipsPerPixelX,
+              twipsPerPixelY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    return true;
+}
+
+void ButtonSurface::fillGradient(bool reversed) {
+    const auto vertices = faceGradient(width_, height_, reversed);
+    TRIVERTEX platform[4];
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        platform[i] = {vertices[i].X,     vertices[i].Y,    vertices[i].Red,
+                       vertices[i].Green, vertices[i].Blue, vertices[i].Alpha};
+    }
+    GRADIENT_RECT faceRect{0, 1};
+    GradientFill(dc_, platform, 4, &faceRect, 1, GRADIENT_FILL_RECT_V);
+}
+
+void ButtonSurface::copyTiles(HDC source, double faceTwipsPerPixel, double twipsPerPixelX,
+                              double twipsPerPixelY) {
+    const int widthTwips = static_cast<int>(twipsFromPixels(width_, twipsPerPixelX));
+    const int heightTwips = static_cast<int>(twipsFromPixels(height_, twipsPerPixelY));
+    SetStretchBltMode(dc_, COLORONCOLOR);
+    for (const auto& tile : faceTiles(widthTwips, heightTwips)) {
+        const RECT from = pixelRect(tile.Source, faceTwipsPerPixel, faceTwipsPerPixel);
+        const RECT to = pixelRect(tile.Destination, twipsPerPixelX, twipsPerPixelY);
+        StretchBlt(dc_, to.left, to.top, to.right - to.left, to.bottom - to.top, source, from.left,
+                   from.top, from.right - from.left, from.bottom - from.top, SRCCOPY);
+    }
+}
+
+void ButtonSurface::copyTo(HDC target, const RECT& area) const {
+    if (dc_) {
+        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_,
+               area.left, area.top, SRCCOPY);
+    }
+}

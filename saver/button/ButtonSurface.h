@@ -1,0 +1,40 @@
+// The button's persistent drawing surface: a memory bitmap of the control's size that holds the
+// last face drawn, so that the window repaints from it when uncovered without drawing again.
+#pragma once
+
+#include <windows.h>
+
+#include "saver/button/core/FaceLayout.h"
+
+// A rectangle in twips of the control, in pixels at the given scale.
+RECT pixelRect(const velmora::button::TwipRect& rect, double twipsPerPixelX, double twipsPerPixelY);
+
+class ButtonSurface {
+public:
+    ButtonSurface() = default;
+    ~ButtonSurface() { release(); }
+    ButtonSurface(const ButtonSurface&) = delete;
+    ButtonSurface& operator=(const ButtonSurface&) = delete;
+
+    // A new blank surface of width x height pixels; false when it could not be made.
+    bool resize(int width, int height);
+    void release();
+
+    // Clears the surface, fills the face gradient and copies the border tiles of face onto it.
+    // Twips of the control convert at the screen's scale; those of the face bitmap at its own.
+    bool drawFace(HBITMAP face, bool reversed, double twipsPerPixelX, double twipsPerPixelY);
+
+    // Copies the area of the surface to the same place of target.
+    void copyTo(HDC target, const RECT& area) const;
+
+private:
+    void fillGradient(bool reversed);
+    void copyTiles(HDC source, double faceTwipsPerPixel, double twipsPerPixelX,
+                   double twipsPerPixelY);
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};

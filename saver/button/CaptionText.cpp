@@ -1,0 +1,75 @@
+// Drawing the caption label (see CaptionText.h).
+#include "saver/button/CaptionText.h"
+
+#include "saver/forms/Screen.h"
+#include "saver/forms/core/FontSize.h"
+#include "saver/text/AnsiText.h"
+
+using velmora::button::CaptionFont;
+using velmora::button::CaptionLook;
+using velmora::button::kSystemColourFlag;
+
+namespace {
+
+HFONT createCaptionFont(const CaptionFont& font) {
+    LOGFONTW design{};
+    // A negative height asks for the character height, as a point size means.
+    design.lfHeight = -fontPixelHeight(font.Size, screenTwipsPerPixelY());
+    design.lfWeight = font.Weight;
+    design.lfItalic = font.Italic;
+    design.lfUnderline = font.Underline;
+    design.lfStrikeOut = font.Strikethrough;
+    design.lfCharSet = static_cast<BYTE>(font.Charset);
+    const std::wstring name = toWide(font.Name);
+    lstrcpynW(design.lfFaceName, name.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&design);
+}
+
+// Colour values name a system colour by its index when their top bit is set.
+COLORREF resolveColour(uint32_t colour) {
+    if (colour & kSystemColourFlag) {
+        return GetSysColor(static_cast<int>(colour & ~kSystemColourFlag));
+    }
+    return colour;
+}
+
+} // namespace
+
+CaptionText::~CaptionText() {
+    if (font_) {
+        DeleteObject(font_);
+    }
+}
+
+void CaptionText::show(const CaptionLook& look) {
+    if (!font_ || look.Font != look_.Font) {
+        if (font_) {
+            DeleteObject(font_);
+        }
+        font_ = createCaptionFont(look.Font);
+    }
+    text_ = toWide(look.Text);
+    look_ = look;
+}
+
+void CaptionText::paint(HDC dc, const RECT& place) const {
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ previousFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    if (look_.Enabled) {
+        drawText(dc, place, resolveColour(look_.Colour));
+    } else {
+        // The platform's greyed text: a highlight one pixel down and right, the grey over it.
+        RECT shifted = place;
+        OffsetRect(&shifted, 1, 1);
+        drawText(dc, shifted, GetSysColor(COLOR_3DHILIGHT));
+        drawText(dc, place, GetSysColor(COLOR_GRAYTEXT));
+    }
+    SelectObject(dc, previousFont);
+    SetBkMode(dc, previousMode);
+}
+
+void CaptionText::drawText(HDC dc, RECT place, COLORREF colour) const {
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &place,
+              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}

@@ -1,0 +1,244 @@
+// Command: the Win32 window of the push button. The window procedure only turns messages into
+// events of the button's logic; the logic's requests come back as drawing on the surface.
+#include "saver/button/Command.h"
+
+#include "saver/forms/Form.h"
+#include "saver/forms/Screen.h"
+#include "saver/forms/ScreenPointer.h"
+#include "saver/forms/WindowClass.h"
+#include "saver/forms/core/Twips.h"
+
+using velmora::button::ButtonFace;
+using velmora::button::CaptionLook;
+using velmora::button::kLeftButton;
+using velmora::button::kMiddleButton;
+using velmora::button::kRightButton;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vantri.Command";
+constexpr unsigned kPollIntervalMs = 100;
+
+} // namespace
+
+Command::Command(Form& form, ContainerWindow container, CommandDesign design)
+    : form_(form), container_(std::move(container)), design_(std::move(design)),
+      tmrMouse_(form, kPollIntervalMs, false) {
+    tmrMouse_.onTick = [this] { pollPointer(); };
+    form_.addControl(*this);
+}
+
+Command::~Command() {
+    formDestroyed();
+    form_.removeControl(*this);
+}
+
+velmora::forms::PropertyBag Command::WriteProperties() {
+    velmora::forms::PropertyBag bag;
+    machine_.WriteProperties(bag, design_.ambientFont);
+    return bag;
+}
+
+void Command::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
+    design_.leftTwips = leftTwips;
+    design_.topTwips = topTwips;
+    design_.widthTwips = widthTwips;
+    design_.heightTwips = heightTwips;
+    if (window_) {
+        const RECT place = pixelRect({leftTwips, topTwips, widthTwips, heightTwips},
+                                     screenTwipsPerPixelX(), screenTwipsPerPixelY());
+        MoveWindow(window_, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, TRUE);
+    }
+}
+
+// --- Life of the window -----------------------------------------------------------------------
+
+void Command::formCreated(HWND form) {
+    registerWindowClass(kClassName, &Command::windowProc, LoadCursorA(nullptr, IDC_ARROW));
+    const RECT place =
+        pixelRect({design_.leftTwips, design_.topTwips, design_.widthTwips, design_.heightTwips},
+                  screenTwipsPerPixelX(), screenTwipsPerPixelY());
+    window_ =
+        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
+                        place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        container_(form), nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_) {
+        return;
+    }
+    // The container loads the stored properties, then gives the control its size.
+    ready_ = true;
+    machine_.ReadProperties(design_.properties, design_.ambientFont);
+    machine_.Resize();
+}
+
+void Command::formDestroyed() {
+    ready_ = false;
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    window_ = nullptr;
+    surface_.release();
+}
+
+LRESULT CALLBACK Command::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Command*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Command*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT Command::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        onSize();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the surface covers the whole client area
+    case WM_PAINT:
+        onPaint();
+        return 0;
+    case WM_SETFOCUS:
+        machine_.GotFocus();
+        return 0;
+    case WM_KILLFOCUS:
+        machine_.LostFocus();
+        return 0;
+    case WM_MOUSEMOVE:
+        machine_.MouseMove();
+        return 0;
+    case WM_LBUTTONDOWN:
+        onButtonDown(kLeftButton);
+        return 0;
+    case WM_RBUTTONDOWN:
+        onButtonDown(kRightButton);
+        return 0;
+    case WM_MBUTTONDOWN:
+        onButtonDown(kMiddleButton);
+        return 0;
+    case WM_LBUTTONUP:
+        onButtonUp(kLeftButton);
+        return 0;
+    case WM_RBUTTONUP:
+        onButtonUp(kRightButton);
+        return 0;
+    case WM_MBUTTONUP:
+        onButtonUp(kMiddleButton);
+        return 0;
+    case WM_SETCURSOR:
+        if (HCURSOR pointer = screenPointerOverride()) {
+            SetCursor(pointer);
+            return TRUE;
+        }
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// --- Translation of messages ------------------------------------------------------------------
+
+void Command::onSize() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    surface_.resize(client.right, client.bottom);
+    const double perPixelX = screenTwipsPerPixelX();
+    const double perPixelY = screenTwipsPerPixelY();
+    const int widthTwips = static_cast<int>(twipsFromPixels(client.right, perPixelX));
+    const int heightTwips = static_cast<int>(twipsFromPixels(client.bottom, perPixelY));
+    captionPlace_ =
+        pixelRect(velmora::button::captionPlace(widthTwips, heightTwips), perPixelX, perPixelY);
+    if (ready_) {
+        machine_.Resize();
+    }
+}
+
+void Command::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    // A transparent button leaves whatever lies under it; the caption is drawn all the same.
+    if (opaque_) {
+        surface_.copyTo(dc, paint.rcPaint);
+    }
+    caption_.paint(dc, captionPlace_);
+    EndPaint(window_, &paint);
+}
+
+void Command::onButtonDown(int button) {
+    // A left press focuses the button before the press itself is seen, and holds the mouse so
+    // that the release is seen wherever it happens. Other buttons neither focus nor hold it:
+    // released elsewhere they must not click.
+    if (button == kLeftButton) {
+        if (GetFocus() != window_) {
+            SetFocus(window_);
+        }
+        SetCapture(window_);
+    }
+    machine_.MouseDown(button);
+}
+
+void Command::onButtonUp(int button) {
+    if (button == kLeftButton && GetCapture() == window_) {
+        ReleaseCapture();
+    }
+    machine_.MouseUp(button);
+}
+
+void Command::pollPointer() {
+    POINT pointer{};
+    if (window_ && GetCursorPos(&pointer)) {
+        machine_.TmrMouse_Timer(WindowFromPoint(pointer) == window_);
+    }
+}
+
+// --- What the logic asks of the window --------------------------------------------------------
+
+bool Command::drawFace(ButtonFace face, bool reversed) {
+    const bool drawn =
+        surface_.drawFace(faces_[face], reversed, screenTwipsPerPixelX(), screenTwipsPerPixelY());
+    if (window_) {
+        InvalidateRect(window_, nullptr, FALSE);
+        UpdateWindow(window_);
+    }
+    return drawn;
+}
+
+void Command::showCaption(const CaptionLook& look) {
+    caption_.show(look);
+    if (window_) {
+        SetWindowTextW(window_, caption_.text().c_str());
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
+void Command::setOpaque(bool opaque) {
+    opaque_ = opaque;
+    if (window_) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+}
+
+void Command::startPoll() {
+    tmrMouse_.setInterval(kPollIntervalMs);
+    tmrMouse_.setEnabled(true);
+}
+
+void Command::raiseClick() {
+    // The handler may unload the form and with it this window: run a copy.
+    if (const auto handler = onClick) {
+        handler();
+    }
+}
+
+void Command::propertyChanged(std::string_view key) {
+    if (onPropertyChanged) {
+        onPropertyChanged(key);
+    }
+}

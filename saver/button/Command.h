@@ -1,0 +1,107 @@
+// Command: the push button control "Vantri.Command", a child window of a form (or of a picture
+// box on it) that draws its own face and caption and raises Click.
+//
+// Use: make it with the form, give onClick, and call Initialize() once the form has loaded (the
+// hover look needs the pointer poll that Initialize starts):
+//     Command set(form, onForm(), {.leftTwips = 4860, .topTwips = 3000, .widthTwips = 1155,
+//                                  .heightTwips = 375, .properties = captionedProperties("設定")});
+//     set.onClick = [] { ... };            // after form.load(): set.Initialize();
+// The stored properties are those the form was saved with; keys left out take their defaults,
+// so an empty bag gives an enabled button captioned "Command1" (captionedProperties in
+// core/ButtonMachine.h makes the bag of a button that stores only its caption and font).
+//
+// It reacts to the mouse and to focus only: no keyboard activation, no focus rectangle (the
+// focused look is the Selected face). Any mouse button released over it clicks; a left press
+// that leaves the button and is released outside does not.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "saver/button/ButtonSurface.h"
+#include "saver/button/CaptionText.h"
+#include "saver/button/FaceBitmaps.h"
+#include "saver/button/core/ButtonMachine.h"
+#include "saver/forms/Container.h"
+#include "saver/forms/Control.h"
+#include "saver/forms/Timer.h"
+#include "saver/forms/core/PropertyBag.h"
+
+class Form;
+
+struct CommandDesign {
+    int leftTwips = 0;
+    int topTwips = 0;
+    int widthTwips = 1755;
+    int heightTwips = 420;
+    velmora::forms::PropertyBag properties;
+    // The container's font, the default of the "Font" property.
+    velmora::button::CaptionFont ambientFont = velmora::button::designFont();
+};
+
+class Command : public Control, private velmora::button::ButtonView {
+public:
+    Command(Form& form, ContainerWindow container, CommandDesign design);
+    ~Command() override;
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+    std::function<void()> onClick;
+    // A persisted property has a new value (its key).
+    std::function<void(std::string_view)> onPropertyChanged;
+
+    void Initialize() { machine_.Initialize(); }
+    // Reading Enabled, FontColour or Visible (while True) redraws the resting face.
+    bool Enabled() { return machine_.Enabled(); }
+    void setEnabled(bool enabled) { machine_.setEnabled(enabled); }
+    const std::string& Caption() const { return machine_.Caption(); }
+    void setCaption(const std::string& text) { machine_.setCaption(text); }
+    const velmora::button::CaptionFont& Font() const { return machine_.Font(); }
+    void setFont(const velmora::button::CaptionFont& font) { machine_.setFont(font); }
+    uint32_t FontColour() { return machine_.FontColour(); } // &H00BBGGRR or a system colour
+    void setFontColour(uint32_t colour) { machine_.setFontColour(colour); }
+    // True: opaque background; False: transparent. The button stays on the screen either way.
+    bool Visible() { return machine_.Visible(); }
+    void setVisible(bool visible) { machine_.setVisible(visible); }
+
+    // The persisted properties as the form saves them.
+    velmora::forms::PropertyBag WriteProperties();
+    // Places the button, in twips of its container; a new size redraws it.
+    void move(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+
+    HWND hwnd() const { return window_; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void formCreated(HWND form) override;
+    void formDestroyed() override;
+    void onSize();
+    void onPaint();
+    void onButtonDown(int button);
+    void onButtonUp(int button);
+    void pollPointer();
+
+    // What the logic asks of the window.
+    bool drawFace(velmora::button::ButtonFace face, bool reversed) override;
+    void showCaption(const velmora::button::CaptionLook& look) override;
+    void setOpaque(bool opaque) override;
+    void startPoll() override;
+    void raiseClick() override;
+    void propertyChanged(std::string_view key) override;
+
+    Form& form_;
+    ContainerWindow container_;
+    CommandDesign design_;
+    velmora::button::ButtonMachine machine_{*this};
+    Timer tmrMouse_;
+    FaceBitmaps faces_;
+    ButtonSurface surface_;
+    CaptionText caption_;
+    RECT captionPlace_{};
+    bool opaque_ = true;
+    bool ready_ = false; // the stored properties are loaded
+    HWND window_ = nullptr;
+};
