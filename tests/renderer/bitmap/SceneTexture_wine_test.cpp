@@ -1,0 +1,150 @@
+// loadSceneTexture on a real GL context: which texture bitmap it reads, the size and texels of
+// the texture it makes, and the quiet failure without any bitmap.
+#include "renderer/bitmap/SceneTexture.h"
+#include "tests/renderer/bitmap/BmpBuilder.h"
+#include "tests/renderer/bitmap/MessageLog.h"
+#include "tests/renderer/bitmap/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <GL/gl.h>
+
+namespace {
+
+// A hidden window with a pixel format and a current GL context.
+class GlContext {
+public:
+    GlContext() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "VelmoraTextureTest";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowA("VelmoraTextureTest", "", WS_OVERLAPPEDWINDOW, 0, 0, 64, 64,
+                                nullptr, nullptr, windowClass.hInstance, nullptr);
+        dc_ = GetDC(window_);
+        PIXELFORMATDESCRIPTOR format{};
+        format.nSize = sizeof format;
+        format.nVersion = 1;
+        format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+        format.iPixelType = PFD_TYPE_RGBA;
+        format.cColorBits = 24;
+        SetPixelFormat(dc_, ChoosePixelFormat(dc_, &format), &format);
+        context_ = wglCreateContext(dc_);
+        wglMakeCurrent(dc_, context_);
+    }
+    ~GlContext() {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(context_);
+        ReleaseDC(window_, dc_);
+        DestroyWindow(window_);
+        UnregisterClassA("VelmoraTextureTest", GetModuleHandleA(nullptr));
+    }
+    GlContext(const GlContext&) = delete;
+    GlContext& operator=(const GlContext&) = delete;
+
+    bool current() const { return context_ && wglGetCurrentContext() == context_; }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+    HGLRC context_ = nullptr;
+};
+
+const std::string kRootPath = "C:\\Vantri.bmp";
+
+std::string tempPath() {
+    char folder[MAX_PATH + 1];
+    GetTempPathA(sizeof folder, folder);
+    return std::string(folder) + "Vantri.bmp";
+}
+
+uint32_t pattern(int row, int x) {
+    return static_cast<uint32_t>(row * 40 + x * 7) << 16 | 0x8000u | static_cast<uint32_t>(x * 30);
+}
+
+// A 24-bit bitmap of the given size and its expected texels, bottom row first.
+std::vector<uint8_t> writeBitmap(const std::string& path, int width, int height) {
+    BmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.pixels = bgrRows(width, height, pattern);
+    writeWholeFile(path, buildBmp(spec));
+    std::vector<uint8_t> texels;
+    for (int row = 0; row < height; ++row) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t c = pattern(row, x);
+            texels.insert(texels.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
+        }
+    }
+    return texels;
+}
+
+class SceneTextureTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(gl_.current());
+        removeBitmaps();
+    }
+    void TearDown() override { removeBitmaps(); }
+
+    static void removeBitmaps() {
+        DeleteFileA(kRootPath.c_str());
+        DeleteFileA(tempPath().c_str());
+    }
+
+    // Size and texels of the scene texture as the GL holds it.
+    static std::vector<uint8_t> textureTexels(GLint& width, GLint& height) {
+        glBindTexture(GL_TEXTURE_2D, sceneTextureName());
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        std::vector<uint8_t> texels(size_t(width) * height * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+        return texels;
+    }
+
+    void expectTexture(int width, int height, const std::vector<uint8_t>& texels) {
+        GLint actualWidth = 0;
+        GLint actualHeight = 0;
+        const auto actual = textureTexels(actualWidth, actualHeight);
+        EXPECT_EQ(actualWidth, width);
+        EXPECT_EQ(actualHeight, height);
+        EXPECT_EQ(actual, texels);
+    }
+
+    GlContext gl_;
+    MessageLog log_;
+};
+
+TEST_F(SceneTextureTest, ReadsRootBitmap) {
+    const auto texels = writeBitmap(kRootPath, 32, 32);
+    ASSERT_TRUE(loadSceneTexture());
+    EXPECT_NE(sceneTextureName(), 0u);
+    expectTexture(32, 32, texels);
+    EXPECT_TRUE(log_.texts.empty());
+}
+
+TEST_F(SceneTextureTest, RootBitmapWinsOverTemporaryOne) {
+    const auto texels = writeBitmap(kRootPath, 16, 8);
+    writeBitmap(tempPath(), 32, 32);
+    ASSERT_TRUE(loadSceneTexture());
+    expectTexture(16, 8, texels);
+}
+
+TEST_F(SceneTextureTest, ReadsTemporaryBitmapWithoutRootOne) {
+    // Five pixels make 15-byte rows: the upload must not assume four-byte row alignment.
+    const auto texels = writeBitmap(tempPath(), 5, 3);
+    ASSERT_TRUE(loadSceneTexture());
+    expectTexture(5, 3, texels);
+    EXPECT_TRUE(log_.texts.empty());
+}
+
+TEST_F(SceneTextureTest, NoBitmapGivesFalseWithoutMessage) {
+    EXPECT_FALSE(loadSceneTexture());
+    EXPECT_TRUE(log_.texts.empty());
+}
+
+} // namespace
