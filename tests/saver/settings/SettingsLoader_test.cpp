@@ -113,7 +113,7 @@ TEST(FolderOfTest, CutsAtTheLastColonOrBackslash) {
         {"C:\\Music\\", "C:\\Music"},
         {"C:\\Music\\\\a.mp3", "C:\\Music\\"},
         {"\\\\server\\share\\a.wav", "\\\\server\\share"},
-        {"C:\\音楽\\ﾘﾋﾟｰﾄ.mp3", "C:\\音楽"},
+        {"C:\\表\\ソ.mp3", "C:\\表"},
         {"C:\\x:y\\a.mp3", "C:\\x:y"},
     };
     for (const auto& [path, folder] : cases) {

@@ -1,0 +1,161 @@
+// LoadSettings and the path functions on a real file system: "Velmora.ini" beside the test
+// program, written byte for byte, including damaged and hostile files.
+#include "saver/settings/IniFile.h"
+#include "saver/settings/Paths.h"
+#include "saver/settings/Settings.h"
+
+#include "tests/saver/settings/WineFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// Keeps whatever "Velmora.ini" the test folder held and puts it back afterwards.
+class LoadSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hadFile_ = FileExists(ini);
+        if (hadFile_) {
+            saved_ = readBytes(ini);
+        }
+    }
+    void TearDown() override {
+        if (hadFile_) {
+            writeBytes(ini, saved_);
+        } else {
+            DeleteFileW(toWide(ini).c_str());
+        }
+    }
+    // Writes the file from UTF-8 lines in the ANSI code page, then loads it.
+    const SettingsRecord& load(const std::string& utf8) {
+        writeBytes(ini, toAnsi(utf8));
+        settings() = SettingsRecord{};
+        LoadSettings();
+        return settings();
+    }
+
+    TempFolder music;
+    std::string ini = settingsFilePath();
+
+private:
+    bool hadFile_ = false;
+    std::string saved_;
+};
+
+TEST_F(LoadSettingsTest, FileLivesBesideTheProgram) {
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const std::string path = fromWide(program);
+    EXPECT_EQ(programFolder(), path.substr(0, path.rfind('\\')));
+    EXPECT_EQ(ini, programFolder() + "\\Velmora.ini");
+}
+
+TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {
+    const std::string song = music / "曲.mp3";
+    writeBytes(song, "ID3");
+    const std::string head = "[Section]\r\n";
+    struct Case {
+        std::string text;
+        int kind;
+        int repeat;
+        std::string file;
+        std::string folder;
+    };
+    const Case cases[] = {
+        {head + "BGM区分= 2\r\nBGMﾘﾋﾟｰﾄ= 3\r\nBGMﾌｧｲﾙ=" + song + "\r\n", 2, 3, song, music.path()},
+        {head + "BGM区分= 2\r\nBGMﾌｧｲﾙ=" + music / "gone.mp3" + "\r\n", 0, 0, "", programFolder()},
+        {head + "BGM区分=2.9\r\nBGMﾌｧｲﾙ=" + song + "\r\n", 2, 0, song, music.path()},
+        {head + "BGM区分=-1\r\nBGMﾘﾋﾟｰﾄ=-1\r\n", -1, -1, "", programFolder()},
+        {head + "BGM区分=abc\r\nBGMﾘﾋﾟｰﾄ=40000\r\n", 0, 0, "", programFolder()},
+        {head + "BGM区分= 1\r\n", 1, 0, "", programFolder()},
+        {"", 0, 0, "", programFolder()},
+    };
+    for (const auto& c : cases) {
+        const SettingsRecord& record = load(c.text);
+        EXPECT_EQ(record.BgmKind, c.kind) << c.text;
+        EXPECT_EQ(record.BgmRepeat, c.repeat) << c.text;
+        EXPECT_EQ(record.BgmFile, c.file) << c.text;
+        EXPECT_EQ(record.BgmFolder, c.folder) << c.text;
+    }
+}
+
+TEST_F(LoadSettingsTest, ReadsWhatTheDialogWrites) {
+    const std::string song = music / "a.wav";
+    writeBytes(song, "RIFF");
+    INI_Write(kSettingsSection, kBgmKindKey, " 2", ini);
+    INI_Write(kSettingsSection, kBgmRepeatKey, " 7", ini);
+    INI_Write(kSettingsSection, kBgmFileKey, song, ini);
+    settings() = SettingsRecord{};
+    LoadSettings();
+    EXPECT_EQ(settings().BgmKind, 2);
+    EXPECT_EQ(settings().BgmRepeat, 7);
+    EXPECT_EQ(settings().BgmFile, song);
+}
+
+TEST_F(LoadSettingsTest, DamagedFilesLoadAsNoMusic) {
+    std::mt19937 random(7);
+    std::string junk;
+    for (int i = 0; i < 65536; ++i) {
+        junk += static_cast<char>(random());
+    }
+    const std::string head = "[Section]\r\n";
+    const std::string cases[] = {
+        head + "BGM区分=99999999999999999999999999999999\r\nBGMﾘﾋﾟｰﾄ=-1e308\r\n",
+        head + "BGM区分=1e999\r\nBGMﾘﾋﾟｰﾄ=&H10000\r\n",
+        head + "BGM区分= 2\r\nBGMﾌｧｲﾙ=C:\\" + std::string(5000, 'x') + "\r\n",
+        "BGM区分= 2\r\nBGMﾘﾋﾟｰﾄ= 3\r\n",
+        "[Other]\r\nBGM区分= 1\r\n",
+        head + "BGM区分=" + std::string("\0\x01\xff", 3) + "\r\nBGMﾌｧｲﾙ=\x81\r\n",
+        std::string(100000, '['),
+    };
+    for (const auto& text : cases) {
+        const SettingsRecord& record = load(text);
+        EXPECT_EQ(record.BgmKind, 0);
+        EXPECT_EQ(record.BgmRepeat, 0);
+        EXPECT_EQ(record.BgmFile, "");
+        EXPECT_EQ(record.BgmFolder, programFolder());
+    }
+    writeBytes(ini, junk);
+    LoadSettings();
+    EXPECT_EQ(settings().BgmFile, "");
+}
+
+TEST_F(LoadSettingsTest, MusicPathIsCutTo255Bytes) {
+    // A file whose own path is exactly 255 bytes, stored with more after it: the cut path is
+    // what the loader sees.
+    const std::string start = music / "";
+    const std::string song = start + std::string(255 - start.size() - 4, 'n') + ".mp3";
+    ASSERT_EQ(toAnsi(song).size(), 255u);
+    writeBytes(song, "ID3");
+    const SettingsRecord& record =
+        load("[Section]\r\nBGM区分= 2\r\nBGMﾌｧｲﾙ=" + song + ".more\\and more\r\n");
+    EXPECT_EQ(record.BgmFile, song);
+    EXPECT_EQ(record.BgmKind, 2);
+}
+
+TEST(FileExistsTest, OnlyFilesThatOpenForReading) {
+    TempFolder folder;
+    const std::string file = folder / "曲.wav";
+    writeBytes(file, "RIFF");
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_TRUE(FileExists(file + "\\"));
+    const std::pair<std::string, const char*> absent[] = {
+        {folder.path(), "a folder"},
+        {folder.path() + "\\", "a folder with a trailing backslash"},
+        {"", "an empty path"},
+        {"\\", "a lone backslash"},
+        {folder / "none.wav", "a missing file"},
+        {file + "\\\\", "two trailing backslashes"},
+        {"NUL", "a device"},
+        {"CON", "the console"},
+        {"C:\\" + std::string(5000, 'x'), "an overlong path"},
+        {folder / "*.wav", "a wildcard"},
+    };
+    for (const auto& [path, what] : absent) {
+        EXPECT_FALSE(FileExists(path)) << what;
+    }
+}
+
+} // namespace
