@@ -13,7 +13,10 @@ Timer::~Timer() {
     form_.removeControl(*this);
 }
 
+// Enabling a running timer leaves its count alone; only a change starts or stops it.
 void Timer::setEnabled(bool enabled) {
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     apply();
 }
@@ -34,7 +37,7 @@ void Timer::formDestroyed() {
     window_ = nullptr;
 }
 
-// Setting either property starts the count afresh, as a timer control does.
+// A new interval starts the count afresh.
 void Timer::apply() {
     if (!window_)
         return;

@@ -1,0 +1,73 @@
+// Main: single-instance guard, mode dispatch and the three modes (see Main.h).
+#include "saver/launcher/Main.h"
+
+#include <windows.h>
+
+#include "saver/forms/Program.h"
+#include "saver/launcher/Vantri_R.h"
+#include "saver/launcher/core/CommandLine.h"
+#include "saver/music/MusicPlayer.h"
+#include "saver/music/WinmmMusicPlatform.h"
+#include "saver/run/Vantri_S.h"
+#include "saver/settings/Paths.h"
+#include "saver/settings/Settings.h"
+#include "saver/text/AnsiText.h"
+
+namespace {
+
+constexpr char kMissingRendererMessage[] = "Velmora.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+constexpr char kProgramTitle[] = "Velmora (ScreenSaver)";
+
+// A saver run or a settings dialog of another copy, hidden windows included.
+bool anotherCopyIsOpen() {
+    return FindWindowA(nullptr, "Vantri_Main") || FindWindowA(nullptr, "<Velmora>");
+}
+
+// A handle of 0 or of no window would leave an invisible preview that nothing ever ends.
+int runPreview(int32_t handle) {
+    const HWND host = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+    if (!IsWindow(host))
+        return 0;
+    Vantri_R preview;
+    preview.showIn(host);
+    return runMessageLoop();
+}
+
+bool rendererIsThere() {
+    if (FileExists(programFolder() + "\\Velmora.dll"))
+        return true;
+    MessageBoxW(nullptr, toWide(kMissingRendererMessage).c_str(), toWide(kProgramTitle).c_str(),
+                MB_OK);
+    return false;
+}
+
+int runSaver(bool hideCursor) {
+    if (hideCursor)
+        ShowCursor(FALSE);
+    WinmmMusicPlatform platform;
+    MusicPlayer music(platform, settings());
+    Vantri_S saver(music, settings(), hideCursor, [] { endProgram(); });
+    saver.load();
+    return runMessageLoop();
+}
+
+} // namespace
+
+int Main(std::string_view arguments) {
+    if (anotherCopyIsOpen())
+        return 0;
+    const LaunchRequest request = parseCommandLine(arguments);
+    if (request.mode == LaunchMode::Preview)
+        return runPreview(request.previewHandle);
+    LoadSettings();
+    if (!rendererIsThere())
+        return 0;
+    switch (request.mode) {
+    case LaunchMode::Saver:
+        return runSaver(true);
+    case LaunchMode::SaverCursorShown:
+        return runSaver(false);
+    default:
+        return 0;
+    }
+}
