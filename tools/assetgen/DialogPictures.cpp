@@ -50,6 +50,10 @@ constexpr std::array<std::string_view, 21> kHand = {
     "     X........X  ", //
     "     XXXXXXXXXX  ", //
 };
+// The star glint drawn larger than in the star picture, so that it fills the small icon.
+constexpr double kIconStarScale = 0.8;
+constexpr double kIconLift = 0.6;
+constexpr double kIconHaze = 12.0;
 constexpr int kHandArtLeft = kHandHotX - 5;
 constexpr int kHandArtTop = kHandHotY;
 
@@ -69,7 +73,12 @@ Picture makeIconPicture() {
     const double centre = (kIconSize - 1) / 2.0;
     for (int y = 0; y < kIconSize; ++y) {
         for (int x = 0; x < kIconSize; ++x) {
-            const double glow = std::min(1.0, starBrightness(x - centre, y - centre) / 227.0);
+            const double v =
+                starBrightness((x - centre) * kIconStarScale, (y - centre) * kIconStarScale);
+            // Lifting the faint levels makes the rays readable at icon size; the faintest
+            // haze is dropped so the background stays dark.
+            const double glow =
+                std::pow(std::clamp((v - kIconHaze) / (227.0 - kIconHaze), 0.0, 1.0), kIconLift);
             icon.at(x, y) = mix(background, rgb(0xFFFFFF), glow);
         }
     }
