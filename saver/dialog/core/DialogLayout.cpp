@@ -1,19 +1,14 @@
 // Pixel placement and centring of the settings dialog.
 #include "saver/dialog/core/DialogLayout.h"
 
-#include <cmath>
+#include "saver/forms/core/Twips.h"
 
 namespace velmora::dialog {
 
-namespace {
-int pixels(int twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-} // namespace
-
 PixelRect toPixels(const TwipsRect& twips, double twipsPerPixelX, double twipsPerPixelY) {
-    return {pixels(twips.left, twipsPerPixelX), pixels(twips.top, twipsPerPixelY),
-            pixels(twips.width, twipsPerPixelX), pixels(twips.height, twipsPerPixelY)};
+    return {pixelsFromTwips(twips.left, twipsPerPixelX), pixelsFromTwips(twips.top, twipsPerPixelY),
+            pixelsFromTwips(twips.width, twipsPerPixelX),
+            pixelsFromTwips(twips.height, twipsPerPixelY)};
 }
 
 TwipsPoint dialogCorner(int screenWidthTwips, int screenHeightTwips, int windowWidthTwips,

@@ -1,0 +1,6 @@
+// The settings dialog of the configure mode.
+#pragma once
+
+// Shows the dialog modally, with no owner window, and returns once it has closed. It edits the
+// process's settings record, and writes the settings file when the user confirms.
+void showSettingsDialog();

@@ -1,0 +1,157 @@
+// The settings dialog's event handlers: loading, painting the background, choosing the music
+// source and file, storing the choice and opening the web page.
+#include "saver/dialog/Vantri_P.h"
+
+#include <shellapi.h>
+
+#include "saver/dialog/MusicFileChooser.h"
+#include "saver/dialog/core/DialogLayout.h"
+#include "saver/dialog/core/DialogValues.h"
+#include "saver/dialog/core/SineGradient.h"
+#include "saver/forms/ScreenPointer.h"
+#include "saver/forms/VisibleForm.h"
+#include "saver/launcher/Zoom.h"
+#include "saver/settings/IniFile.h"
+#include "saver/settings/Paths.h"
+#include "saver/settings/Settings.h"
+#include "saver/text/AnsiText.h"
+
+using namespace velmora::dialog;
+
+namespace {
+
+enum Source { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
+constexpr int kMarkOff = 0;
+constexpr int kMarkOn = 1;
+
+// One line per pixel row, across the whole width, in the colour of the row's level.
+void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
+    if (!dc)
+        return;
+    const std::vector<int> levels = sineGradientLevels(size.cy);
+    for (size_t y = 0; y < levels.size(); ++y) {
+        const RowColour colour = colourOf(levels[y]);
+        HBRUSH brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+        const RECT row{0, static_cast<LONG>(y), size.cx, static_cast<LONG>(y) + 1};
+        FillRect(dc, &row, brush);
+        DeleteObject(brush);
+    }
+}
+
+SIZE clientSize(HWND window) {
+    RECT client{};
+    if (window)
+        GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+} // namespace
+
+void Vantri_P::Form_Load() {
+    SettingsRecord& record = settings();
+    const TwipsSize screen = screenSizeTwips();
+    const TwipsSize window = windowSizeTwips(form_);
+    const TwipsPoint corner =
+        dialogCorner(screen.width, screen.height, window.width, window.height);
+    form_.move(corner.x, corner.y, window.width, window.height);
+
+    SetButtonsState(true, true);
+    BGM_Repeat->setEnabled(false);
+    showSourceMarks();
+    if (record.BgmKind == kAudioCd)
+        BGM_Repeat->setEnabled(true);
+    Cmd_File(0).setEnabled(record.BgmKind == kMusicFile);
+
+    BGM_Repeat->setText(repeatText(record.BgmRepeat));
+    for (const std::string& entry : repeatListEntries())
+        BGM_Repeat->addItem(entry);
+    lbl_Fname(0).setCaption(record.BgmFile);
+
+    POINT pointer{};
+    const bool known = GetCursorPos(&pointer) != 0;
+    ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
+    ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
+    Zoom_Open(form_.hwnd());
+    setScreenPointer(ScreenPointer::Default);
+}
+
+void Vantri_P::Form_Resize() {
+    PictureBox& back = surface_.box();
+    paintSineGradient(back.surface(), surface_.scaleSize(), formRowColour);
+    back.refresh();
+    PictureBox& panel = Pic_C(0);
+    paintSineGradient(panel.surface(), clientSize(panel.hwnd()), panelRowColour);
+    panel.refresh();
+}
+
+void Vantri_P::Form_Unload() {
+    Zoom_Close(form_.hwnd());
+}
+
+void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
+    for (Command* button : buttons_) {
+        if (doInitialize)
+            button->Initialize();
+        else
+            button->setEnabled(enable);
+    }
+}
+
+void Vantri_P::Img_BGM_MouseDown(int index, MouseButton) {
+    chooseSource(index);
+}
+
+void Vantri_P::lbl_BGM_MouseDown(int index, MouseButton) {
+    chooseSource(index);
+}
+
+void Vantri_P::chooseSource(int index) {
+    SettingsRecord& record = settings();
+    record.BgmKind = static_cast<int16_t>(index);
+    Cmd_File(0).setEnabled(false);
+    BGM_Repeat->setEnabled(false);
+    showSourceMarks();
+    if (record.BgmKind == kAudioCd)
+        BGM_Repeat->setEnabled(true);
+    if (record.BgmKind == kMusicFile)
+        Cmd_File(0).setEnabled(true);
+}
+
+// All marks off, then the chosen source's on; a source outside the three shows none on.
+void Vantri_P::showSourceMarks() {
+    Img_BGM.forEach(
+        [this](int, PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
+    const int chosen = settings().BgmKind;
+    if (Img_BGM.contains(chosen))
+        Img_BGM(chosen).setPicture(Img_Ra(kMarkOn).picture());
+}
+
+void Vantri_P::Cmd_File_Click(int index) {
+    SettingsRecord& record = settings();
+    const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record.BgmFolder);
+    if (!file)
+        return;
+    record.BgmFile = *file;
+    lbl_Fname(index).setCaption(record.BgmFile);
+    record.BgmFolder = FolderOf(record.BgmFile);
+}
+
+void Vantri_P::Cmd_Set_Click() {
+    SettingsRecord& record = settings();
+    const SettingsToSave saved = settingsToSave(record.BgmKind, BGM_Repeat->text(), record.BgmFile);
+    record.BgmRepeat = saved.bgmRepeat;
+    const std::string file = settingsFilePath();
+    for (const IniEntry& entry : saved.entries)
+        INI_Write(kSettingsSection, entry.key, entry.value, file);
+    form_.unload();
+}
+
+void Vantri_P::Cmd_Can_Click() {
+    form_.unload();
+}
+
+void Vantri_P::lbl_URL_Click() {
+    setScreenPointer(ScreenPointer::Hourglass);
+    ShellExecuteA(form_.hwnd(), "open", toAnsi(lbl_URL->caption()).c_str(), "", "", SW_SHOWNORMAL);
+    setScreenPointer(ScreenPointer::Default);
+}

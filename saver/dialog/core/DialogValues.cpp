@@ -1,0 +1,33 @@
+// Conversions between the music settings and the dialog's texts.
+#include "saver/dialog/core/DialogValues.h"
+
+#include "saver/settings/Settings.h"
+#include "saver/text/VbNumber.h"
+
+namespace velmora::dialog {
+
+namespace {
+constexpr int kLastListedTrack = 30;
+} // namespace
+
+std::vector<std::string> repeatListEntries() {
+    std::vector<std::string> entries;
+    for (int track = 0; track <= kLastListedTrack; ++track) {
+        entries.push_back(hashHashText(track));
+    }
+    return entries;
+}
+
+std::string repeatText(int16_t bgmRepeat) {
+    return hashHashText(bgmRepeat);
+}
+
+SettingsToSave settingsToSave(int16_t bgmKind, std::string_view typedRepeat,
+                              const std::string& bgmFile) {
+    const int16_t repeat = roundToInt16(typedRepeat);
+    return {repeat,
+            {IniEntry{kBgmKindKey, blankLedText(bgmKind)},
+             IniEntry{kBgmRepeatKey, blankLedText(repeat)}, IniEntry{kBgmFileKey, bgmFile}}};
+}
+
+} // namespace velmora::dialog

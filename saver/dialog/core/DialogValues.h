@@ -1,0 +1,38 @@
+// The texts the settings dialog shows for the music settings and the values it stores for them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::dialog {
+
+// The list of the repeat combo box: an empty entry for "no repeat", then the tracks 1 to 30.
+std::vector<std::string> repeatListEntries();
+
+// The combo box text for a stored repeat track; no repeat (0) shows as an empty text.
+std::string repeatText(int16_t bgmRepeat);
+
+// One line of the settings file.
+struct IniEntry {
+    std::string key;
+    std::string value;
+    bool operator==(const IniEntry&) const = default;
+};
+
+// What confirming the dialog stores: the repeat track taken from the typed text, and the three
+// keys in the order they are written.
+struct SettingsToSave {
+    int16_t bgmRepeat;
+    std::array<IniEntry, 3> entries;
+};
+
+// The typed repeat text becomes a track rounded halves-to-even; a text that is no number, or a
+// number beyond the 16-bit range, stores 0 rather than failing. Numbers are written with a
+// leading blank for zero and above; the file path is written as it is, empty or not.
+SettingsToSave settingsToSave(int16_t bgmKind, std::string_view typedRepeat,
+                              const std::string& bgmFile);
+
+} // namespace velmora::dialog
