@@ -2,6 +2,7 @@
 // reader and the integer conversions the settings and the command line rely on.
 #include "saver/text/VbNumber.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -12,17 +13,11 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The value of a hexadecimal digit in either case; 99 for any other character.
 int digitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return 99;
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    const size_t at = kDigits.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    return at == std::string_view::npos ? 99 : static_cast<int>(at);
 }
 
 int radixOf(char marker) {
