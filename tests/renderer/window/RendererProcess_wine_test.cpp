@@ -1,0 +1,146 @@
+// Velmora.dll end to end, driven from outside as the saver and the system would drive it: its
+// window appears in time, Escape and a posted close end it, the system's screensaver commands
+// do not, and a missing bitmap ends it quietly.
+#include "tests/renderer/window/RendererProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr char kTitle[] = "Vantri_VC";
+
+DEVMODEA currentDisplayMode() {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
+    return mode;
+}
+
+// Held down for a moment like a real key: the renderer looks at its keys only between messages.
+void pressEscape() {
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_ESCAPE;
+    SendInput(1, &key, sizeof key);
+    Sleep(100);
+    key.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &key, sizeof key);
+}
+
+class RendererProcessTest : public ::testing::Test {
+protected:
+    // The first start loads Wine's GL libraries; a run without a bitmap warms them up, so the
+    // timed start below sees what the saver sees on a used system.
+    static void SetUpTestSuite() {
+        removeTextureBitmaps();
+        RendererProcess warmUp;
+        DWORD code = 0;
+        warmUp.waitForExit(60000, code);
+    }
+
+    void SetUp() override { ASSERT_TRUE(writeTextureBitmap()); }
+    void TearDown() override { removeTextureBitmaps(); }
+
+    // Starts the renderer and waits until its window has the keyboard.
+    static HWND startAndFindWindow(RendererProcess& renderer) {
+        EXPECT_TRUE(renderer.started());
+        HWND window = renderer.waitForWindow(nullptr, kTitle, 10000);
+        for (int i = 0; window && GetForegroundWindow() != window && i < 500; ++i) {
+            Sleep(10);
+        }
+        return window;
+    }
+};
+
+} // namespace
+
+// The saver looks for the window first about 500 ms after starting the renderer. A loaded
+// machine slows every start, so the best of three starts is held to that limit.
+TEST_F(RendererProcessTest, TitledWindowExistsBeforeTheSaversFirstPoll) {
+    double best = 1e9;
+    for (int attempt = 0; attempt < 3 && best >= 500.0; ++attempt) {
+        const double start = nowMs();
+        RendererProcess renderer;
+        ASSERT_TRUE(renderer.started());
+        HWND window = renderer.waitForWindow(nullptr, kTitle, 10000);
+        const double elapsed = nowMs() - start;
+        ASSERT_NE(nullptr, window);
+        std::printf("window \"%s\" %.0f ms after the start\n", kTitle, elapsed);
+        best = elapsed < best ? elapsed : best;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        ASSERT_TRUE(renderer.waitForExit(5000, code));
+    }
+    EXPECT_LT(best, 500.0);
+}
+
+TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
+    const DEVMODEA before = currentDisplayMode();
+    RendererProcess renderer;
+    HWND window = startAndFindWindow(renderer);
+    ASSERT_NE(nullptr, window);
+    // Mouse movement is no reason to end.
+    SetCursorPos(100, 100);
+    SetCursorPos(300, 200);
+    Sleep(300);
+    ASSERT_TRUE(renderer.running());
+
+    pressEscape();
+    DWORD code = 0;
+    ASSERT_TRUE(renderer.waitForExit(5000, code));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
+    const DEVMODEA after = currentDisplayMode();
+    EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
+    EXPECT_EQ(before.dmBitsPerPel, after.dmBitsPerPel);
+}
+
+TEST_F(RendererProcessTest, CloseFromAnotherProcessEndsWithCodeZero) {
+    RendererProcess renderer;
+    HWND window = startAndFindWindow(renderer);
+    ASSERT_NE(nullptr, window);
+    Sleep(200);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(renderer.waitForExit(5000, code));
+    EXPECT_EQ(0u, code);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(RendererProcessTest, SystemScreensaverAndMonitorPowerCommandsAreIgnored) {
+    RendererProcess renderer;
+    HWND window = startAndFindWindow(renderer);
+    ASSERT_NE(nullptr, window);
+    const WPARAM commands[] = {SC_SCREENSAVE, SC_MONITORPOWER};
+    for (WPARAM command : commands) {
+        DWORD_PTR result = 1;
+        ASSERT_NE(0, SendMessageTimeoutA(window, WM_SYSCOMMAND, command, 2, SMTO_ABORTIFHUNG, 3000,
+                                         &result))
+            << std::hex << command;
+        EXPECT_EQ(0u, result);
+        Sleep(200);
+        EXPECT_TRUE(renderer.running()) << std::hex << command;
+        EXPECT_TRUE(IsWindowVisible(window)) << std::hex << command;
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    EXPECT_TRUE(renderer.waitForExit(5000, code));
+}
+
+TEST_F(RendererProcessTest, MissingBitmapEndsQuietlyWithCodeZero) {
+    removeTextureBitmaps();
+    RendererProcess renderer;
+    ASSERT_TRUE(renderer.started());
+    // Any message box would be a dialog window of the renderer's process.
+    bool dialogSeen = false;
+    while (renderer.running()) {
+        dialogSeen = dialogSeen || findProcessWindow(renderer.id(), "#32770", nullptr) != nullptr;
+        Sleep(5);
+    }
+    DWORD code = 1;
+    ASSERT_TRUE(renderer.waitForExit(10000, code));
+    EXPECT_EQ(0u, code);
+    EXPECT_FALSE(dialogSeen);
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
+}
