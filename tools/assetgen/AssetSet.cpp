@@ -9,23 +9,19 @@
 
 namespace {
 
-const char* faceFileName(Face face) {
-    switch (face) {
-    case Face::Normal:
-        return "face_normal.bmp";
-    case Face::HighLight:
-        return "face_highlight.bmp";
-    case Face::HighLightSelect:
-        return "face_highlightselect.bmp";
-    case Face::Selected:
-        return "face_selected.bmp";
-    case Face::Pressed:
-        return "face_pressed.bmp";
-    case Face::Disable:
-        return "face_disable.bmp";
-    }
-    return "";
-}
+struct FaceFile {
+    Face face;
+    const char* name;
+};
+
+constexpr FaceFile kFaceFiles[] = {
+    {Face::Normal, "face_normal.bmp"},
+    {Face::HighLight, "face_highlight.bmp"},
+    {Face::HighLightSelect, "face_highlightselect.bmp"},
+    {Face::Selected, "face_selected.bmp"},
+    {Face::Pressed, "face_pressed.bmp"},
+    {Face::Disable, "face_disable.bmp"},
+};
 
 } // namespace
 
@@ -39,8 +35,8 @@ std::vector<AssetFile> makeAssetFiles() {
         {"velmora.ico", encodeIconFile(makeIconPicture())},
         {"hand.cur", encodeCursorFile(makeHandPicture(), kHandHotX, kHandHotY)},
     };
-    for (Face face : kAllFaces) {
-        files.push_back({faceFileName(face), encodeBitmapFile(makeFacePicture(face))});
+    for (const FaceFile& f : kFaceFiles) {
+        files.push_back({f.name, encodeBitmapFile(makeFacePicture(f.face))});
     }
     return files;
 }

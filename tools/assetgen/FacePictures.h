@@ -2,14 +2,9 @@
 // frame and inner ring, with rounded corners) is what the button draws around its gradient.
 #pragma once
 
-#include <array>
-
 #include "tools/assetgen/Picture.h"
 
 enum class Face { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };
-
-inline constexpr std::array kAllFaces = {Face::Normal,   Face::HighLight, Face::HighLightSelect,
-                                         Face::Selected, Face::Pressed,   Face::Disable};
 
 inline constexpr int kFaceWidth = 64;
 inline constexpr int kFaceHeight = 25;

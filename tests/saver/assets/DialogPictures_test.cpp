@@ -44,15 +44,20 @@ TEST(OptionMarks, OnIsFilledWithBlue) {
     }
 }
 
+// The directory and the image agree on one 32 x 32 picture of 32 bits per pixel.
+void expectOne32By32Image(const IconEntry& entry, std::uint32_t type) {
+    EXPECT_EQ(entry.type, type);
+    EXPECT_EQ(entry.count, 1u);
+    for (int size : {entry.width, entry.height, entry.imageWidth, entry.imageHeight}) {
+        EXPECT_EQ(size, 32);
+    }
+    EXPECT_EQ(entry.imageBitCount, 32u);
+}
+
 TEST(Icon, IsOneOpaque32By32ImageWithABrightStarOnDarkBlue) {
     const IconEntry icon = decodeIcon(readAssetFile("velmora.ico"));
-    EXPECT_EQ(icon.type, 1u);
-    EXPECT_EQ(icon.count, 1u);
-    EXPECT_EQ(icon.width, 32);
-    EXPECT_EQ(icon.height, 32);
-    EXPECT_EQ(icon.imageWidth, 32);
-    EXPECT_EQ(icon.imageHeight, 32);
-    ASSERT_EQ(icon.imageBitCount, 32u);
+    expectOne32By32Image(icon, 1);
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(std::count(icon.seeThrough.begin(), icon.seeThrough.end(), true), 0);
     const Rgba corner = icon.colours.at(0, 0);
     EXPECT_GT(corner.blue, corner.red);
@@ -63,13 +68,10 @@ TEST(Icon, IsOneOpaque32By32ImageWithABrightStarOnDarkBlue) {
 
 TEST(HandCursor, Has32By32ImageWithHotSpotAtTheFingertip) {
     const IconEntry hand = decodeIcon(readAssetFile("hand.cur"));
-    EXPECT_EQ(hand.type, 2u);
-    EXPECT_EQ(hand.count, 1u);
-    EXPECT_EQ(hand.width, 32);
-    EXPECT_EQ(hand.height, 32);
+    expectOne32By32Image(hand, 2);
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(hand.hotX, 12u);
     EXPECT_EQ(hand.hotY, 10u);
-    ASSERT_EQ(hand.imageBitCount, 32u);
     const auto seeThrough = [&](int x, int y) { return hand.seeThrough[y * 32 + x]; };
     // The hot spot is on the tip of the finger, with nothing drawn above it.
     EXPECT_FALSE(seeThrough(12, 10));

@@ -55,39 +55,50 @@ TEST(Resources, StarCoreReadsBackWithItsColour) {
     DeleteObject(bitmap);
 }
 
-// Width and height of an icon or cursor, from its colour or (for a monochrome one) mask bitmap.
-SIZE iconSize(const ICONINFO& info) {
+// What GetIconInfo tells of an icon or cursor, with its bitmaps released again.
+struct IconFacts {
+    bool isIcon = false;
+    DWORD hotX = 0;
+    DWORD hotY = 0;
+    LONG width = 0;
+    LONG height = 0;
+};
+
+IconFacts describe(HICON handle) {
+    IconFacts facts;
+    ICONINFO info{};
+    if (!GetIconInfo(handle, &info)) {
+        ADD_FAILURE() << "GetIconInfo failed";
+        return facts;
+    }
     BITMAP bm{};
+    // A monochrome image keeps its colour rows under the mask rows in one bitmap.
     GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-    return {bm.bmWidth, info.hbmColor ? bm.bmHeight : bm.bmHeight / 2};
+    facts = {info.fIcon != FALSE, info.xHotspot, info.yHotspot, bm.bmWidth,
+             info.hbmColor ? bm.bmHeight : bm.bmHeight / 2};
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return facts;
 }
 
 TEST(Resources, IconLoadsAt32By32) {
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA));
     ASSERT_NE(icon, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    EXPECT_TRUE(info.fIcon);
-    const SIZE size = iconSize(info);
-    EXPECT_EQ(size.cx, 32);
-    EXPECT_EQ(size.cy, 32);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const IconFacts facts = describe(icon);
+    EXPECT_TRUE(facts.isIcon);
+    EXPECT_EQ(facts.width, 32);
+    EXPECT_EQ(facts.height, 32);
 }
 
 TEST(Resources, HandCursorLoadsAt32By32WithHotSpot12And10) {
     HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND));
     ASSERT_NE(hand, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(hand, &info));
-    EXPECT_FALSE(info.fIcon);
-    EXPECT_EQ(info.xHotspot, 12u);
-    EXPECT_EQ(info.yHotspot, 10u);
-    const SIZE size = iconSize(info);
-    EXPECT_EQ(size.cx, 32);
-    EXPECT_EQ(size.cy, 32);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    const IconFacts facts = describe(hand);
+    EXPECT_FALSE(facts.isIcon);
+    EXPECT_EQ(facts.hotX, 12u);
+    EXPECT_EQ(facts.hotY, 10u);
+    EXPECT_EQ(facts.width, 32);
+    EXPECT_EQ(facts.height, 32);
 }
 
 TEST(Resources, ProgramIconIsTheFirstIconGroup) {
