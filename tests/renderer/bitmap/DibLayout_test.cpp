@@ -198,14 +198,6 @@ TEST(DibColorCountTest, FollowsHeaderKindColorsUsedAndDepth) {
     }
 }
 
-TEST(DibErrorTextTest, MessageTexts) {
-    EXPECT_EQ(dibErrorText(DibError::OpenFailed, "C:\\x.bmp"),
-              "Failed to open DIB file C:\\x.bmp.\n");
-    EXPECT_EQ(dibErrorText(DibError::UnknownFormat, ""), "Unknown DIB file format.");
-    EXPECT_EQ(dibErrorText(DibError::OutOfMemory, ""), "Out of memory.");
-    EXPECT_EQ(dibErrorText(DibError::ConversionError, ""), "Image file conversion error.");
-}
-
 std::vector<uint8_t> workingHeaderOf(const std::vector<uint8_t>& file) {
     DibLayout layout;
     EXPECT_EQ(readDibLayout(file, layout), DibError::None);

@@ -148,7 +148,7 @@ TEST_P(EdgeCaseTest, ConvertsOrRefusesWithOneMessage) {
     writeWholeFile(path, buildBmp(c.spec));
     MessageLog log;
     const std::optional<RgbImage> image = readDibFile(path.c_str());
-    DeleteFileA(path.c_str());
+    EXPECT_TRUE(DeleteFileA(path.c_str())) << "file still held open";
 
     if (!c.message.empty()) {
         EXPECT_FALSE(image);

@@ -50,6 +50,10 @@ const GoodImage kGoodImages[] = {
     {"rgb32", 0},       {"rgb32bf", 0},        {"rgb32bfdef", 0},
 };
 
+void PrintTo(const GoodImage& image, std::ostream* out) {
+    *out << image.name;
+}
+
 class GoodImageTest : public testing::TestWithParam<GoodImage> {};
 
 TEST_P(GoodImageTest, GivesReferencePixelsOrRefusesHeaderKind) {

@@ -11,13 +11,6 @@ const std::vector<uint8_t> kThreeWideSection = {
     11, 12, 13, 14, 15, 16, 17, 18, 19, 0xEE, 0xEE, 0xEE, // stored row 1
 };
 
-TEST(RgbImageTest, SectionRowsArePaddedToFourBytes) {
-    EXPECT_EQ(sectionRowBytes(1), 4u);
-    EXPECT_EQ(sectionRowBytes(3), 12u);
-    EXPECT_EQ(sectionRowBytes(4), 12u);
-    EXPECT_EQ(sectionRowBytes(32), 96u);
-}
-
 TEST(RgbImageTest, ThreeWideRowsDropPaddingAndSwapToRgb) {
     const RgbImage image = copySectionRows(kThreeWideSection, 3, 2);
     EXPECT_EQ(image.width, 3);
