@@ -10,7 +10,7 @@
 namespace {
 
 // A frame where the emitter's stream lies across the middle of the view.
-constexpr int kPreviewFrame = 440;
+constexpr int kPreviewFrame = 450;
 constexpr int kSupersampling = 4;
 
 } // namespace
@@ -19,7 +19,9 @@ Picture renderSceneFrame(int frame, int width, int height, const Picture& star) 
     // The particles come from the process's random sequence: start it afresh so that every
     // call gives the same picture.
     processRandom() = RandomSequence{};
-    SplatCanvas canvas(width, height, star, viewForClient(width, height).perspective);
+    // A run's window keeps its size after the scene starts, so the start-up projection (square,
+    // stretched over the window) is the one a run shows.
+    SplatCanvas canvas(width, height, star, startupPerspective());
     const auto particles = makeSceneParticles(0, canvas);
     SceneAngles angles;
     for (int i = 0; i < frame; ++i) {

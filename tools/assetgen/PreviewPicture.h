@@ -7,7 +7,7 @@
 inline constexpr int kPreviewWidth = 152;
 inline constexpr int kPreviewHeight = 112;
 
-// The scene after the given number of frames, as the renderer would show it in a window of
+// The scene after the given number of frames, as a full-screen run would show it, drawn at
 // the given size.
 Picture renderSceneFrame(int frame, int width, int height, const Picture& star);
 
