@@ -26,10 +26,12 @@ SceneState& scene() {
     return state;
 }
 
+// Leaves the matrix mode at model-view, where every frame's rotation belongs.
 void loadPerspective(const Perspective& p) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(p.fieldOfView, p.aspect, p.nearPlane, p.farPlane);
+    glMatrixMode(GL_MODELVIEW);
 }
 
 } // namespace
@@ -38,7 +40,6 @@ void resizeScene(int width, int height) {
     const ViewSetup view = viewForClient(width, height);
     glViewport(0, 0, view.width, view.height);
     loadPerspective(view.perspective);
-    glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
 

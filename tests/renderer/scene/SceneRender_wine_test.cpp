@@ -1,0 +1,119 @@
+// The starfield drawn for real by the GL in a hidden window: the first frame is black, as the
+// emitter starts outside the view, and later frames show many tinted stars.
+#include "renderer/scene/Scene.h"
+
+#include <windows.h>
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "tools/bench/StarGlow.h"
+
+namespace {
+
+// A quarter of the real size each way: the same picture, a sixteenth of the fill work.
+constexpr int kWidth = 256;
+constexpr int kHeight = 192;
+
+struct PixelCounts {
+    int lit = 0;
+    // Pixels whose channels differ clearly: stars tinted rather than grey.
+    int tinted = 0;
+    // Tinted pixels by their strongest channel: random tints lean every way.
+    int leaning[3] = {};
+};
+
+// A hidden window with the renderer's pixel format and a current context.
+class HiddenGlWindow {
+public:
+    HiddenGlWindow() {
+        WNDCLASSA windowClass{};
+        windowClass.style = CS_OWNDC;
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "SceneRenderTest";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(0, "SceneRenderTest", "scene", WS_POPUP, 0, 0, kWidth, kHeight,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        dc_ = GetDC(window_);
+        PIXELFORMATDESCRIPTOR request{};
+        request.nSize = sizeof request;
+        request.nVersion = 1;
+        request.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+        request.cColorBits = 16;
+        request.cDepthBits = 16;
+        SetPixelFormat(dc_, ChoosePixelFormat(dc_, &request), &request);
+        context_ = wglCreateContext(dc_);
+        ready_ = context_ && wglMakeCurrent(dc_, context_);
+    }
+    ~HiddenGlWindow() {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(context_);
+        ReleaseDC(window_, dc_);
+        DestroyWindow(window_);
+    }
+    bool ready() const { return ready_; }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+    HGLRC context_ = nullptr;
+    bool ready_ = false;
+};
+
+PixelCounts readFrame() {
+    std::vector<unsigned char> pixels(kWidth * kHeight * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    PixelCounts counts;
+    for (std::size_t i = 0; i < pixels.size(); i += 3) {
+        const int r = pixels[i];
+        const int g = pixels[i + 1];
+        const int b = pixels[i + 2];
+        const int high = std::max({r, g, b});
+        const int low = std::min({r, g, b});
+        counts.lit += high > 8 ? 1 : 0;
+        if (high - low > 24) {
+            ++counts.tinted;
+            ++counts.leaning[r == high ? 0 : g == high ? 1 : 2];
+        }
+    }
+    return counts;
+}
+
+} // namespace
+
+TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
+    HiddenGlWindow gl;
+    ASSERT_TRUE(gl.ready());
+    DeleteFileA("C:\\Vantri.bmp");
+    resizeScene(kWidth, kHeight);
+    // Without the texture bitmap there is no scene.
+    EXPECT_FALSE(initScene());
+
+    ASSERT_TRUE(writeStarGlowBitmap("C:\\Vantri.bmp"));
+    resizeScene(kWidth, kHeight);
+    ASSERT_TRUE(initScene());
+    ASSERT_TRUE(drawScene());
+    const PixelCounts first = readFrame();
+    EXPECT_EQ(0, first.lit);
+
+    // By frame 150 the world has turned far enough for the stream to fill much of the view.
+    for (int frame = 2; frame <= 150; ++frame) {
+        ASSERT_TRUE(drawScene());
+    }
+    const PixelCounts later = readFrame();
+    std::printf("frame 150: %d lit, %d tinted (%d red, %d green, %d blue)\n", later.lit,
+                later.tinted, later.leaning[0], later.leaning[1], later.leaning[2]);
+    EXPECT_GT(later.lit, kWidth * kHeight / 20);
+    EXPECT_GT(later.tinted, kWidth * kHeight / 50);
+    for (int channel : later.leaning) {
+        EXPECT_GT(channel, 1000);
+    }
+    DeleteFileA("C:\\Vantri.bmp");
+}
