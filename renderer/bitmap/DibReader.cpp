@@ -10,65 +10,66 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <memory>
 #include <new>
+#include <type_traits>
 
 namespace {
 
+// Release functions of the guards; unique_ptr calls them only for what was made.
+struct CloseHandleDeleter {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+struct UnmapViewDeleter {
+    void operator()(const void* view) const { UnmapViewOfFile(view); }
+};
+struct DeleteDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct DeleteObjectDeleter {
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+
+using OwnedHandle = std::unique_ptr<void, CloseHandleDeleter>;
+
 class MappedFile {
 public:
-    ~MappedFile() {
-        if (view_) {
-            UnmapViewOfFile(view_);
-        }
-        if (mapping_) {
-            CloseHandle(mapping_);
-        }
-        if (file_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(file_);
-        }
-    }
-
     bool open(const char* path) {
-        file_ = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file_ == INVALID_HANDLE_VALUE) {
+        const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
             return false;
         }
+        file_.reset(file);
         LARGE_INTEGER size;
-        if (!GetFileSizeEx(file_, &size)) {
+        if (!GetFileSizeEx(file, &size)) {
             return false;
         }
-        mapping_ = CreateFileMappingA(file_, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        mapping_.reset(CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr));
         if (!mapping_) {
             return false;
         }
-        view_ = MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0);
+        view_.reset(MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0, 0));
         size_ = static_cast<size_t>(size.QuadPart);
         return view_ != nullptr;
     }
 
-    std::span<const uint8_t> bytes() const { return {static_cast<const uint8_t*>(view_), size_}; }
+    std::span<const uint8_t> bytes() const {
+        return {static_cast<const uint8_t*>(view_.get()), size_};
+    }
 
 private:
-    HANDLE file_ = INVALID_HANDLE_VALUE;
-    HANDLE mapping_ = nullptr;
-    void* view_ = nullptr;
+    // Declared in the order of making, so they are released view, mapping, file.
+    OwnedHandle file_;
+    OwnedHandle mapping_;
+    std::unique_ptr<const void, UnmapViewDeleter> view_;
     size_t size_ = 0;
 };
 
 class DibSection {
 public:
-    ~DibSection() {
-        if (dc_) {
-            DeleteDC(dc_);
-        }
-        if (section_) {
-            DeleteObject(section_);
-        }
-    }
-
     bool createDc() {
-        dc_ = CreateCompatibleDC(nullptr);
+        dc_.reset(CreateCompatibleDC(nullptr));
         return dc_ != nullptr;
     }
 
@@ -82,15 +83,15 @@ public:
         target.bmiHeader.biBitCount = 24;
         target.bmiHeader.biCompression = BI_RGB;
         target.bmiHeader.biSizeImage = static_cast<DWORD>(sizeBytes(width, height));
-        section_ = CreateDIBSection(dc_, &target, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        return section_ && bits_ && SelectObject(dc_, section_);
+        section_.reset(CreateDIBSection(dc_.get(), &target, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        return section_ && bits_ && SelectObject(dc_.get(), section_.get());
     }
 
     bool convert(const DibLayout& layout, const std::vector<uint8_t>& header,
                  const uint8_t* pixels) {
         const UINT rows = static_cast<UINT>(std::abs(layout.header.height));
         const int converted =
-            SetDIBits(dc_, section_, 0, rows, pixels,
+            SetDIBits(dc_.get(), section_.get(), 0, rows, pixels,
                       reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS);
         GdiFlush();
         return converted > 0;
@@ -105,8 +106,9 @@ private:
         return sectionRowBytes(width) * static_cast<size_t>(std::abs(height));
     }
 
-    HDC dc_ = nullptr;
-    HBITMAP section_ = nullptr;
+    // Declared so that the DC goes first and the section it holds after it.
+    std::unique_ptr<std::remove_pointer_t<HBITMAP>, DeleteObjectDeleter> section_;
+    std::unique_ptr<std::remove_pointer_t<HDC>, DeleteDcDeleter> dc_;
     void* bits_ = nullptr;
 };
 
