@@ -39,6 +39,18 @@ Matrix3 rotation(double degrees, int axis) {
     return r;
 }
 
+// A run switches the display to 16 bits per pixel: 5 bits of red and blue, 6 of green. Every
+// blend is stored at that depth, so faint edges keep green where red and blue round away,
+// which gives the glow its green rim.
+constexpr double kRedLevels = 31.0;
+constexpr double kGreenLevels = 63.0;
+constexpr double kBlueLevels = 31.0;
+
+// Adds onto a stored channel, saturating at full brightness, and stores at the screen depth.
+double blend(double stored, double added, double levels) {
+    return std::round(std::min(stored + added, 1.0) * levels) / levels;
+}
+
 } // namespace
 
 SplatCanvas::SplatCanvas(int width, int height, const Picture& texture,
@@ -119,9 +131,9 @@ void SplatCanvas::splat(double left, double top, double right, double bottom,
         for (int x = firstX; x <= lastX; ++x) {
             const Linear texel = sampleTexture((x + 0.5 - left) / (right - left), v);
             Linear& sum = sums_[static_cast<std::size_t>(y * width_ + x)];
-            sum.red += texel.red * quad.red * 0.5;
-            sum.green += texel.green * quad.green * 0.5;
-            sum.blue += texel.blue * quad.blue * 0.5;
+            sum.red = blend(sum.red, texel.red * quad.red * 0.5, kRedLevels);
+            sum.green = blend(sum.green, texel.green * quad.green * 0.5, kGreenLevels);
+            sum.blue = blend(sum.blue, texel.blue * quad.blue * 0.5, kBlueLevels);
         }
     }
 }
@@ -129,7 +141,7 @@ void SplatCanvas::splat(double left, double top, double right, double bottom,
 Picture SplatCanvas::picture() const {
     Picture out(width_, height_);
     const auto level = [](double value) {
-        return static_cast<std::uint8_t>(std::lround(std::min(value, 1.0) * 255.0));
+        return static_cast<std::uint8_t>(std::lround(value * 255.0));
     };
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {

@@ -1,6 +1,6 @@
 // SplatCanvas: draws the scene's billboards without a GL, the way the renderer's GL state does:
 // the world turned by three angles, a perspective projection, the star picture tinted at
-// alpha 0.5 and added onto black.
+// alpha 0.5 and added onto black in a 16-bit frame buffer.
 #pragma once
 
 #include <vector>
@@ -20,7 +20,7 @@ public:
     void bindTexture(unsigned int) override {}
     void drawQuad(const BillboardQuad& quad) override;
 
-    // The sums so far, clamped to full brightness as the frame buffer does.
+    // What the screen shows so far.
     Picture picture() const;
 
 private:
