@@ -1,0 +1,81 @@
+// Driving the settings dialog of a real Velmora.scr under Wine: an installation folder with its
+// own settings file, the running program, its windows, mouse and keyboard input, and pictures
+// of the screen.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "saver/forms/core/PixelImage.h"
+
+// A folder holding copies of Velmora.scr and Velmora.dll from VELMORA_BIN_DIR and a settings
+// file; removed with everything in it at the end.
+class Installation {
+public:
+    Installation();
+    ~Installation();
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
+
+    // UTF-8 path of the folder, or of a name inside it.
+    const std::string& folder() const { return folder_; }
+    std::string path(const std::string& name) const { return folder_ + "\\" + name; }
+    std::string settingsFile() const { return path("Velmora.ini"); }
+
+private:
+    std::string folder_;
+};
+
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path);
+// The value of key in a settings file's bytes (code page 932), or "<missing>".
+std::string iniValue(const std::string& fileBytes, const std::string& utf8Key);
+
+// A running "Velmora.scr /c" of an installation.
+class ConfigureRun {
+public:
+    explicit ConfigureRun(const Installation& installation);
+    ~ConfigureRun(); // ends the program if it is still running
+    ConfigureRun(const ConfigureRun&) = delete;
+    ConfigureRun& operator=(const ConfigureRun&) = delete;
+
+    // The shown "<Velmora>" window, or null when none appeared.
+    HWND dialog() const { return dialog_; }
+    // True when the program ended within the time, with exit code 0.
+    bool endsWithin(DWORD milliseconds) const;
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND dialog_ = nullptr;
+};
+
+// Waits for a visible top-level window with this title; null when none came.
+HWND waitForWindow(const wchar_t* title, DWORD milliseconds);
+// The first child window (at any depth) of this class.
+HWND findChild(HWND parent, const wchar_t* className);
+
+// Input at a point of a window's client area, as the user gives it.
+void moveMouse(HWND window, POINT client);
+void click(HWND window, POINT client, bool rightButton = false);
+void typeText(const std::wstring& text);
+void pressKey(WORD virtualKey);
+// Lets the program handle the input and paint.
+void settle(DWORD milliseconds = 300);
+
+// The window's client area as on the screen, and the picture saved as a bitmap file among the
+// test artifacts (dialog-shots in the build folder).
+PixelImage captureClient(HWND window);
+void keepScreenshot(const PixelImage& image, const std::string& name);
+
+// Colours of a captured picture; the test screen has 16 bits per pixel, so channels compare
+// within a tolerance.
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+Rgb colourAt(const PixelImage& image, int x, int y);
+bool closeTo(Rgb actual, Rgb expected, int tolerance = 10);
+// How many pixels of a rectangle are closer than the tolerance to a colour.
+int countNear(const PixelImage& image, RECT area, Rgb colour, int tolerance);
