@@ -138,6 +138,9 @@ DibError convertFile(const char* path, std::optional<RgbImage>& image) {
 } // namespace
 
 std::optional<RgbImage> readDibFile(const char* path) {
+    if (!path) {
+        path = ""; // reported as a file that cannot be opened
+    }
     std::optional<RgbImage> image;
     DibError error;
     try {

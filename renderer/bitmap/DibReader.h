@@ -6,5 +6,6 @@
 
 #include <optional>
 
-// Reports its own errors, at most one message per call; returns nothing after an error.
+// Reports its own errors, at most one message per call (a null path as a file that cannot be
+// opened); returns nothing after an error.
 std::optional<RgbImage> readDibFile(const char* path);

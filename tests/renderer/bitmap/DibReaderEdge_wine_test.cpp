@@ -175,6 +175,10 @@ TEST(OpenFailureTest, EmptyOrMissingFileReportsPathOnce) {
         EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file " + path + ".\n"});
     }
     DeleteFileA(empty.c_str());
+
+    MessageLog log;
+    EXPECT_FALSE(readDibFile(nullptr));
+    EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file .\n"});
 }
 
 TEST(OpenFailureTest, LoadTextureBitmapIsSilentWithoutFile) {
