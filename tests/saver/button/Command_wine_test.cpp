@@ -6,13 +6,13 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 
 #include "saver/button/Command.h"
 #include "saver/forms/Form.h"
-#include "saver/forms/core/PixelImage.h"
+#include "saver/forms/SavePicture.h"
+#include "tests/saver/dialog/DialogDriver.h"
 
 namespace {
 
@@ -54,36 +54,6 @@ void sendMouse(DWORD flags, POINT at = {}) {
 
 void pointTo(POINT at) {
     sendMouse(MOUSEEVENTF_MOVE, at);
-}
-
-PixelImage captureScreen(const RECT& area) {
-    PixelImage image;
-    image.width = area.right - area.left;
-    image.height = area.bottom - area.top;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = image.width;
-    format.bmiHeader.biHeight = -image.height; // rows from the top
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, image.width, image.height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    image.pixels.assign(pixels, pixels + static_cast<size_t>(image.width) * image.height);
-    for (uint32_t& pixel : image.pixels) {
-        pixel &= 0xFFFFFF;
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
 }
 
 int channel(uint32_t colour, int shift) {
@@ -142,17 +112,9 @@ protected:
 
     // The screen under the button, and the whole form kept as the look's artifact.
     PixelImage look(const Command& button, const char* name) {
-        RECT formArea;
-        GetWindowRect(form.hwnd(), &formArea);
-        const PixelImage whole = captureScreen(formArea);
         std::filesystem::create_directories("button-looks");
-        const auto bytes = encodeBmp24(whole);
-        std::ofstream(std::string("button-looks/") + name + ".bmp", std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        RECT area;
-        GetWindowRect(button.hwnd(), &area);
-        return captureScreen(area);
+        savePicture(captureClient(form.hwnd()), std::string("button-looks/") + name + ".bmp");
+        return captureClient(button.hwnd());
     }
 
     Form form{hostDesign()};
@@ -305,12 +267,13 @@ TEST_F(CommandOnScreen, UncoveringRepaintsTheLastLookAndSizeChangesRedraw) {
     pump(50);
     EXPECT_TRUE(looksLike(sample(look(setButton, "repainted")).ring, kRingHover));
 
-    setButton.move(300, 300, 1755, 420);
+    fileButton.move(300, 1800, 1755, 420); // below the others, at the design size
     pump(50);
-    const PixelImage resized = look(setButton, "resized");
+    const PixelImage resized = look(fileButton, "resized");
     EXPECT_EQ(resized.width, 117);
     EXPECT_EQ(resized.height, 28);
     EXPECT_TRUE(looksLike(resized.at(resized.width - 2, resized.height / 2), kFrame));
+    EXPECT_TRUE(looksLike(resized.at(resized.width / 2, resized.height - 2), kFrame));
 }
 
 TEST_F(CommandOnScreen, WindowCarriesItsClassAndCaptionAndSavesItsProperties) {
