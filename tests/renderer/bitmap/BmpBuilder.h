@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-struct BmpSpec {
+struct BmpFields {
     bool fileHeader = true;
     uint32_t headerSize = 40; // 12 writes a core header; any other size pads with zeros
     int32_t width = 1;
@@ -28,7 +28,7 @@ inline void appendLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
     }
 }
 
-inline std::vector<uint8_t> buildBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> buildBmp(const BmpFields& s) {
     std::vector<uint8_t> info;
     appendLe(info, s.headerSize, 4);
     if (s.headerSize == 12) {

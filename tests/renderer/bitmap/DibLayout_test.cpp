@@ -11,16 +11,16 @@
 
 namespace {
 
-BmpSpec rgb24(int32_t width, int32_t height) {
-    BmpSpec s;
+BmpFields rgb24(int32_t width, int32_t height) {
+    BmpFields s;
     s.width = width;
     s.height = height;
     s.pixels = bgrRows(width, height < 0 ? -height : height, [](int, int) { return 0x102030u; });
     return s;
 }
 
-BmpSpec paletted8(uint32_t colorsUsed, size_t entries) {
-    BmpSpec s;
+BmpFields paletted8(uint32_t colorsUsed, size_t entries) {
+    BmpFields s;
     s.width = 4;
     s.height = 2;
     s.bitCount = 8;
@@ -30,8 +30,8 @@ BmpSpec paletted8(uint32_t colorsUsed, size_t entries) {
     return s;
 }
 
-BmpSpec rle8(uint32_t imageSize, int32_t height) {
-    BmpSpec s = paletted8(2, 2);
+BmpFields rle8(uint32_t imageSize, int32_t height) {
+    BmpFields s = paletted8(2, 2);
     s.compression = kCompressionRle8;
     s.height = height;
     s.imageSize = imageSize;
@@ -39,8 +39,8 @@ BmpSpec rle8(uint32_t imageSize, int32_t height) {
     return s;
 }
 
-BmpSpec bitFields565(bool fileHeader) {
-    BmpSpec s;
+BmpFields bitFields565(bool fileHeader) {
+    BmpFields s;
     s.fileHeader = fileHeader;
     s.width = 2;
     s.height = 1;
@@ -51,7 +51,7 @@ BmpSpec bitFields565(bool fileHeader) {
     return s;
 }
 
-template <typename Change> BmpSpec with(BmpSpec s, Change change) {
+template <typename Change> BmpFields with(BmpFields s, Change change) {
     change(s);
     return s;
 }
@@ -76,20 +76,20 @@ std::vector<LayoutCase> layoutCases() {
         {"ThreeWideRowsPadded", buildBmp(rgb24(3, 2)), DibError::None, 54, 2 * 12, 0},
         {"TopDownCountsRows", buildBmp(rgb24(3, -2)), DibError::None, 54, 2 * 12, 0},
         {"PackedDibPixelsAfterTable",
-         buildBmp(with(paletted8(3, 3), [](BmpSpec& s) { s.fileHeader = false; })), DibError::None,
-         40 + 12, 8, 3},
+         buildBmp(with(paletted8(3, 3), [](BmpFields& s) { s.fileHeader = false; })),
+         DibError::None, 40 + 12, 8, 3},
         {"ColorsUsedZeroMeans256", buildBmp(paletted8(0, 256)), DibError::None, 54 + 1024, 8, 256},
         {"CoreHeaderPackedThreeByteEntries",
          buildBmp(with(paletted8(0, 256),
-                       [](BmpSpec& s) {
+                       [](BmpFields& s) {
                            s.fileHeader = false;
                            s.headerSize = 12;
                        })),
          DibError::None, 12 + 768, 8, 256},
         {"BitFieldsMasksBeforePixels", buildBmp(bitFields565(false)), DibError::None, 52, 4, 0},
         {"PixelOffsetFromFileHeader",
-         buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = -2; })), DibError::None, 52,
-         4, 0},
+         buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.offBitsAdjust = -2; })), DibError::None,
+         52, 4, 0},
         {"RunLengthSizeCappedByFile", buildBmp(rle8(1000, 2)), DibError::None, 62, 8, 2},
         {"RunLengthSizeZeroTakesRest", buildBmp(rle8(0, 2)), DibError::None, 62, 8, 2},
         {"RunLengthSizeKeptWhenInside", buildBmp(rle8(6, 2)), DibError::None, 62, 6, 2},
@@ -101,55 +101,55 @@ std::vector<LayoutCase> layoutCases() {
         {"PixelsOneByteShort", truncated(buildBmp(rgb24(3, 2)), 1), DibError::ConversionError},
         {"PaletteCut", truncated(buildBmp(paletted8(0, 256)), 100), DibError::ConversionError},
         {"MasksCut", truncated(buildBmp(bitFields565(false)), 8), DibError::ConversionError},
-        {"OffBitsPastEnd", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = 5; })),
+        {"OffBitsPastEnd", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.offBitsAdjust = 5; })),
          DibError::ConversionError},
         {"OffBitsLargest",
-         buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = 0xFFFFFFFFLL - 54; })),
+         buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.offBitsAdjust = 0xFFFFFFFFLL - 54; })),
          DibError::ConversionError},
         {"ColorsUsedBeyond16Bits", buildBmp(paletted8(0x12340003, 3)), DibError::ConversionError},
-        {"NegativeWidth", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.width = -1; })),
+        {"NegativeWidth", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.width = -1; })),
          DibError::ConversionError},
-        {"ZeroHeight", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.height = 0; })),
+        {"ZeroHeight", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.height = 0; })),
          DibError::ConversionError},
         {"RunLengthTopDown", buildBmp(rle8(8, -2)), DibError::ConversionError},
         {"RunLengthWrongDepth",
-         buildBmp(with(rle8(8, 2), [](BmpSpec& s) { s.compression = kCompressionRle4; })),
+         buildBmp(with(rle8(8, 2), [](BmpFields& s) { s.compression = kCompressionRle4; })),
          DibError::ConversionError},
-        {"SixtyFourBitPixels", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.bitCount = 64; })),
+        {"SixtyFourBitPixels", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.bitCount = 64; })),
          DibError::ConversionError},
-        {"EmbeddedJpeg", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.compression = 4; })),
+        {"EmbeddedJpeg", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.compression = 4; })),
          DibError::ConversionError},
         {"BitFieldsOn24Bit",
-         buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.compression = kCompressionBitFields; })),
+         buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.compression = kCompressionBitFields; })),
          DibError::ConversionError},
 
         {"SizeOverflowsInt32",
          buildBmp(with(rgb24(1, 1),
-                       [](BmpSpec& s) {
+                       [](BmpFields& s) {
                            s.width = 0x7FFFFFFF;
                            s.height = -0x7FFFFFFF - 1;
                        })),
          DibError::OutOfMemory},
         {"JustAboveThePixelCap",
          buildBmp(with(rgb24(1, 1),
-                       [](BmpSpec& s) {
+                       [](BmpFields& s) {
                            s.width = 4097;
                            s.height = 4096;
                        })),
          DibError::OutOfMemory},
         {"AtThePixelCapButNoData",
          buildBmp(with(rgb24(1, 1),
-                       [](BmpSpec& s) {
+                       [](BmpFields& s) {
                            s.width = 4096;
                            s.height = 4096;
                        })),
          DibError::ConversionError},
 
-        {"Header108", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 108; })),
+        {"Header108", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 108; })),
          DibError::UnknownFormat},
-        {"Header124", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 124; })),
+        {"Header124", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 124; })),
          DibError::UnknownFormat},
-        {"HeaderSizeZero", buildBmp(with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 0; })),
+        {"HeaderSizeZero", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 0; })),
          DibError::UnknownFormat},
     };
 }
@@ -205,7 +205,7 @@ std::vector<uint8_t> workingHeaderOf(const std::vector<uint8_t>& file) {
 }
 
 TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
-    BmpSpec s = paletted8(0, 0);
+    BmpFields s = paletted8(0, 0);
     s.headerSize = 12;
     s.width = 300;
     s.height = 2;
@@ -229,7 +229,7 @@ TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
 }
 
 TEST(WorkingHeaderTest, CarriesBitFieldMasksWhereTheTableBegins) {
-    BmpSpec s = bitFields565(true);
+    BmpFields s = bitFields565(true);
     s.colorsUsed = 1;
     s.palette = {0x445566};
     const auto block = workingHeaderOf(buildBmp(s));

@@ -37,22 +37,22 @@ std::vector<uint8_t> rgbRows(int width, int rows, uint32_t (*colour)(int, int)) 
     return out;
 }
 
-BmpSpec rgb24(int width, int height) {
-    BmpSpec s;
+BmpFields rgb24(int width, int height) {
+    BmpFields s;
     s.width = width;
     s.height = height;
     s.pixels = bgrRows(width, std::abs(height), gradient);
     return s;
 }
 
-template <typename Change> BmpSpec with(BmpSpec s, Change change) {
+template <typename Change> BmpFields with(BmpFields s, Change change) {
     change(s);
     return s;
 }
 
 struct EdgeCase {
     std::string name;
-    BmpSpec spec;
+    BmpFields fields;
     std::string message; // empty: a picture
     int width = 0;
     int height = 0;
@@ -60,11 +60,11 @@ struct EdgeCase {
 };
 
 std::vector<EdgeCase> edgeCases() {
-    BmpSpec topDown = rgb24(2, -3);
+    BmpFields topDown = rgb24(2, -3);
     // Stored top row first: stored row i is bottom-up row 2 - i.
     topDown.pixels = bgrRows(2, 3, [](int row, int x) { return gradient(2 - row, x); });
 
-    BmpSpec bitFields;
+    BmpFields bitFields;
     bitFields.width = 3;
     bitFields.height = 1;
     bitFields.bitCount = 16;
@@ -72,7 +72,7 @@ std::vector<EdgeCase> edgeCases() {
     bitFields.masks = {0xF800, 0x07E0, 0x001F};
     bitFields.pixels = {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0, 0};
 
-    BmpSpec packed;
+    BmpFields packed;
     packed.fileHeader = false;
     packed.width = 2;
     packed.height = 1;
@@ -81,17 +81,17 @@ std::vector<EdgeCase> edgeCases() {
     packed.palette = {0x112233, 0x445566};
     packed.pixels = {1, 0, 0, 0};
 
-    BmpSpec full8 = packed;
+    BmpFields full8 = packed;
     full8.fileHeader = true;
     full8.colorsUsed = 0;
     full8.palette.assign(256, 0);
     full8.palette[255] = 0xA0B0C0;
     full8.pixels = {255, 0, 0, 0};
 
-    BmpSpec core = rgb24(2, 2);
+    BmpFields core = rgb24(2, 2);
     core.headerSize = 12;
 
-    BmpSpec rle;
+    BmpFields rle;
     rle.width = 4;
     rle.height = 2;
     rle.bitCount = 8;
@@ -118,17 +118,17 @@ std::vector<EdgeCase> edgeCases() {
         {"CoreHeader", core, "", 2, 2, rgbRows(2, 2, gradient)},
         {"RunLengthSizeBeyondFile", rle, "", 4, 2, rlePixels},
 
-        {"Header108", with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 108; }),
+        {"Header108", with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 108; }),
          "Unknown DIB file format."},
-        {"Header124", with(rgb24(1, 1), [](BmpSpec& s) { s.headerSize = 124; }),
+        {"Header124", with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 124; }),
          "Unknown DIB file format."},
-        {"PixelsCut", with(rgb24(3, 2), [](BmpSpec& s) { s.pixels.pop_back(); }),
+        {"PixelsCut", with(rgb24(3, 2), [](BmpFields& s) { s.pixels.pop_back(); }),
          "Image file conversion error."},
-        {"OffBitsPastEnd", with(rgb24(1, 1), [](BmpSpec& s) { s.offBitsAdjust = 100; }),
+        {"OffBitsPastEnd", with(rgb24(1, 1), [](BmpFields& s) { s.offBitsAdjust = 100; }),
          "Image file conversion error."},
         {"AbsurdSize",
          with(rgb24(1, 1),
-              [](BmpSpec& s) {
+              [](BmpFields& s) {
                   s.width = 100000;
                   s.height = 100000;
               }),
@@ -145,7 +145,7 @@ class EdgeCaseTest : public testing::TestWithParam<EdgeCase> {};
 TEST_P(EdgeCaseTest, ConvertsOrRefusesWithOneMessage) {
     const EdgeCase& c = GetParam();
     const std::string path = scratchPath(c.name);
-    writeWholeFile(path, buildBmp(c.spec));
+    writeWholeFile(path, buildBmp(c.fields));
     MessageLog log;
     const std::optional<RgbImage> image = readDibFile(path.c_str());
     EXPECT_TRUE(DeleteFileA(path.c_str())) << "file still held open";

@@ -67,11 +67,11 @@ uint32_t pattern(int row, int x) {
 
 // A 24-bit bitmap of the given size and its expected texels, bottom row first.
 std::vector<uint8_t> writeBitmap(const std::string& path, int width, int height) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.pixels = bgrRows(width, height, pattern);
-    writeWholeFile(path, buildBmp(spec));
+    BmpFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.pixels = bgrRows(width, height, pattern);
+    writeWholeFile(path, buildBmp(fields));
     std::vector<uint8_t> texels;
     for (int row = 0; row < height; ++row) {
         for (int x = 0; x < width; ++x) {
