@@ -59,7 +59,7 @@ public:
                 found->second.pop_front();
             }
         }
-        if (reply != nullptr && answer.reply) {
+        if (reply != nullptr && capacity > 0 && answer.reply) {
             const size_t length = std::min<size_t>(answer.reply->size(), capacity - 1);
             std::memcpy(reply, answer.reply->data(), length);
             reply[length] = '\0';
