@@ -82,6 +82,8 @@ std::string iniValue(const std::string& fileBytes, const std::string& utf8Key) {
 }
 
 ConfigureRun::ConfigureRun(const Installation& installation) {
+    // The pointer starts off the dialog, so no button shows its hover look.
+    SetCursorPos(1, 1);
     std::wstring commandLine = L"\"" + toWide(installation.path("Velmora.scr")) + L"\" /c";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -174,6 +176,16 @@ void pressKey(WORD virtualKey) {
 
 void settle(DWORD milliseconds) {
     Sleep(milliseconds);
+}
+
+void pumpMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(10);
+    }
 }
 
 PixelImage captureClient(HWND window) {

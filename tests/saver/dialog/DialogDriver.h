@@ -62,6 +62,8 @@ void typeText(const std::wstring& text);
 void pressKey(WORD virtualKey);
 // Lets the program handle the input and paint.
 void settle(DWORD milliseconds = 300);
+// The same for windows of the test itself, whose messages it then delivers.
+void pumpMessages(DWORD milliseconds);
 
 // The window's client area as on the screen, and the picture saved as a bitmap file among the
 // test artifacts (dialog-shots in the build folder).

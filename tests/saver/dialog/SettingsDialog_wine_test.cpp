@@ -156,6 +156,29 @@ TEST(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
     for (const ControlPlace& label : {place::kCredit, place::kUrl})
         EXPECT_GT(countNear(shot, areaOf(label), kWhite, 30), 20) << label.name;
 
+    // Uncovered, the dialog shows the same picture again: gradients, texts, marks and all.
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"",
+                                 WS_POPUP | WS_VISIBLE | SS_BLACKRECT, window.left, window.top, 300,
+                                 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    pumpMessages(500);
+    ASSERT_NE(captureClient(dialog).pixels, shot.pixels) << "the cover did not cover";
+    DestroyWindow(cover);
+    pumpMessages(500);
+    const PixelImage uncovered = captureClient(dialog);
+    EXPECT_EQ(uncovered.pixels, shot.pixels) << "the picture changed after it was uncovered";
+
+    // The link shows the hand over it and the arrow off it.
+    const auto pointerAt = [dialog](POINT point) {
+        moveMouse(dialog, point);
+        CURSORINFO info{};
+        info.cbSize = sizeof(info);
+        GetCursorInfo(&info);
+        return info.hCursor;
+    };
+    const HCURSOR offLink = pointerAt({4, 4});
+    EXPECT_NE(pointerAt(pointIn(place::kUrl)), offLink);
+    EXPECT_EQ(pointerAt({4, 4}), offLink);
+
     // The repeat list: an empty entry, then 1 to 30; no repeat shows as an empty text.
     HWND box = findChild(dialog, L"ComboBox");
     ASSERT_NE(box, nullptr);
