@@ -26,9 +26,8 @@ void ComboBox::formCreated(HWND form) {
     const int listHeight = kVisibleItems * design_.height;
     window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"COMBOBOX", L"",
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                              design_.left, design_.top, design_.width,
-                              design_.height + listHeight, container_(form), nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+                              design_.left, design_.top, design_.width, design_.height + listHeight,
+                              container_(form), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_)
         return;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -48,7 +47,8 @@ std::string ComboBox::text() const {
     if (!window_)
         return {};
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
     return fromWide(text);
 }
 
@@ -62,7 +62,9 @@ void ComboBox::addItem(const std::string& item) {
         SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
 }
 
-bool ComboBox::enabled() const { return window_ && IsWindowEnabled(window_); }
+bool ComboBox::enabled() const {
+    return window_ && IsWindowEnabled(window_);
+}
 
 void ComboBox::setEnabled(bool enabled) {
     if (window_)

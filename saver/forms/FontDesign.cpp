@@ -5,7 +5,9 @@
 #include "saver/forms/core/FontSize.h"
 #include "saver/text/AnsiText.h"
 
-FontDesign japaneseUiFont() { return {"ＭＳ Ｐゴシック", 9.75, SHIFTJIS_CHARSET, FW_NORMAL, false}; }
+FontDesign japaneseUiFont() {
+    return {"ＭＳ Ｐゴシック", 9.75, SHIFTJIS_CHARSET, FW_NORMAL, false};
+}
 
 HFONT createFont(const FontDesign& design) {
     // A negative height asks for the character height, not the cell height, as point sizes mean.

@@ -42,8 +42,8 @@ void FormSurface::formDestroyed() {
     window_ = nullptr;
 }
 
-LRESULT CALLBACK FormSurface::subclassProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK FormSurface::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self) {
     auto* surface = reinterpret_cast<FormSurface*>(self);
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     if (message == WM_SIZE && surface->shown_)

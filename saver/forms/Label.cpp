@@ -23,8 +23,7 @@ void Label::setCaption(const std::string& caption) {
 }
 
 RECT Label::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width,
-            design_.top + design_.height};
+    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
 }
 
 UINT Label::textFormat() const {

@@ -23,14 +23,13 @@ void PictureImage::setPicture(std::shared_ptr<Picture> picture) {
 }
 
 RECT PictureImage::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width,
-            design_.top + design_.height};
+    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
 }
 
 void PictureImage::paint(HDC dc) {
     if (design_.picture)
-        drawBitmapClipped(dc, design_.picture->bitmap(), design_.left, design_.top,
-                          design_.width, design_.height);
+        drawBitmapClipped(dc, design_.picture->bitmap(), design_.left, design_.top, design_.width,
+                          design_.height);
 }
 
 void PictureImage::mouseDown(MouseButton button) {

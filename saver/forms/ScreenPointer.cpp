@@ -4,13 +4,16 @@
 namespace {
 ScreenPointer current = ScreenPointer::Default;
 
-HCURSOR systemCursor(int id) { return LoadCursorW(nullptr, MAKEINTRESOURCEW(id)); }
+HCURSOR systemCursor(int id) {
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(id));
+}
 } // namespace
 
 void setScreenPointer(ScreenPointer pointer) {
     current = pointer;
     // Shown at once: a long call that follows gets no mouse message to update the pointer.
-    SetCursor(systemCursor(pointer == ScreenPointer::Hourglass ? 32514 : 32512)); // IDC_WAIT, IDC_ARROW
+    SetCursor(
+        systemCursor(pointer == ScreenPointer::Hourglass ? 32514 : 32512)); // IDC_WAIT, IDC_ARROW
 }
 
 HCURSOR screenPointerOverride() {

@@ -6,8 +6,7 @@ ShapeRect::ShapeRect(WindowlessHost& host, ShapeRectDesign design) : design_(des
 }
 
 RECT ShapeRect::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width,
-            design_.top + design_.height};
+    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
 }
 
 void ShapeRect::paint(HDC dc) {

@@ -8,8 +8,12 @@ namespace {
 constexpr DWORD kFixedSingleStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFixedSingleExStyle = WS_EX_WINDOWEDGE;
 
-int twipsX(int pixels) { return static_cast<int>(twipsFromPixels(pixels, screenTwipsPerPixelX())); }
-int twipsY(int pixels) { return static_cast<int>(twipsFromPixels(pixels, screenTwipsPerPixelY())); }
+int twipsX(int pixels) {
+    return static_cast<int>(twipsFromPixels(pixels, screenTwipsPerPixelX()));
+}
+int twipsY(int pixels) {
+    return static_cast<int>(twipsFromPixels(pixels, screenTwipsPerPixelY()));
+}
 } // namespace
 
 FormDesign fixedSingleFormDesign(std::string caption, int clientWidthTwips, int clientHeightTwips,

@@ -85,8 +85,7 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         buttonUp(MouseButton::Middle, lParam);
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window &&
-            setPointer())
+        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window && setPointer())
             return TRUE;
         break;
     }
