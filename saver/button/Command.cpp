@@ -133,6 +133,11 @@ LRESULT Command::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
         onButtonUp(kMiddleButton);
         return 0;
+    case WM_NCDESTROY:
+        // The container's window may take this one along before the form tells the control.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return 0;
     case WM_SETCURSOR:
         if (HCURSOR pointer = screenPointerOverride()) {
             SetCursor(pointer);

@@ -11,6 +11,7 @@
 
 #include "saver/button/Command.h"
 #include "saver/forms/Form.h"
+#include "saver/forms/PictureBox.h"
 #include "saver/forms/SavePicture.h"
 #include "tests/saver/dialog/DialogDriver.h"
 
@@ -108,7 +109,7 @@ protected:
         return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
     }
 
-    static POINT outside() { return {300, 170}; } // on the form, away from every button
+    static POINT outside() { return {300, 100}; } // on the form, away from every button
 
     // The screen under the button, and the whole form kept as the look's artifact.
     PixelImage look(const Command& button, const char* name) {
@@ -120,7 +121,9 @@ protected:
     Form form{hostDesign()};
     Command setButton{form, onForm(), {300, 300, 1155, 375, captionedProperties("設定")}};
     Command cancelButton{form, onForm(), {1800, 300, 1155, 375, captionedProperties("ｷｬﾝｾﾙ")}};
-    Command fileButton{form, onForm(), {300, 1200, 615, 315, captionedProperties("...")}};
+    // A panel holds one button, as the dialog's holds its "..." button.
+    PictureBox panel{form, {0, 1800, 6000, 600, true, RGB(224, 224, 224)}};
+    Command fileButton{form, inside(panel), {300, 150, 615, 315, captionedProperties("...")}};
     Command offButton{form, onForm(), {1800, 1200, 1155, 375, captionedProperties("無効")}};
     int setClicks = 0;
     int cancelClicks = 0;
@@ -267,7 +270,7 @@ TEST_F(CommandOnScreen, UncoveringRepaintsTheLastLookAndSizeChangesRedraw) {
     pump(50);
     EXPECT_TRUE(looksLike(sample(look(setButton, "repainted")).ring, kRingHover));
 
-    fileButton.move(300, 1800, 1755, 420); // below the others, at the design size
+    fileButton.move(2000, 90, 1755, 420); // along its panel, at the design size
     pump(50);
     const PixelImage resized = look(fileButton, "resized");
     EXPECT_EQ(resized.width, 117);
@@ -292,6 +295,21 @@ TEST_F(CommandOnScreen, WindowCarriesItsClassAndCaptionAndSavesItsProperties) {
     EXPECT_EQ(saved.read("Caption", "Command1"), "Command1");
     EXPECT_EQ(saved.read("Enabled", "True"), "False");
     EXPECT_EQ(changed, (std::vector<std::string>{"Caption", "Enabled"}));
+}
+
+TEST_F(CommandOnScreen, ClickHandlerMayUnloadTheForm) {
+    cancelButton.onClick = [this] {
+        ++cancelClicks;
+        form.unload();
+    };
+    pointTo(centreOf(cancelButton));
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+    sendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(cancelClicks, 1);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(cancelButton.hwnd(), nullptr);
+    EXPECT_EQ(fileButton.hwnd(), nullptr); // gone with its panel
+    pump(250);                             // no poll runs on the dead windows
 }
 
 } // namespace
