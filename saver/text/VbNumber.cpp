@@ -71,6 +71,16 @@ size_t skipDigits(std::string_view text, size_t pos) {
     return pos;
 }
 
+// Whether a decimal text out of the double range overflows rather than underflows: a negative
+// exponent, or digits only after the point, make it tiny.
+bool tooLarge(const std::string& plain) {
+    const size_t exponent = plain.find('e');
+    if (exponent != std::string::npos) {
+        return plain[exponent + 1] != '-';
+    }
+    return plain.substr(0, plain.find('.')).find_first_not_of('0') != std::string::npos;
+}
+
 // The longest decimal number at the start of the text: sign, digits, point, exponent. A
 // dangling exponent ("1E") is not taken. An overflow gives an infinite value.
 Scan scanDecimal(std::string_view text) {
@@ -107,11 +117,7 @@ Scan scanDecimal(std::string_view text) {
     double value = 0;
     const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // Tiny values underflow to zero; only large ones are out of range.
-        value = plain.find_first_of("123456789") != std::string::npos &&
-                        plain.find("e-") == std::string::npos
-                    ? std::numeric_limits<double>::infinity()
-                    : 0.0;
+        value = tooLarge(plain) ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return {negative ? -value : value, pos};
 }

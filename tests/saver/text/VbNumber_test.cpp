@@ -25,6 +25,11 @@ TEST(VbNumberTest, NumbersAsAWholeText) {
     }
 }
 
+TEST(VbNumberTest, DigitsBeyondTheDoubleRange) {
+    EXPECT_EQ(numberValue("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_FALSE(numberValue("1" + std::string(400, '0')).has_value());
+}
+
 TEST(VbNumberTest, TextsThatAreNoNumber) {
     for (const char* text : {"", " ", "abc", "1a", "1 2", "--1", "+", ".", "1e", "1e+", "&H", "&HG",
                              "&Z1", "1e999", "-1e999", "2,5", "&H1G", "1..2"}) {
