@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   locales fonts-ipafont-gothic
   pulseaudio pulseaudio-utils sox lame
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgl1-mesa-dri
 )
 
