@@ -67,19 +67,32 @@ inline std::vector<uint8_t> buildBmp(const BmpFields& s) {
     return file;
 }
 
-// 24-bit rows as stored in a file (blue, green, red, padded to four bytes), from a colour
-// function of the stored row and column.
-inline std::vector<uint8_t> bgrRows(int width, int rows,
+// Packed RGB rows without padding, from a colour function of the row and column: what the reader
+// gives for a bottom-up file of bgrRows with the same function.
+inline std::vector<uint8_t> rgbRows(int width, int rows,
                                     const std::function<uint32_t(int row, int x)>& rgb) {
     std::vector<uint8_t> out;
     for (int row = 0; row < rows; ++row) {
         for (int x = 0; x < width; ++x) {
             const uint32_t c = rgb(row, x);
-            out.push_back(static_cast<uint8_t>(c));
-            out.push_back(static_cast<uint8_t>(c >> 8));
-            out.push_back(static_cast<uint8_t>(c >> 16));
+            out.insert(out.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
         }
-        out.resize(out.size() + (4 - width * 3 % 4) % 4, 0);
+    }
+    return out;
+}
+
+// 24-bit rows as stored in a file (blue, green, red, padded to four bytes), from a colour
+// function of the stored row and column.
+inline std::vector<uint8_t> bgrRows(int width, int rows,
+                                    const std::function<uint32_t(int row, int x)>& rgb) {
+    const std::vector<uint8_t> packed = rgbRows(width, rows, rgb);
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    std::vector<uint8_t> out;
+    for (size_t start = 0; start < packed.size(); start += rowBytes) {
+        for (size_t i = start; i < start + rowBytes; i += 3) {
+            out.insert(out.end(), {packed[i + 2], packed[i + 1], packed[i]});
+        }
+        out.resize((out.size() + 3) & ~size_t{3}, 0);
     }
     return out;
 }

@@ -25,18 +25,6 @@ uint32_t gradient(int row, int x) {
            static_cast<uint32_t>(0x30 + row * 4 + x);
 }
 
-// Expected packed RGB rows, bottom row first, of a picture whose bottom-up row r is colour(r, x).
-std::vector<uint8_t> rgbRows(int width, int rows, uint32_t (*colour)(int, int)) {
-    std::vector<uint8_t> out;
-    for (int row = 0; row < rows; ++row) {
-        for (int x = 0; x < width; ++x) {
-            const uint32_t c = colour(row, x);
-            out.insert(out.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
-        }
-    }
-    return out;
-}
-
 BmpFields rgb24(int width, int height) {
     BmpFields s;
     s.width = width;

@@ -72,14 +72,7 @@ std::vector<uint8_t> writeBitmap(const std::string& path, int width, int height)
     fields.height = height;
     fields.pixels = bgrRows(width, height, pattern);
     writeWholeFile(path, buildBmp(fields));
-    std::vector<uint8_t> texels;
-    for (int row = 0; row < height; ++row) {
-        for (int x = 0; x < width; ++x) {
-            const uint32_t c = pattern(row, x);
-            texels.insert(texels.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
-        }
-    }
-    return texels;
+    return rgbRows(width, height, pattern);
 }
 
 class SceneTextureTest : public testing::Test {
