@@ -235,6 +235,22 @@ TEST(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosenFi
     ASSERT_NE(dialog, nullptr);
     expectSourceLook(dialog, {2, false, true}, "dialog-music-file-loaded");
 
+    // Cancelling the chooser leaves the shown file as it was.
+    const PixelImage loaded = captureClient(dialog);
+    click(dialog, pointIn(place::kFileButton));
+    const HWND cancelled = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
+    ASSERT_NE(cancelled, nullptr);
+    settle(300);
+    pressKey(VK_ESCAPE);
+    settle(300);
+    ASSERT_FALSE(IsWindow(cancelled));
+    // (The button itself keeps the focus it took, and shows it.)
+    const PixelImage afterCancel = captureClient(dialog);
+    const RECT fileName = areaOf(place::kFileName);
+    for (int y = fileName.top; y < fileName.bottom; ++y)
+        for (int x = fileName.left; x < fileName.right; ++x)
+            ASSERT_EQ(afterCancel.at(x, y), loaded.at(x, y)) << "file name at " << x << ", " << y;
+
     click(dialog, pointIn(place::kFileButton));
     const HWND chooser = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
     ASSERT_NE(chooser, nullptr);
@@ -313,4 +329,20 @@ TEST(SettingsDialog, TheCloseBoxStoresNothingAndEnterOrEscapePressNoButton) {
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     EXPECT_TRUE(run.endsWithin(5000));
     EXPECT_EQ(readBytes(installation.settingsFile()), before);
+}
+
+TEST(SettingsDialog, ASourceOutsideTheThreeShowsNoMarkAndIsStoredBackUnchanged) {
+    Installation installation;
+    writeBytes(installation.settingsFile(), settingsText(" 5", " 4", ""));
+    ConfigureRun run(installation);
+    const HWND dialog = run.dialog();
+    ASSERT_NE(dialog, nullptr);
+    expectSourceLook(dialog, {-1, false, false}, "dialog-unknown-source");
+    EXPECT_EQ(repeatBoxText(dialog), L"4");
+
+    click(dialog, pointIn(place::kSet));
+    ASSERT_TRUE(run.endsWithin(5000));
+    const std::string saved = readBytes(installation.settingsFile());
+    expectNumber(saved, "BGM区分", 5);
+    expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 4);
 }
