@@ -1,8 +1,9 @@
 // Drawing the button face on its memory surface (see ButtonSurface.h).
 #include "saver/button/ButtonSurface.h"
 
-#include "saver/button/core/FaceGradient.h"
-#include "saver/button/core/FaceLayout.h"
+#include "saver/assets/AssetIds.h"
+#include "saver/button/core/FaceDrawing.h"
+#include "saver/forms/Bitmaps.h"
 #include "saver/forms/core/Twips.h"
 
 using velmora::button::faceGradient;
@@ -10,11 +11,35 @@ using velmora::button::faceTiles;
 using velmora::button::kFaceWidthTwips;
 using velmora::button::TwipRect;
 
+namespace {
+
+// In the order of ButtonFace.
+constexpr std::array<int, 6> kFaceResources = {IDB_FACE_NORMAL,          IDB_FACE_HIGHLIGHT,
+                                               IDB_FACE_HIGHLIGHTSELECT, IDB_FACE_SELECTED,
+                                               IDB_FACE_PRESSED,         IDB_FACE_DISABLE};
+
+} // namespace
+
 RECT pixelRect(const TwipRect& rect, double twipsPerPixelX, double twipsPerPixelY) {
     const int left = pixelsFromTwips(rect.X, twipsPerPixelX);
     const int top = pixelsFromTwips(rect.Y, twipsPerPixelY);
     return {left, top, left + pixelsFromTwips(rect.Width, twipsPerPixelX),
             top + pixelsFromTwips(rect.Height, twipsPerPixelY)};
+}
+
+ButtonSurface::ButtonSurface() {
+    for (size_t i = 0; i < kFaceResources.size(); ++i) {
+        faces_[i] = loadBitmapResource(kFaceResources[i]);
+    }
+}
+
+ButtonSurface::~ButtonSurface() {
+    release();
+    for (HBITMAP face : faces_) {
+        if (face) {
+            DeleteObject(face);
+        }
+    }
 }
 
 bool ButtonSurface::resize(int width, int height) {
@@ -49,7 +74,7 @@ void ButtonSurface::release() {
     width_ = height_ = 0;
 }
 
-bool ButtonSurface::drawFace(HBITMAP face, bool reversed, double twipsPerPixelX,
+bool ButtonSurface::drawFace(velmora::button::ButtonFace face, bool reversed, double twipsPerPixelX,
                              double twipsPerPixelY) {
     if (!dc_) {
         return false;
@@ -57,12 +82,13 @@ bool ButtonSurface::drawFace(HBITMAP face, bool reversed, double twipsPerPixelX,
     const RECT all{0, 0, width_, height_};
     FillRect(dc_, &all, GetSysColorBrush(COLOR_BTNFACE));
     fillGradient(reversed);
+    HBITMAP bitmap = faces_[static_cast<size_t>(face)];
     BITMAP info{};
-    if (!face || !GetObjectW(face, sizeof(info), &info) || info.bmWidth <= 0) {
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0) {
         return false;
     }
     HDC source = CreateCompatibleDC(dc_);
-    HGDIOBJ previous = SelectObject(source, face);
+    HGDIOBJ previous = SelectObject(source, bitmap);
     copyTiles(source, static_cast<double>(kFaceWidthTwips) / info.bmWidth, twipsPerPixelX,
               twipsPerPixelY);
     SelectObject(source, previous);

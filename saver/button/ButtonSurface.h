@@ -1,18 +1,22 @@
 // The button's persistent drawing surface: a memory bitmap of the control's size that holds the
-// last face drawn, so that the window repaints from it when uncovered without drawing again.
+// last face drawn, so that the window repaints from it when uncovered without drawing again;
+// and the six face bitmaps it draws from, loaded from the program's resources.
 #pragma once
 
 #include <windows.h>
 
-#include "saver/button/core/FaceLayout.h"
+#include <array>
+
+#include "saver/button/core/ButtonView.h"
+#include "saver/button/core/FaceDrawing.h"
 
 // A rectangle in twips of the control, in pixels at the given scale.
 RECT pixelRect(const velmora::button::TwipRect& rect, double twipsPerPixelX, double twipsPerPixelY);
 
 class ButtonSurface {
 public:
-    ButtonSurface() = default;
-    ~ButtonSurface() { release(); }
+    ButtonSurface();
+    ~ButtonSurface();
     ButtonSurface(const ButtonSurface&) = delete;
     ButtonSurface& operator=(const ButtonSurface&) = delete;
 
@@ -20,9 +24,11 @@ public:
     bool resize(int width, int height);
     void release();
 
-    // Clears the surface, fills the face gradient and copies the border tiles of face onto it.
-    // Twips of the control convert at the screen's scale; those of the face bitmap at its own.
-    bool drawFace(HBITMAP face, bool reversed, double twipsPerPixelX, double twipsPerPixelY);
+    // Clears the surface, fills the face gradient and copies the border tiles of face onto it;
+    // false without a surface or without that face's bitmap. Twips of the control convert at
+    // the screen's scale, those of the face bitmap at its own.
+    bool drawFace(velmora::button::ButtonFace face, bool reversed, double twipsPerPixelX,
+                  double twipsPerPixelY);
 
     // Copies the area of the surface to the same place of target.
     void copyTo(HDC target, const RECT& area) const;
@@ -37,4 +43,5 @@ private:
     HGDIOBJ previous_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    std::array<HBITMAP, 6> faces_{}; // in the order of ButtonFace; null when missing
 };

@@ -207,7 +207,7 @@ void Command::pollPointer() {
 
 bool Command::drawFace(ButtonFace face, bool reversed) {
     const bool drawn =
-        surface_.drawFace(faces_[face], reversed, screenTwipsPerPixelX(), screenTwipsPerPixelY());
+        surface_.drawFace(face, reversed, screenTwipsPerPixelX(), screenTwipsPerPixelY());
     if (window_) {
         InvalidateRect(window_, nullptr, FALSE);
         UpdateWindow(window_);

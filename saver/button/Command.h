@@ -22,7 +22,6 @@
 
 #include "saver/button/ButtonSurface.h"
 #include "saver/button/CaptionText.h"
-#include "saver/button/FaceBitmaps.h"
 #include "saver/button/core/ButtonMachine.h"
 #include "saver/forms/Container.h"
 #include "saver/forms/Control.h"
@@ -97,7 +96,6 @@ private:
     CommandDesign design_;
     velmora::button::ButtonMachine machine_{*this};
     Timer tmrMouse_;
-    FaceBitmaps faces_;
     ButtonSurface surface_;
     CaptionText caption_;
     RECT captionPlace_{};

@@ -3,7 +3,6 @@
 // persisted properties. Every visible effect is a call on a ButtonView.
 #pragma once
 
-#include "saver/button/core/ButtonState.h"
 #include "saver/button/core/ButtonView.h"
 #include "saver/button/core/Caption.h"
 #include "saver/forms/core/PropertyBag.h"

@@ -1,13 +1,30 @@
-// What the button's logic asks of the window it runs in. The Win32 control implements it; the
-// tests record the calls.
+// What the button's logic asks of the window it runs in, and the states, faces and mouse button
+// codes they speak of. The Win32 control implements the view; the tests record its calls.
 #pragma once
 
-#include "saver/button/core/ButtonState.h"
 #include "saver/button/core/Caption.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace velmora::button {
+
+// None until Initialize has run; the other four combine focus and hover.
+enum class ButtonState : uint8_t {
+    None = 0,
+    Normal = 1,          // not focused, pointer elsewhere
+    HighLight = 2,       // not focused, pointer over the button
+    Selected = 3,        // focused, pointer elsewhere
+    HighLightSelect = 4, // focused, pointer over the button, also while pressed
+};
+
+// One built-in face bitmap each.
+enum class ButtonFace : uint8_t { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };
+
+// Button codes of the mouse events.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kMiddleButton = 4;
 
 class ButtonView {
 public:

@@ -1,7 +1,6 @@
 // The geometry and colours of the button face: the border tiles for the dialog's button sizes,
 // the caption's place and the gradient's vertices.
-#include "saver/button/core/FaceGradient.h"
-#include "saver/button/core/FaceLayout.h"
+#include "saver/button/core/FaceDrawing.h"
 
 #include <gtest/gtest.h>
 

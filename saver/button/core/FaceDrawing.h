@@ -1,0 +1,57 @@
+// How the button face is drawn, in numbers: the eight border tiles copied from a face bitmap
+// (in twips of the control, stretched along the edges), the caption label's place, and the
+// two-colour vertical gradient behind the face in the layout of the platform's vertices.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace velmora::button {
+
+struct TwipRect {
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
+struct FaceTile {
+    TwipRect Source;      // in the face bitmap
+    TwipRect Destination; // on the control
+};
+
+// A face bitmap is 64 x 25 pixels at 15 twips a pixel; its border band is 4 pixels.
+constexpr int kFaceWidthTwips = 960;
+constexpr int kFaceHeightTwips = 375;
+constexpr int kBandTwips = 60;
+
+// The corners, edges in between, clockwise from the top-left corner, for a control of
+// width x height twips. The bitmap's interior is never copied: the gradient shows there.
+std::array<FaceTile, 8> faceTiles(int width, int height);
+
+// The caption label spans the control's width; its text sits 10 twips above the middle.
+constexpr int kCaptionHeightTwips = 195;
+TwipRect captionPlace(int width, int height);
+
+struct GradientVertex {
+    int32_t X = 0;
+    int32_t Y = 0;
+    uint16_t Red = 0;
+    uint16_t Green = 0;
+    uint16_t Blue = 0;
+    uint16_t Alpha = 0;
+    bool operator==(const GradientVertex&) const = default;
+};
+
+// Channels of a colour text such as "&HC6C5D7", read as red, green and blue digit pairs in that
+// order (not the &HBBGGRR order of colour values), each in the high byte of its 16-bit channel.
+GradientVertex colourFromText(std::string_view text);
+
+// Four vertices as the platform call takes them; the face rectangle runs from vertex 0 at the
+// top-left pixel to vertex 1 at the bottom-right one. Light (#FFFFFF) at the top and dark
+// (#C6C5D7) at the bottom, or the other way round when reversed.
+std::array<GradientVertex, 4> faceGradient(int widthPixels, int heightPixels, bool reversed);
+
+} // namespace velmora::button
