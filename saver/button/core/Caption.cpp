@@ -11,6 +11,8 @@ namespace {
 
 constexpr uint32_t kSystemColourCount = 31; // the system colour indices 0 to 30
 constexpr size_t kNumberFields = 6;
+constexpr double kLargestSize = 2048.0; // points
+constexpr int kHeaviestWeight = 1000;
 
 bool parseInt(std::string_view text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -26,9 +28,15 @@ bool parseFlag(std::string_view text, bool& flag) {
     return true;
 }
 
+// A stored size far beyond any font would overflow the pixel height made from it.
 bool parseSize(std::string_view text, double& size) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
-    return error == std::errc() && end == text.data() + text.size() && size > 0.0;
+    return error == std::errc() && end == text.data() + text.size() && size > 0.0 &&
+           size <= kLargestSize;
+}
+
+bool parseWeight(std::string_view text, int& weight) {
+    return parseInt(text, weight) && weight >= 0 && weight <= kHeaviestWeight;
 }
 
 } // namespace
@@ -58,7 +66,7 @@ std::optional<CaptionFont> fontFromText(std::string_view text) {
     CaptionFont font;
     font.Name = std::string(text);
     if (font.Name.empty() || !parseSize(fields[0], font.Size) ||
-        !parseInt(fields[1], font.Charset) || !parseInt(fields[2], font.Weight) ||
+        !parseInt(fields[1], font.Charset) || !parseWeight(fields[2], font.Weight) ||
         !parseFlag(fields[3], font.Italic) || !parseFlag(fields[4], font.Underline) ||
         !parseFlag(fields[5], font.Strikethrough)) {
         return std::nullopt;

@@ -173,7 +173,8 @@ TEST(CaptionFont, TextFormRoundTripsAndRejectsDamage) {
     EXPECT_EQ(fontToText(designFont()), "9.75,128,400,0,0,0,ＭＳ Ｐゴシック");
     for (const char* damaged :
          {"", "9.75,128,400,0,0,0,", "9.75,128,400,0,0,ＭＳ", "x,128,400,0,0,0,A",
-          "0,128,400,0,0,0,A", "9.75,128,400,2,0,0,A", "9.75,128,400 ,0,0,0,A"}) {
+          "0,128,400,0,0,0,A", "9.75,128,400,2,0,0,A", "9.75,128,400 ,0,0,0,A",
+          "1e300,128,400,0,0,0,A", "9.75,128,1001,0,0,0,A"}) {
         EXPECT_EQ(fontFromText(damaged), std::nullopt) << damaged;
     }
 }
