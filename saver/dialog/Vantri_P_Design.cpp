@@ -109,9 +109,10 @@ void Vantri_P::makeControls() {
              labelAt(place::kRepeatCaption, "曲目をﾘﾋﾟｰﾄ", kBlack, true));
 
     const PixelRect repeat = pixelsOf(place::kRepeat);
-    BGM_Repeat = std::make_unique<ComboBox>(
-        form_, inside(Pic_C(0)),
-        ComboBoxDesign{repeat.left, repeat.top, repeat.width, repeat.height, japaneseUiFont()});
+    BGM_Repeat =
+        std::make_unique<ComboBox>(form_, inside(Pic_C(0)),
+                                   ComboBoxDesign{repeat.left, repeat.top, repeat.width,
+                                                  repeat.height, japaneseUiFont(), kWhite});
 
     LabelDesign fileName = labelAt(place::kFileName, "", kBlack, false);
     fileName.border = true;

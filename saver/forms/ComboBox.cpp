@@ -1,6 +1,8 @@
 // The drop-down combo box over the platform's COMBOBOX class (see ComboBox.h).
 #include "saver/forms/ComboBox.h"
 
+#include <commctrl.h>
+
 #include "saver/forms/Form.h"
 #include "saver/text/AnsiText.h"
 
@@ -9,6 +11,7 @@ namespace {
 constexpr int kVisibleItems = 8;
 // The selection field is the closed height less the 3-D frame above and below it.
 constexpr int kFrame = 6;
+constexpr UINT_PTR kSubclassId = 0x4342;
 } // namespace
 
 ComboBox::ComboBox(Form& form, ContainerWindow container, ComboBoxDesign design)
@@ -32,12 +35,31 @@ void ComboBox::formCreated(HWND form) {
         return;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.height - kFrame);
+    back_ = CreateSolidBrush(design_.backColour);
+    SetWindowSubclass(window_, &ComboBox::subclassProc, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The text field and the open list ask the box for their colours.
+LRESULT CALLBACK ComboBox::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self) {
+    auto* box = reinterpret_cast<ComboBox*>(self);
+    if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) && box->back_) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), box->design_.backColour);
+        return reinterpret_cast<LRESULT>(box->back_);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void ComboBox::formDestroyed() {
-    if (window_ && IsWindow(window_))
+    if (window_ && IsWindow(window_)) {
+        RemoveWindowSubclass(window_, &ComboBox::subclassProc, kSubclassId);
         DestroyWindow(window_);
+    }
     window_ = nullptr;
+    if (back_)
+        DeleteObject(back_);
+    back_ = nullptr;
     if (font_)
         DeleteObject(font_);
     font_ = nullptr;

@@ -17,6 +17,7 @@ struct ComboBoxDesign {
     int width = 0;
     int height = 0;
     FontDesign font;
+    COLORREF backColour = RGB(255, 255, 255); // of the text field and the list
 };
 
 class ComboBox : public Control {
@@ -34,6 +35,8 @@ public:
     void setEnabled(bool enabled);
 
 private:
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
     void formCreated(HWND form) override;
     void formDestroyed() override;
 
@@ -42,4 +45,5 @@ private:
     ComboBoxDesign design_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
+    HBRUSH back_ = nullptr;
 };

@@ -198,6 +198,8 @@ TEST(SettingsDialog, MarksAndLabelsChooseTheSourceWithAnyButtonAndCancelKeepsThe
     ASSERT_NE(dialog, nullptr);
     expectSourceLook(dialog, {1, true, false}, "dialog-audio-cd-loaded");
     EXPECT_EQ(repeatBoxText(dialog), L"3");
+    const RECT repeatField = areaOf(place::kRepeat);
+    EXPECT_GT(countNear(captureClient(dialog), repeatField, kWhite, 4), 100) << "white repeat box";
 
     struct Step {
         ControlPlace target;
