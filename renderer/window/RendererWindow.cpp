@@ -60,7 +60,9 @@ HWND createWindow(const char* title, int width, int height, bool fullscreen, HIN
                            instance, nullptr);
 }
 
-bool setPixelFormat(HDC deviceContext, int bits) {
+} // namespace
+
+bool setRendererPixelFormat(HDC deviceContext, int bits) {
     PIXELFORMATDESCRIPTOR request{};
     request.nSize = sizeof(PIXELFORMATDESCRIPTOR);
     request.nVersion = 1;
@@ -73,6 +75,8 @@ bool setPixelFormat(HDC deviceContext, int bits) {
     return format != 0 && SetPixelFormat(deviceContext, format, &request);
 }
 
+namespace {
+
 // Steps 6 onwards of the creation: everything that needs the window. False on any failure.
 bool makeWindowAndContext(RendererState& state, const char* title, int width, int height,
                           int bits) {
@@ -81,7 +85,7 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
         return false;
     }
     state.deviceContext = GetDC(state.window);
-    if (!state.deviceContext || !setPixelFormat(state.deviceContext, bits)) {
+    if (!state.deviceContext || !setRendererPixelFormat(state.deviceContext, bits)) {
         return false;
     }
     state.glContext = wglCreateContext(state.deviceContext);

@@ -23,6 +23,10 @@ RendererState& rendererState();
 // is released, except after a refused display mode that the user declined to replace.
 bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen);
 
+// Gives the device context the renderer's pixel format: double-buffered RGBA of the colour
+// depth given with a 16-bit depth buffer. False when none fits or it cannot be set.
+bool setRendererPixelFormat(HDC deviceContext, int bits);
+
 // Restores the display mode and releases context, device context, window and class; safe with
 // any subset of them made.
 void destroyRendererWindow();

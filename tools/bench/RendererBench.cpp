@@ -19,16 +19,9 @@
 #include "renderer/scene/SceneLayout.h"
 #include "renderer/window/RendererWindow.h"
 #include "tools/bench/StarGlow.h"
+#include "tools/bench/Stopwatch.h"
 
 namespace {
-
-double nowMs() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER count;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&count);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Reads the real model-view matrix but keeps the squares instead of drawing them.
 class RecordingCanvas : public BillboardCanvas {

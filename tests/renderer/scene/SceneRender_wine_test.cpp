@@ -1,8 +1,8 @@
 // The starfield drawn for real by the GL in a hidden window: the first frame is black, as the
 // emitter starts outside the view, and later frames show many tinted stars.
 #include "renderer/scene/Scene.h"
-
-#include <windows.h>
+// Before the GL header, which needs the platform's declarations.
+#include "renderer/window/RendererWindow.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -40,14 +40,7 @@ public:
         window_ = CreateWindowExA(0, "SceneRenderTest", "scene", WS_POPUP, 0, 0, kWidth, kHeight,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
         dc_ = GetDC(window_);
-        PIXELFORMATDESCRIPTOR request{};
-        request.nSize = sizeof request;
-        request.nVersion = 1;
-        request.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        request.cColorBits = 16;
-        request.cDepthBits = 16;
-        SetPixelFormat(dc_, ChoosePixelFormat(dc_, &request), &request);
-        context_ = wglCreateContext(dc_);
+        context_ = setRendererPixelFormat(dc_, 16) ? wglCreateContext(dc_) : nullptr;
         ready_ = context_ && wglMakeCurrent(dc_, context_);
     }
     ~HiddenGlWindow() {

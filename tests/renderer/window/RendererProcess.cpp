@@ -64,14 +64,6 @@ HWND findProcessWindow(DWORD processId, const char* className, const char* title
     return search.found;
 }
 
-double nowMs() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER count;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&count);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 RendererProcess::RendererProcess() {
     std::string path = builtFile("Velmora.dll");
     STARTUPINFOA startup{};

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "tools/bench/Stopwatch.h"
+
 // The Windows path of a file in the build folder that holds Velmora.dll.
 std::string builtFile(const char* name);
 
@@ -16,9 +18,6 @@ void removeTextureBitmaps();
 
 // A top-level window of the process with the class and title given (null matches any).
 HWND findProcessWindow(DWORD processId, const char* className, const char* title);
-
-// Milliseconds since an arbitrary start, for measuring.
-double nowMs();
 
 // Velmora.dll started as a new process, shown normally. Ended by force if still running when
 // it goes out of scope, so a failed test does not leave it behind for the next one.
