@@ -1,14 +1,16 @@
 // Starting Velmora.dll (see RendererProcess.h).
 #include "saver/run/RendererProcess.h"
 
-#include <windows.h>
-
 #include <string>
 
 #include "saver/settings/Paths.h"
 #include "saver/text/AnsiText.h"
 
-void startRenderer() {
+RendererProcess::~RendererProcess() {
+    windowSeen();
+}
+
+void RendererProcess::start() {
     const std::string path = toAnsi(programFolder() + "\\Velmora.dll");
     std::string commandLine = "\"" + path + "\"";
     STARTUPINFOA startup{};
@@ -20,5 +22,15 @@ void startRenderer() {
                         nullptr, &startup, &process))
         return;
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    process_ = process.hProcess;
+}
+
+bool RendererProcess::starting() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+void RendererProcess::windowSeen() {
+    if (process_)
+        CloseHandle(process_);
+    process_ = nullptr;
 }

@@ -1,7 +1,26 @@
-// Starting the renderer program of a full-screen run.
+// Starting the renderer program of a full-screen run, and knowing whether it is still on its
+// way to its window.
 #pragma once
 
-// Starts programFolder() + "\Velmora.dll" as a new process, its window shown normally, without
-// waiting for it. A renderer that cannot be started is not reported: the run's window watch
-// then ends the run at its first tick.
-void startRenderer();
+#include <windows.h>
+
+class RendererProcess {
+public:
+    RendererProcess() = default;
+    ~RendererProcess();
+    RendererProcess(const RendererProcess&) = delete;
+    RendererProcess& operator=(const RendererProcess&) = delete;
+
+    // Starts programFolder() + "\Velmora.dll" as a new process, its window shown normally,
+    // without waiting for it. A renderer that cannot be started is not reported.
+    void start();
+
+    // True while the started renderer runs but has not yet been seen with its window: a busy
+    // machine may take longer than one watch tick to open it.
+    bool starting() const;
+    // The renderer's window has been seen; from now on only the window counts.
+    void windowSeen();
+
+private:
+    HANDLE process_ = nullptr;
+};

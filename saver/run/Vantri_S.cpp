@@ -43,7 +43,7 @@ Vantri_S::Vantri_S(MusicPlayer& music, const SettingsRecord& record, bool cursor
 
 void Vantri_S::Form_Load() {
     saveTextureBitmap(Display.image());
-    startRenderer();
+    renderer_.start();
     switch (musicSourceOf(settings_.BgmKind, settings_.BgmFile)) {
     case MusicSource::Cd:
         music_.CD_Open();
@@ -71,8 +71,14 @@ void Vantri_S::Timer2_Timer() {
     Timer2.setEnabled(music_.CdActive());
 }
 
+// The run ends at the first tick that finds no renderer window, unless the renderer process
+// is still on its way to opening it.
 void Vantri_S::Timer3_Timer() {
-    if (FindWindowA(nullptr, "Vantri_VC"))
+    if (FindWindowA(nullptr, "Vantri_VC")) {
+        renderer_.windowSeen();
+        return;
+    }
+    if (renderer_.starting())
         return;
     Timer3.setEnabled(false);
     form_.unload();

@@ -1,6 +1,7 @@
 // Vantri_S: the hidden form that carries a full-screen run. Its load writes the texture bitmap,
 // starts the renderer and the music; every 500 ms it looks for the renderer's window
 // "Vantri_VC", and once that is gone it stops the music, gives the cursor back and ends.
+// A renderer still starting up (running, its window not yet seen) is waited for.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include "saver/forms/PictureBox.h"
 #include "saver/forms/Timer.h"
 #include "saver/music/MusicPlayer.h"
+#include "saver/run/RendererProcess.h"
 #include "saver/settings/Settings.h"
 
 class Vantri_S {
@@ -32,6 +34,7 @@ private:
     const SettingsRecord& settings_;
     const bool cursorHidden_;
     const std::function<void()> endRun_;
+    RendererProcess renderer_;
 
     Form form_;
     PictureBox Display;

@@ -1,0 +1,137 @@
+// Velmora.scr's start-up as the screensaver host sees it: the message for a missing renderer,
+// unknown modes, and the preview inside host windows of several sizes. (Wine shows nothing of
+// a child window whose parent belongs to another process, so the preview's pixels are checked
+// in-process by the Vantri_R test.)
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "SaverHost.h"
+
+namespace {
+
+constexpr wchar_t kMissingRendererMessage[] = L"Velmora.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+
+struct MessageBoxParts {
+    std::wstring text;
+    int buttons = 0;
+    int icons = 0;
+};
+
+MessageBoxParts partsOf(HWND box) {
+    MessageBoxParts parts;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM found) {
+            auto& parts = *reinterpret_cast<MessageBoxParts*>(found);
+            if (!IsWindowVisible(child))
+                return TRUE;
+            char kind[32] = {};
+            GetClassNameA(child, kind, sizeof kind);
+            wchar_t text[256] = {};
+            GetWindowTextW(child, text, 256);
+            const LONG style = GetWindowLongA(child, GWL_STYLE);
+            if (lstrcmpiA(kind, "Button") == 0)
+                ++parts.buttons;
+            else if (lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+                parts.icons += SendMessageA(child, STM_GETICON, 0, 0) != 0;
+            else if (text[0])
+                parts.text = text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&parts));
+    return parts;
+}
+
+// The host's preview area, and waiting for the preview inside it.
+class HostWindow {
+public:
+    HostWindow(int width, int height) : window_(makeHostWindow(100, 100, width, height)) {
+        pumpFor(Millis(100));
+    }
+    ~HostWindow() {
+        if (IsWindow(window_))
+            DestroyWindow(window_);
+    }
+    HWND window() const { return window_; }
+    std::string previewArguments() const {
+        return "/p " + std::to_string(reinterpret_cast<intptr_t>(window_));
+    }
+    HWND waitForPreview(Millis timeout) const {
+        const auto deadline = Clock::now() + timeout;
+        while (Clock::now() < deadline) {
+            // Shown last, once placed and sized.
+            HWND preview = FindWindowExA(window_, nullptr, nullptr, "Preview Window");
+            if (preview && IsWindowVisible(preview))
+                return preview;
+            pumpFor(Millis(10));
+        }
+        return nullptr;
+    }
+
+private:
+    HWND window_;
+};
+
+} // namespace
+
+TEST(StartUp, MissingRendererShowsTheMessageAndEnds) {
+    ProgramFolder folder(false);
+    for (const std::string arguments : {"/s", "/c", "", "/x"}) {
+        SaverProcess saver(folder, arguments);
+        HWND box = waitForWindow("Velmora (ScreenSaver)", Millis(10000));
+        ASSERT_TRUE(box) << "no message for " << arguments;
+        pumpFor(Millis(300)); // the box gets its parts after its window
+        const MessageBoxParts parts = partsOf(box);
+        EXPECT_EQ(parts.text, kMissingRendererMessage) << arguments;
+        EXPECT_EQ(parts.buttons, 1) << arguments; // OK only
+        EXPECT_EQ(parts.icons, 0) << arguments;
+        EXPECT_TRUE(saver.running()) << arguments; // waits for the message to be read
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, "Vantri_Main")) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, "<Velmora>")) << arguments;
+    }
+}
+
+TEST(StartUp, UnknownModesEndWithoutAMessage) {
+    ProgramFolder folder;
+    for (const std::string arguments : {"/x", "S", "/"}) {
+        SaverProcess saver(folder, arguments);
+        EXPECT_TRUE(saver.waitForExit(Millis(5000))) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, "Velmora (ScreenSaver)")) << arguments;
+    }
+}
+
+TEST(Preview, FillsSitsOnBlackOrIsClippedAndEndsWithItsHost) {
+    ProgramFolder folder(false); // the preview does not look for the renderer
+    const struct { int width, height; } hosts[] = {{152, 112}, {200, 150}, {100, 80}};
+    for (const auto& size : hosts) {
+        HostWindow host(size.width, size.height);
+        SaverProcess saver(folder, host.previewArguments());
+        const HWND preview = host.waitForPreview(Millis(10000));
+        ASSERT_TRUE(preview) << size.width << " x " << size.height;
+        EXPECT_FALSE(FindWindowA(nullptr, "Velmora (ScreenSaver)"));
+        RECT client{};
+        GetClientRect(preview, &client);
+        EXPECT_EQ(client.right, size.width);
+        EXPECT_EQ(client.bottom, size.height);
+
+        const auto destroyed = Clock::now();
+        DestroyWindow(host.window());
+        EXPECT_TRUE(saver.waitForExit(Millis(3000)));
+        std::printf("[figures] host %d x %d destroyed to preview exit: %lld ms\n", size.width,
+                    size.height,
+                    static_cast<long long>(
+                        std::chrono::duration_cast<Millis>(Clock::now() - destroyed).count()));
+    }
+}
+
+TEST(Preview, AHandleOfNoWindowEndsAtOnce) {
+    ProgramFolder folder;
+    for (const std::string arguments : {"/p 0", "/p", "/p:0", "/p 123456789"}) {
+        SaverProcess saver(folder, arguments);
+        EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, "Preview Window")) << arguments;
+    }
+}

@@ -1,0 +1,53 @@
+// The preview form inside a host window of this process, where the screen shows what it
+// draws: the picture fills a host of its own size, sits top-left on black in a larger one and
+// is clipped in a smaller one.
+#include <gtest/gtest.h>
+
+#include "SaverHost.h"
+#include "saver/assets/AssetIds.h"
+#include "saver/forms/Program.h"
+#include "saver/launcher/Vantri_R.h"
+
+namespace {
+
+constexpr int kLeft = 100;
+constexpr int kTop = 100;
+
+} // namespace
+
+TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
+    const ResourcePicture picture = resourcePicture(IDB_PREVIEW);
+    ASSERT_EQ(picture.width, 152);
+    ASSERT_EQ(picture.height, 112);
+    const struct { int width, height; } hosts[] = {{152, 112}, {200, 150}, {100, 80}};
+    for (const auto& size : hosts) {
+        HWND host = makeHostWindow(kLeft, kTop, size.width, size.height);
+        Vantri_R preview;
+        preview.showIn(host);
+        HWND form = FindWindowExA(host, nullptr, nullptr, "Preview Window");
+        ASSERT_TRUE(form);
+        EXPECT_TRUE(GetWindowLongA(form, GWL_STYLE) & WS_CHILD);
+        RECT client{};
+        GetClientRect(form, &client);
+        EXPECT_EQ(client.right, size.width);
+        EXPECT_EQ(client.bottom, size.height);
+        pumpFor(Millis(200));
+
+        const std::vector<uint32_t> shown =
+            captureScreen({kLeft, kTop, kLeft + size.width, kTop + size.height});
+        int wrong = 0;
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x)
+                wrong += !sameOnScreen(shown[y * size.width + x],
+                                       x < 152 && y < 112 ? picture.at(x, y) : 0);
+        EXPECT_EQ(wrong, 0) << "pixels that differ in a host of " << size.width << " x "
+                            << size.height;
+
+        // The host going away unloads the form, which was the last: the loop ends.
+        PostMessageA(host, WM_CLOSE, 0, 0);
+        const auto start = Clock::now();
+        runMessageLoop();
+        EXPECT_LT(Clock::now() - start, Millis(1000));
+        EXPECT_FALSE(IsWindow(form));
+    }
+}
