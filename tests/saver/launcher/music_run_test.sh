@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Background music of full-screen runs, heard on the PulseAudio null sink of the Wine test
+# session: an MP3 plays and starts again about a second after it ends, a WAV loops, no music
+# and an audio CD without a drive play nothing, and no stream is left once a run has ended.
+# Usage (inside scripts/wine-session.sh): music_run_test.sh BUILD_DIR
+set -euo pipefail
+
+bin=$1
+work=$(mktemp -d "$bin/music-run.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp "$bin/Velmora.scr" "$bin/Velmora.dll" "$work/"
+sox -n -r 44100 -c 2 "$work/tone.wav" synth 2 sine 440 2>/dev/null
+lame --quiet -b 128 "$work/tone.wav" "$work/tone.mp3"
+windows_work=$(winepath -w "$work" 2>/dev/null)
+failures=0
+
+# Velmora.ini in code page 932, as the settings dialog writes it: "BGM区分" and "BGMﾌｧｲﾙ".
+write_settings() { # kind, file
+    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' "$1" "$2" \
+        >"$work/Velmora.ini"
+}
+
+sink_inputs() { LC_ALL=C pactl list short sink-inputs | wc -l; }
+
+# Starts a /s run, records the sink for the given seconds, presses Escape on the renderer and
+# waits for both programs to end. Leaves the recording in $work/sound.raw (8 kHz mono 16-bit;
+# the monitor delivers nothing while no stream plays), the sink inputs seen during the run in
+# $streams and those left 1.5 s after its end in $after.
+record_run() { # seconds
+    parec -d velmora_null.monitor --format=s16le --rate=8000 --channels=1 >"$work/sound.raw" &
+    local recorder=$!
+    (cd "$work" && exec wine Velmora.scr /s) 2>/dev/null &
+    local saver=$!
+    local waited=0
+    until xdotool search --name '^Vantri_VC$' >/dev/null 2>&1; do
+        sleep 0.2
+        waited=$((waited + 1))
+        [ $waited -lt 100 ] || { echo "no renderer window"; break; }
+    done
+    sleep "$1"
+    streams=$(sink_inputs)
+    xdotool keydown Escape
+    sleep 0.2
+    xdotool keyup Escape
+    local ended=0
+    for _ in $(seq 50); do
+        if ! kill -0 $saver 2>/dev/null && ! pgrep -f "$(basename "$work").*Velmora" >/dev/null; then
+            ended=1
+            break
+        fi
+        sleep 0.1
+    done
+    wait $saver 2>/dev/null || true
+    [ $ended = 1 ] || { echo "FAIL: the run did not end on Escape"; failures=$((failures + 1)); }
+    sleep 1.5
+    kill $recorder
+    wait $recorder 2>/dev/null || true
+    after=$(sink_inputs)
+}
+
+# The recording as a line of 100 ms steps: '#' for sound, '.' for silence.
+sound_line() {
+    python3 - "$work/sound.raw" <<'PY'
+import struct, sys
+data = open(sys.argv[1], 'rb').read()
+samples = struct.unpack('<%dh' % (len(data) // 2), data[:len(data) // 2 * 2])
+step = 800
+line = ''
+for i in range(0, len(samples) - step + 1, step):
+    part = samples[i:i + step]
+    line += '#' if (sum(x * x for x in part) / step) ** 0.5 > 500 else '.'
+print(line)
+PY
+}
+
+check() { # description, condition
+    if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+}
+
+# The gaps of silence between stretches of sound, in 100 ms steps.
+gaps() { sed -e 's/^\.*//' -e 's/\.*$//' <<<"$1" | tr -s '#' ' ' | tr ' ' '\n' | awk 'NF {print length($0)}'; }
+
+echo "== MP3"
+write_settings 2 "$windows_work\\tone.mp3"
+record_run 7
+line=$(sound_line)
+echo "$line"
+check "a stream played during the run" '[ "$streams" -ge 1 ]'
+check "the file played more than once" '[ "$(gaps "$line" | wc -l)" -ge 1 ]'
+check "it started again within about a second of its end" \
+    '[ "$(gaps "$line" | sort -n | tail -1)" -le 16 ]'
+check "no stream after the run" '[ "$after" -eq 0 ]'
+
+echo "== WAV"
+write_settings 2 "$windows_work\\tone.WAV"
+record_run 6
+line=$(sound_line)
+echo "$line"
+check "a stream played during the run" '[ "$streams" -ge 1 ]'
+check "the sound loops without a gap" '[[ "$line" == *##################################* ]]'
+check "no stream after the run" '[ "$after" -eq 0 ]'
+
+echo "== no music"
+write_settings 0 "$windows_work\\tone.mp3"
+record_run 3
+line=$(sound_line)
+check "nothing played" '[ "$streams" -eq 0 ] && [[ "$line" != *#* ]]'
+
+echo "== audio CD without a drive"
+write_settings 1 ""
+record_run 3
+line=$(sound_line)
+check "nothing played" '[ "$streams" -eq 0 ] && [[ "$line" != *#* ]]'
+
+echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
+[ $failures -eq 0 ]
