@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "saver/dialog/SettingsDialog.h"
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
 #include "saver/launcher/core/CommandLine.h"
@@ -63,6 +64,9 @@ int Main(std::string_view arguments) {
     if (!rendererIsThere())
         return 0;
     switch (request.mode) {
+    case LaunchMode::Configure:
+        showSettingsDialog();
+        return 0;
     case LaunchMode::Saver:
         return runSaver(true);
     case LaunchMode::SaverCursorShown:

@@ -94,6 +94,20 @@ TEST(StartUp, MissingRendererShowsTheMessageAndEnds) {
     }
 }
 
+TEST(StartUp, ConfigureShowsTheSettingsDialogAndEndsWhenItCloses) {
+    ProgramFolder folder;
+    for (const std::string arguments : {"/c", "/C:1234"}) {
+        SaverProcess saver(folder, arguments);
+        HWND dialog = waitForWindow("<Velmora>", Millis(10000));
+        ASSERT_TRUE(dialog) << arguments;
+        pumpFor(Millis(300));
+        EXPECT_TRUE(IsWindowVisible(dialog)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, "Vantri_Main")) << arguments;
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(saver.waitForExit(Millis(5000))) << arguments;
+    }
+}
+
 TEST(StartUp, UnknownModesEndWithoutAMessage) {
     ProgramFolder folder;
     for (const std::string arguments : {"/x", "S", "/"}) {
