@@ -74,6 +74,20 @@ TEST(Form, QueryUnloadCanRefuseAndUnloadFiresOnce) {
     EXPECT_EQ(events, (std::vector<std::string>{"query-code", "query-close", "unload"}));
 }
 
+TEST(Form, TheSessionEndingUnloadsIt) {
+    Form form(hiddenDesign("Forms_Test_Session"));
+    UnloadMode asked = UnloadMode::FormCode;
+    form.onQueryUnload = [&](bool&, UnloadMode mode) { asked = mode; };
+    form.load();
+    EXPECT_TRUE(SendMessageW(form.hwnd(), WM_QUERYENDSESSION, 0, 0));
+    EXPECT_TRUE(form.loaded());
+    SendMessageW(form.hwnd(), WM_ENDSESSION, FALSE, 0); // the ending was called off
+    EXPECT_TRUE(form.loaded());
+    SendMessageW(form.hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(asked, UnloadMode::AppWindows);
+}
+
 TEST(Timer, TicksAtItsIntervalOnlyWhileEnabled) {
     Form form(hiddenDesign("Forms_Test_Timer"));
     Timer fast(form, 50, true);

@@ -73,7 +73,8 @@ struct RunResult {
 
 // A stand-in renderer window "Vantri_VC" lives for rendererMs (none at all for 0); the run
 // goes until the saver form has unloaded.
-RunResult run(RecordingPlatform& platform, const SettingsRecord& record, unsigned rendererMs) {
+RunResult run(RecordingPlatform& platform, const SettingsRecord& record, unsigned rendererMs,
+              bool cursorHidden = false) {
     if (rendererMs > 0) {
         rendererWindow = CreateWindowExA(0, "STATIC", "Vantri_VC", WS_POPUP, 0, 0, 10, 10, nullptr,
                                          nullptr, nullptr, nullptr);
@@ -81,7 +82,7 @@ RunResult run(RecordingPlatform& platform, const SettingsRecord& record, unsigne
     }
     RunResult result;
     MusicPlayer music(platform, record);
-    Vantri_S saver(music, record, false, [&] { ++result.ends; });
+    Vantri_S saver(music, record, cursorHidden, [&] { ++result.ends; });
     const auto start = Clock::now();
     saver.load();
     runMessageLoop();
@@ -115,6 +116,23 @@ TEST(Vantri_S, RunLastsWhileTheRendererWindowExistsAndEndsWithinATick) {
     EXPECT_GE(result.length.count(), 1200);
     EXPECT_LE(result.length.count(), 1200 + 500 + 150);
     EXPECT_TRUE(platform.calls.empty());
+}
+
+// The cursor's display count, which ShowCursor moves and reports.
+int cursorCount() {
+    const int count = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+    return count;
+}
+
+TEST(Vantri_S, TheCursorComesBackOnlyWhenTheStartUpHidIt) {
+    RecordingPlatform platform;
+    const int before = cursorCount();
+    run(platform, music(0), 0, false);
+    EXPECT_EQ(cursorCount(), before);
+    run(platform, music(0), 0, true);
+    EXPECT_EQ(cursorCount(), before + 1);
+    ShowCursor(FALSE);
 }
 
 TEST(Vantri_S, CdWithoutADriveStopsItsWatchAndIsNotClosed) {
