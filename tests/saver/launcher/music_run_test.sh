@@ -60,17 +60,10 @@ record_run() { # seconds
 
 # The recording as a line of 100 ms steps: '#' for sound, '.' for silence.
 sound_line() {
-    python3 - "$work/sound.raw" <<'PY'
-import struct, sys
-data = open(sys.argv[1], 'rb').read()
-samples = struct.unpack('<%dh' % (len(data) // 2), data[:len(data) // 2 * 2])
-step = 800
-line = ''
-for i in range(0, len(samples) - step + 1, step):
-    part = samples[i:i + step]
-    line += '#' if (sum(x * x for x in part) / step) ** 0.5 > 500 else '.'
-print(line)
-PY
+    od -An -v -td2 -w1600 "$work/sound.raw" | awk '
+        NF == 800 { sum = 0; for (i = 1; i <= NF; i++) sum += $i * $i
+                    printf "%s", (sqrt(sum / NF) > 500 ? "#" : ".") }
+        END { print "" }'
 }
 
 check() { # description, condition
