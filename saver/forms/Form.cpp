@@ -102,12 +102,6 @@ void Form::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
                    toPixelsY(heightTwips), TRUE);
 }
 
-void Form::setCaption(const std::string& caption) {
-    design_.caption = caption;
-    if (window_)
-        SetWindowTextW(window_, toWide(caption).c_str());
-}
-
 void Form::repaint() {
     if (window_)
         InvalidateRect(window_, nullptr, TRUE);

@@ -45,11 +45,9 @@ public:
 
     bool loaded() const { return window_ != nullptr; }
     HWND hwnd() const { return window_; }
-    const FormDesign& design() const { return design_; }
 
     // Places the window, in twips, relative to its parent when it has one.
     void move(int leftTwips, int topTwips, int widthTwips, int heightTwips);
-    void setCaption(const std::string& caption);
     void repaint();
 
     // Controls join their form when they are made and leave it when they go.

@@ -19,7 +19,6 @@ public:
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
-    unsigned interval() const { return interval_; }
     void setInterval(unsigned intervalMs);
 
 private:
