@@ -6,6 +6,10 @@
 #include "saver/settings/Paths.h"
 #include "saver/text/AnsiText.h"
 
+namespace {
+constexpr ULONGLONG kStartUpGraceMs = 10000;
+}
+
 RendererProcess::~RendererProcess() {
     windowSeen();
 }
@@ -23,10 +27,12 @@ void RendererProcess::start() {
         return;
     CloseHandle(process.hThread);
     process_ = process.hProcess;
+    startedAt_ = GetTickCount64();
 }
 
 bool RendererProcess::starting() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT &&
+           GetTickCount64() - startedAt_ < kStartUpGraceMs;
 }
 
 void RendererProcess::windowSeen() {

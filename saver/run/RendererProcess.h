@@ -16,11 +16,13 @@ public:
     void start();
 
     // True while the started renderer runs but has not yet been seen with its window: a busy
-    // machine may take longer than one watch tick to open it.
+    // machine may take longer than one watch tick to open it. Ten seconds after the start the
+    // wait is over, so a renderer stuck before its window does not hold the run for ever.
     bool starting() const;
     // The renderer's window has been seen; from now on only the window counts.
     void windowSeen();
 
 private:
     HANDLE process_ = nullptr;
+    ULONGLONG startedAt_ = 0;
 };

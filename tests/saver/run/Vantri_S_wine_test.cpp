@@ -109,6 +109,26 @@ TEST(Vantri_S, WithoutARendererWindowTheRunEndsAtTheFirstWatchTick) {
     EXPECT_TRUE(platform.calls.empty());    // no music chosen: no music call at all
 }
 
+// The program folder of this test is where the run looks for Velmora.dll.
+std::string besideThisProgram(const char* name) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.rfind('\\') + 1) + name;
+}
+
+TEST(Vantri_S, ARendererSlowToOpenItsWindowIsWaitedFor) {
+    const std::string renderer = besideThisProgram("Velmora.dll");
+    ASSERT_TRUE(CopyFileA(besideThisProgram("saver_run_slow_renderer.exe").c_str(),
+                          renderer.c_str(), FALSE));
+    RecordingPlatform platform;
+    const RunResult result = run(platform, music(0), 0);
+    DeleteFileA(renderer.c_str());
+    EXPECT_EQ(result.ends, 1);
+    EXPECT_GE(result.length.count(), 2000); // not the first tick: after the window has gone
+    EXPECT_LE(result.length.count(), 4500); // its window gone, the next tick ends the run
+}
+
 TEST(Vantri_S, RunLastsWhileTheRendererWindowExistsAndEndsWithinATick) {
     RecordingPlatform platform;
     const RunResult result = run(platform, music(0), 1200);
