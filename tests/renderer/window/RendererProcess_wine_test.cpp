@@ -100,7 +100,14 @@ TEST_F(RendererProcessTest, CloseFromAnotherProcessEndsWithCodeZero) {
     RendererProcess renderer;
     HWND window = startAndFindWindow(renderer);
     ASSERT_NE(nullptr, window);
-    Sleep(200);
+    // Full screen: a bare popup over the whole 1024 x 768 screen.
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(0, outer.left);
+    EXPECT_EQ(0, outer.top);
+    EXPECT_EQ(1024, outer.right);
+    EXPECT_EQ(768, outer.bottom);
+    EXPECT_NE(0, GetWindowLongA(window, GWL_STYLE) & WS_POPUP);
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = 1;
     ASSERT_TRUE(renderer.waitForExit(5000, code));
