@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "DialogDriver.h"
 #include "saver/dialog/core/DialogLayout.h"
@@ -104,13 +105,26 @@ void expectSourceLook(HWND dialog, const SourceLook& look, const std::string& sh
         << shotName << ": file button";
 }
 
+// Each test has a folder of its own with Velmora.scr, Velmora.dll and a settings file.
+class SettingsDialog : public ::testing::Test {
+protected:
+    // Writes the settings and starts "Velmora.scr /c"; the shown dialog, or null.
+    HWND open(const std::string& settings) {
+        writeBytes(installation.settingsFile(), settings);
+        run.reset();
+        run.emplace(installation);
+        return run->dialog();
+    }
+    std::string savedSettings() const { return readBytes(installation.settingsFile()); }
+
+    Installation installation;
+    std::optional<ConfigureRun> run;
+};
+
 } // namespace
 
-TEST(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
-    Installation installation;
-    writeBytes(installation.settingsFile(), settingsText(" 0", " 0", ""));
-    ConfigureRun run(installation);
-    const HWND dialog = run.dialog();
+TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
+    const HWND dialog = open(settingsText(" 0", " 0", ""));
     ASSERT_NE(dialog, nullptr);
 
     RECT window{}, client{};
@@ -189,12 +203,9 @@ TEST(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
     EXPECT_EQ(repeatBoxText(dialog), L"");
 }
 
-TEST(SettingsDialog, MarksAndLabelsChooseTheSourceWithAnyButtonAndCancelKeepsTheFile) {
-    Installation installation;
+TEST_F(SettingsDialog, MarksAndLabelsChooseTheSourceWithAnyButtonAndCancelKeepsTheFile) {
     const std::string before = settingsText(" 1", " 3", "");
-    writeBytes(installation.settingsFile(), before);
-    ConfigureRun run(installation);
-    const HWND dialog = run.dialog();
+    const HWND dialog = open(before);
     ASSERT_NE(dialog, nullptr);
     expectSourceLook(dialog, {1, true, false}, "dialog-audio-cd-loaded");
     EXPECT_EQ(repeatBoxText(dialog), L"3");
@@ -221,19 +232,16 @@ TEST(SettingsDialog, MarksAndLabelsChooseTheSourceWithAnyButtonAndCancelKeepsThe
     }
 
     click(dialog, pointIn(place::kCancel));
-    EXPECT_TRUE(run.endsWithin(5000));
-    EXPECT_EQ(readBytes(installation.settingsFile()), before);
+    EXPECT_TRUE(run->endsWithin(5000));
+    EXPECT_EQ(savedSettings(), before);
 }
 
-TEST(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosenFile) {
-    Installation installation;
+TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosenFile) {
     const std::string music = installation.path("music");
     std::filesystem::create_directories(std::filesystem::path(toWide(music)));
     writeBytes(music + "\\a.mp3", "ID3");
     writeBytes(music + "\\曲b.mp3", "ID3");
-    writeBytes(installation.settingsFile(), settingsText(" 2", " 0", music + "\\a.mp3"));
-    ConfigureRun run(installation);
-    const HWND dialog = run.dialog();
+    const HWND dialog = open(settingsText(" 2", " 0", music + "\\a.mp3"));
     ASSERT_NE(dialog, nullptr);
     expectSourceLook(dialog, {2, false, true}, "dialog-music-file-loaded");
 
@@ -268,14 +276,14 @@ TEST(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosenFi
     EXPECT_GT(countNear(shot, areaOf(place::kFileName), kBlack, 60), 40);
 
     click(dialog, pointIn(place::kSet));
-    ASSERT_TRUE(run.endsWithin(5000));
-    const std::string saved = readBytes(installation.settingsFile());
+    ASSERT_TRUE(run->endsWithin(5000));
+    const std::string saved = savedSettings();
     expectNumber(saved, "BGM区分", 2);
     expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 0);
     EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), toAnsi(music + "\\曲b.mp3"));
 }
 
-TEST(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
+TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
     struct Case {
         std::wstring typed;
         int stored;
@@ -283,29 +291,23 @@ TEST(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
     // A number beyond 16 bits is stored as 0 instead of ending the program.
     const Case cases[] = {{L"7", 7}, {L"2.5", 2}, {L"99999", 0}, {L"abc", 0}};
     for (const Case& c : cases) {
-        Installation installation;
-        writeBytes(installation.settingsFile(), settingsText(" 0", " 0", ""));
-        ConfigureRun run(installation);
-        const HWND dialog = run.dialog();
+        const HWND dialog = open(settingsText(" 0", " 0", ""));
         ASSERT_NE(dialog, nullptr);
         click(dialog, pointIn(place::kLabelCd));
         click(dialog, pointIn(place::kRepeat));
         typeText(c.typed);
         click(dialog, pointIn(place::kSet));
-        ASSERT_TRUE(run.endsWithin(5000)) << "typed " << toAnsi(fromWide(c.typed));
-        const std::string saved = readBytes(installation.settingsFile());
+        ASSERT_TRUE(run->endsWithin(5000)) << "typed " << toAnsi(fromWide(c.typed));
+        const std::string saved = savedSettings();
         expectNumber(saved, "BGM区分", 1);
         expectNumber(saved, "BGMﾘﾋﾟｰﾄ", c.stored);
         EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), "");
     }
 }
 
-TEST(SettingsDialog, TheCloseBoxStoresNothingAndEnterOrEscapePressNoButton) {
-    Installation installation;
+TEST_F(SettingsDialog, TheCloseBoxStoresNothingAndEnterOrEscapePressNoButton) {
     const std::string before = settingsText(" 0", " 0", "");
-    writeBytes(installation.settingsFile(), before);
-    ConfigureRun run(installation);
-    const HWND dialog = run.dialog();
+    const HWND dialog = open(before);
     ASSERT_NE(dialog, nullptr);
     click(dialog, pointIn(place::kLabelCd));
 
@@ -316,7 +318,7 @@ TEST(SettingsDialog, TheCloseBoxStoresNothingAndEnterOrEscapePressNoButton) {
         ASSERT_TRUE(IsWindow(dialog)) << "after " << tabs << " tabs";
         pressKey(VK_TAB);
     }
-    EXPECT_EQ(readBytes(installation.settingsFile()), before);
+    EXPECT_EQ(savedSettings(), before);
 
     // The close box sits at the right end of the caption bar.
     RECT window{};
@@ -329,22 +331,19 @@ TEST(SettingsDialog, TheCloseBoxStoresNothingAndEnterOrEscapePressNoButton) {
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     settle(100);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    EXPECT_TRUE(run.endsWithin(5000));
-    EXPECT_EQ(readBytes(installation.settingsFile()), before);
+    EXPECT_TRUE(run->endsWithin(5000));
+    EXPECT_EQ(savedSettings(), before);
 }
 
-TEST(SettingsDialog, ASourceOutsideTheThreeShowsNoMarkAndIsStoredBackUnchanged) {
-    Installation installation;
-    writeBytes(installation.settingsFile(), settingsText(" 5", " 4", ""));
-    ConfigureRun run(installation);
-    const HWND dialog = run.dialog();
+TEST_F(SettingsDialog, ASourceOutsideTheThreeShowsNoMarkAndIsStoredBackUnchanged) {
+    const HWND dialog = open(settingsText(" 5", " 4", ""));
     ASSERT_NE(dialog, nullptr);
     expectSourceLook(dialog, {-1, false, false}, "dialog-unknown-source");
     EXPECT_EQ(repeatBoxText(dialog), L"4");
 
     click(dialog, pointIn(place::kSet));
-    ASSERT_TRUE(run.endsWithin(5000));
-    const std::string saved = readBytes(installation.settingsFile());
+    ASSERT_TRUE(run->endsWithin(5000));
+    const std::string saved = savedSettings();
     expectNumber(saved, "BGM区分", 5);
     expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 4);
 }
