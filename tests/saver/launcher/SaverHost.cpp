@@ -151,7 +151,7 @@ void pressKey(HWND window, WORD virtualKey) {
     key.ki.wVk = virtualKey;
     key.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
     SendInput(1, &key, sizeof key);
-    pumpFor(Millis(150)); // held as a finger holds it, across several frames
+    pumpFor(Millis(400)); // held as a finger holds it, across several frames
     key.ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(1, &key, sizeof key);
 }

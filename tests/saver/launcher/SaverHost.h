@@ -64,7 +64,7 @@ void pumpFor(Millis time);
 // The process that owns a window, opened for waiting, its times and ending it; null when gone.
 HANDLE processOfWindow(HWND window);
 
-// Presses a key as keyboard input for 150 ms, after bringing window to the front.
+// Presses a key as keyboard input for 400 ms, after bringing window to the front.
 void pressKey(HWND window, WORD virtualKey);
 
 // The pixels of a screen rectangle, rows from the top, 0x00RRGGBB.

@@ -35,12 +35,12 @@ record_run() { # seconds
     until xdotool search --name '^Vantri_VC$' >/dev/null 2>&1; do
         sleep 0.2
         waited=$((waited + 1))
-        [ $waited -lt 100 ] || { echo "no renderer window"; break; }
+        [ $waited -lt 100 ] || { echo "FAIL: no renderer window"; failures=$((failures + 1)); break; }
     done
     sleep "$1"
     streams=$(sink_inputs)
     xdotool keydown Escape
-    sleep 0.2
+    sleep 0.4 # held as a finger holds it, across several frames
     xdotool keyup Escape
     local ended=0
     for _ in $(seq 50); do
@@ -50,8 +50,13 @@ record_run() { # seconds
         fi
         sleep 0.1
     done
+    if [ $ended = 0 ]; then
+        echo "FAIL: the run did not end on Escape"
+        failures=$((failures + 1))
+        # What this run left behind: the saver and the renderer started from this folder.
+        kill $saver $(pgrep -f "$(basename "$work").*Velmora") 2>/dev/null || true
+    fi
     wait $saver 2>/dev/null || true
-    [ $ended = 1 ] || { echo "FAIL: the run did not end on Escape"; failures=$((failures + 1)); }
     sleep 1.5
     kill $recorder
     wait $recorder 2>/dev/null || true
