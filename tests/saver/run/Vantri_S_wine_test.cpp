@@ -134,7 +134,7 @@ TEST(Vantri_S, RunLastsWhileTheRendererWindowExistsAndEndsWithinATick) {
     const RunResult result = run(platform, music(0), 1200);
     EXPECT_EQ(result.ends, 1);
     EXPECT_GE(result.length.count(), 1200);
-    EXPECT_LE(result.length.count(), 1200 + 500 + 150);
+    EXPECT_LE(result.length.count(), 1200 + 500 + 400);
     EXPECT_TRUE(platform.calls.empty());
 }
 
