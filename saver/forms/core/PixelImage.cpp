@@ -21,8 +21,9 @@ void put32(std::vector<uint8_t>& out, uint32_t value) {
 } // namespace
 
 std::vector<uint8_t> encodeBmp24(const PixelImage& image) {
-    const bool complete = image.width > 0 && image.height > 0 &&
-                          image.pixels.size() == static_cast<std::size_t>(image.width) * image.height;
+    const bool complete =
+        image.width > 0 && image.height > 0 &&
+        image.pixels.size() == static_cast<std::size_t>(image.width) * image.height;
     const uint32_t width = complete ? image.width : 0;
     const uint32_t height = complete ? image.height : 0;
     const uint32_t stride = (width * 3 + 3) & ~3u;
