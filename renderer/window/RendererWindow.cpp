@@ -77,7 +77,7 @@ bool setRendererPixelFormat(HDC deviceContext, int bits) {
 
 namespace {
 
-// Steps 6 onwards of the creation: everything that needs the window. False on any failure.
+// The part of the creation that needs the window. False on any failure.
 bool makeWindowAndContext(RendererState& state, const char* title, int width, int height,
                           int bits) {
     state.window = createWindow(title, width, height, state.fullscreen, state.instance);
