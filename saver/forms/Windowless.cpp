@@ -66,24 +66,25 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         DeleteObject(dirty);
         return result;
     }
+    // Button messages go on to the container, which holds the mouse while a button is down.
     case WM_LBUTTONDOWN:
         buttonDown(MouseButton::Left, lParam);
-        return 0;
+        break;
     case WM_RBUTTONDOWN:
         buttonDown(MouseButton::Right, lParam);
-        return 0;
+        break;
     case WM_MBUTTONDOWN:
         buttonDown(MouseButton::Middle, lParam);
-        return 0;
+        break;
     case WM_LBUTTONUP:
         buttonUp(MouseButton::Left, lParam);
-        return 0;
+        break;
     case WM_RBUTTONUP:
         buttonUp(MouseButton::Right, lParam);
-        return 0;
+        break;
     case WM_MBUTTONUP:
         buttonUp(MouseButton::Middle, lParam);
-        return 0;
+        break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window && setPointer())
             return TRUE;
@@ -116,15 +117,12 @@ void WindowlessHost::buttonDown(MouseButton button, LPARAM position) {
     WindowlessControl* target = controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
     if (!target)
         return;
-    SetCapture(window_);
     if (button == MouseButton::Left)
         pressed_ = target;
     target->mouseDown(button);
 }
 
 void WindowlessHost::buttonUp(MouseButton button, LPARAM position) {
-    if (GetCapture() == window_)
-        ReleaseCapture();
     WindowlessControl* pressed = pressed_;
     if (button != MouseButton::Left || !pressed)
         return;

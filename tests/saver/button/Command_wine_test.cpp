@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "saver/button/Command.h"
 #include "saver/forms/Form.h"
@@ -204,6 +205,19 @@ TEST_F(CommandOnScreen, ReleasingOutsideOrAfterComingBackDoesNotClick) {
     EXPECT_TRUE(looksLike(sample(look(setButton, "held-back-inside")).ring, kRingFocus));
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(setClicks, 0);
+}
+
+TEST_F(CommandOnScreen, PressOnTheBackgroundReleasedOverAButtonDoesNotClick) {
+    // The form and the panel hold the mouse from the press, so the release is theirs.
+    for (auto [from, button, clicks] :
+         {std::tuple{outside(), &setButton, &setClicks},
+          std::tuple{POINT{100, 138} /* the panel */, &fileButton, &fileClicks}}) {
+        pointTo(from);
+        sendMouse(MOUSEEVENTF_LEFTDOWN);
+        pointTo(centreOf(*button));
+        sendMouse(MOUSEEVENTF_LEFTUP);
+        EXPECT_EQ(*clicks, 0);
+    }
 }
 
 TEST_F(CommandOnScreen, OtherMouseButtonsClickWhenReleasedOverTheButtonOnly) {
