@@ -1,16 +1,10 @@
 // Resource ids of the pictures built into Velmora.scr (assets.rc), shared by the resource
-// script and the code that loads them.
+// script and the code that loads them. Plain numbers only, so the resource compiler and the
+// native tests read it too.
 #pragma once
 
-// winuser.h names the system's hand cursor IDC_HAND; the saver's own hand takes that name, so
-// the system header comes first and its definition is replaced here.
-#ifdef _WIN32
-#include <windows.h>
-#endif
-#undef IDC_HAND
-
 #define IDI_VELMORA 101
-#define IDC_HAND 102
+#define IDC_HAND_POINTER 102
 
 #define IDB_STAR 201
 #define IDB_PREVIEW 202

@@ -126,7 +126,7 @@ void Vantri_P::makeControls() {
     lbl.load(place::kCredit.index, formControls_, labelAt(place::kCredit, kCredit, kWhite, true));
     LabelDesign link = labelAt(place::kUrl, kWebPage, kWhite, true);
     link.font.underline = true;
-    link.pointer = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND));
+    link.pointer = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
     lbl_URL = std::make_unique<Label>(formControls_, link);
     lbl_URL->onClick = [this] { lbl_URL_Click(); };
 

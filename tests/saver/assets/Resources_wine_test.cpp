@@ -91,7 +91,7 @@ TEST(Resources, IconLoadsAt32By32) {
 }
 
 TEST(Resources, HandCursorLoadsAt32By32WithHotSpot12And10) {
-    HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND));
+    HCURSOR hand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER));
     ASSERT_NE(hand, nullptr);
     const IconFacts facts = describe(hand);
     EXPECT_FALSE(facts.isIcon);
