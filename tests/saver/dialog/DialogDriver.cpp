@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "saver/text/AnsiText.h"
+#include "tests/support/ScreenCapture.h"
 
 namespace {
 
@@ -189,39 +190,12 @@ void pumpMessages(DWORD milliseconds) {
 }
 
 PixelImage captureClient(HWND window) {
-    PixelImage image;
     RECT client{};
     GetClientRect(window, &client);
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
-    image.width = client.right;
-    image.height = client.bottom;
-    if (image.width <= 0 || image.height <= 0)
-        return {};
-
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = image.width;
-    format.bmiHeader.biHeight = -image.height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC copy = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, image.width, image.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    image.pixels.assign(pixels, pixels + static_cast<size_t>(image.width) * image.height);
-    for (uint32_t& pixel : image.pixels)
-        pixel &= 0xFFFFFF;
-    SelectObject(copy, previous);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(nullptr, screen);
-    return image;
+    return captureScreenArea(
+        {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
 }
 
 void keepScreenshot(const PixelImage& image, const std::string& name) {

@@ -1,6 +1,8 @@
 // Helpers for acting as the screensaver host (see SaverHost.h).
 #include "SaverHost.h"
 
+#include "tests/support/ScreenCapture.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -193,29 +195,7 @@ bool sameOnScreen(uint32_t a, uint32_t b) {
 }
 
 std::vector<uint32_t> captureScreen(const RECT& area) {
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC copy = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    std::vector<uint32_t> result(pixels, pixels + static_cast<size_t>(width) * height);
-    for (uint32_t& pixel : result)
-        pixel &= 0xFFFFFF;
-    SelectObject(copy, previous);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(nullptr, screen);
-    return result;
+    return captureScreenArea(area).pixels;
 }
 
 int litPixels(const RECT& area) {
