@@ -2,7 +2,6 @@
 // looking for its windows by process, class and title.
 #include "tests/renderer/window/RendererProcess.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "tools/bench/StarGlow.h"
@@ -43,11 +42,6 @@ std::string tempBitmapPath() {
 }
 
 } // namespace
-
-std::string builtFile(const char* name) {
-    const char* folder = std::getenv("VELMORA_BIN_DIR");
-    return std::string(folder ? folder : ".") + "\\" + name;
-}
 
 bool writeTextureBitmap() {
     return writeStarGlowBitmap("C:\\Vantri.bmp");

@@ -5,10 +5,8 @@
 
 #include <string>
 
+#include "tests/support/BuiltFile.h"
 #include "tools/bench/Stopwatch.h"
-
-// The Windows path of a file in the build folder that holds Velmora.dll.
-std::string builtFile(const char* name);
 
 // Puts the star glow bitmap where the renderer looks for it; false when it cannot be written.
 bool writeTextureBitmap();
