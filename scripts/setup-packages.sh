@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest clang-format
   g++-mingw-w64-x86-64 wine wine64
   xvfb xauth xdotool x11-utils imagemagick
-  locales fonts-ipafont-gothic unzip
+  locales fonts-ipafont-gothic unzip dpkg-dev
   pulseaudio pulseaudio-utils sox lame
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgl1-mesa-dri
