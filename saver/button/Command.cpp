@@ -3,6 +3,7 @@
 #include "saver/button/Command.h"
 
 #include "saver/forms/Form.h"
+#include "saver/forms/MousePress.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/WindowClass.h"
@@ -18,6 +19,19 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Vantri.Command";
 constexpr unsigned kPollIntervalMs = 100;
+
+int buttonOf(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return kRightButton;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return kMiddleButton;
+    default:
+        return kLeftButton;
+    }
+}
 
 } // namespace
 
@@ -116,22 +130,13 @@ LRESULT Command::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         machine_.MouseMove();
         return 0;
     case WM_LBUTTONDOWN:
-        onButtonDown(kLeftButton);
-        return 0;
     case WM_RBUTTONDOWN:
-        onButtonDown(kRightButton);
-        return 0;
     case WM_MBUTTONDOWN:
-        onButtonDown(kMiddleButton);
-        return 0;
     case WM_LBUTTONUP:
-        onButtonUp(kLeftButton);
-        return 0;
     case WM_RBUTTONUP:
-        onButtonUp(kRightButton);
-        return 0;
     case WM_MBUTTONUP:
-        onButtonUp(kMiddleButton);
+    case WM_CAPTURECHANGED:
+        onMouseButton(message, lParam);
         return 0;
     case WM_NCDESTROY:
         // The container's window may take this one along before the form tells the control.
@@ -176,24 +181,26 @@ void Command::onPaint() {
     EndPaint(window_, &paint);
 }
 
-void Command::onButtonDown(int button) {
-    // A left press focuses the button before the press itself is seen, and holds the mouse so
-    // that the release is seen wherever it happens. Other buttons neither focus nor hold it:
-    // released elsewhere they must not click.
-    if (button == kLeftButton) {
-        if (GetFocus() != window_) {
+// The press belongs to this button whichever mouse button made it, so its release is seen
+// here wherever it happens, and clicks only over this button.
+void Command::onMouseButton(UINT message, LPARAM lParam) {
+    const int button = buttonOf(message);
+    switch (followMousePress(window_, message, lParam)) {
+    case PressStep::Press:
+        // A left press focuses the button before the press itself is seen.
+        if (button == kLeftButton && GetFocus() != window_)
             SetFocus(window_);
-        }
-        SetCapture(window_);
+        machine_.MouseDown(button);
+        break;
+    case PressStep::ReleaseOver:
+        machine_.MouseUp(button);
+        break;
+    case PressStep::ReleaseOutside:
+        machine_.MouseUpElsewhere(button);
+        break;
+    case PressStep::None:
+        break;
     }
-    machine_.MouseDown(button);
-}
-
-void Command::onButtonUp(int button) {
-    if (button == kLeftButton && GetCapture() == window_) {
-        ReleaseCapture();
-    }
-    machine_.MouseUp(button);
 }
 
 void Command::pollPointer() {

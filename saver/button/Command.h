@@ -11,8 +11,8 @@
 // core/ButtonMachine.h makes the bag of a button that stores only its caption and font).
 //
 // It reacts to the mouse and to focus only: no keyboard activation, no focus rectangle (the
-// focused look is the Selected face). Any mouse button released over it clicks; a left press
-// that leaves the button and is released outside does not.
+// focused look is the Selected face). A press of any mouse button on it, released over it,
+// clicks; released anywhere else (over another button too), it clicks nothing.
 #pragma once
 
 #include <cstdint>
@@ -79,8 +79,7 @@ private:
     void formDestroyed() override;
     void onSize();
     void onPaint();
-    void onButtonDown(int button);
-    void onButtonUp(int button);
+    void onMouseButton(UINT message, LPARAM lParam);
     void pollPointer();
 
     // What the logic asks of the window.

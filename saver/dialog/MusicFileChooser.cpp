@@ -1,5 +1,5 @@
 // The open-file request of the settings dialog: one filter entry, the old-style record size and
-// no flags, all texts in the ANSI code page the request is read in.
+// no flags, in UTF-16 so that any file name comes back as it is.
 #include "saver/dialog/MusicFileChooser.h"
 
 #include <commdlg.h>
@@ -15,19 +15,19 @@ constexpr DWORD kPathCapacity = 255;
 
 std::optional<std::string> chooseMusicFile(HWND owner, const std::string& startFolder) {
     // The filter is a description and a pattern, each NUL-ended, and a final NUL to close it.
-    std::string filter = toAnsi("BGMﾌｧｲﾙ (MP3 WAV)");
-    filter.push_back('\0');
-    filter += "*.MP3;*.WAV";
-    filter.push_back('\0');
-    const std::string folder = toAnsi(startFolder);
-    const std::string title = toAnsi("ﾌｧｲﾙを開く");
-    char file[kPathCapacity + 1] = {};
-    char fileTitle[kPathCapacity + 1] = {};
+    std::wstring filter = toWide("BGMﾌｧｲﾙ (MP3 WAV)");
+    filter.push_back(L'\0');
+    filter += L"*.MP3;*.WAV";
+    filter.push_back(L'\0');
+    const std::wstring folder = toWide(startFolder);
+    const std::wstring title = toWide("ﾌｧｲﾙを開く");
+    wchar_t file[kPathCapacity + 1] = {};
+    wchar_t fileTitle[kPathCapacity + 1] = {};
 
-    OPENFILENAMEA request = {};
-    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    OPENFILENAMEW request = {};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     request.hwndOwner = owner;
-    request.hInstance = GetModuleHandleA(nullptr);
+    request.hInstance = GetModuleHandleW(nullptr);
     request.lpstrFilter = filter.c_str();
     request.lpstrFile = file;
     request.nMaxFile = kPathCapacity;
@@ -37,10 +37,10 @@ std::optional<std::string> chooseMusicFile(HWND owner, const std::string& startF
     request.lpstrTitle = title.c_str();
     request.Flags = 0;
 
-    if (GetOpenFileNameA(&request) <= 0) {
+    if (GetOpenFileNameW(&request) <= 0) {
         return std::nullopt;
     }
-    return fromAnsi(file);
+    return fromWide(file);
 }
 
 } // namespace velmora::dialog

@@ -11,9 +11,10 @@
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/VisibleForm.h"
 #include "saver/launcher/Zoom.h"
-#include "saver/settings/IniFile.h"
 #include "saver/settings/Paths.h"
+#include "saver/settings/SaveSettings.h"
 #include "saver/settings/Settings.h"
+#include "saver/text/AnsiPath.h"
 #include "saver/text/AnsiText.h"
 
 using namespace velmora::dialog;
@@ -23,6 +24,10 @@ namespace {
 enum Source { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
 constexpr int kMarkOff = 0;
 constexpr int kMarkOn = 1;
+constexpr char kUnstorableFileMessage[] =
+    "このファイルの名前は保存できません。別の場所のファイルを選んでください。";
+constexpr char kNotSavedMessage[] = "設定を保存できませんでした。";
+constexpr char kMessageCaption[] = "Velmora";
 
 // One line per pixel row, across the whole width, in the colour of the row's level.
 void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
@@ -36,6 +41,10 @@ void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
         FillRect(dc, &row, brush);
         DeleteObject(brush);
     }
+}
+
+void showMessage(HWND owner, const char* text) {
+    MessageBoxW(owner, toWide(text).c_str(), toWide(kMessageCaption).c_str(), MB_OK);
 }
 
 SIZE clientSize(HWND window) {
@@ -131,7 +140,14 @@ void Vantri_P::Cmd_File_Click(int index) {
     const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record.BgmFolder);
     if (!file)
         return;
-    record.BgmFile = *file;
+    // The file is stored in the ANSI settings file and read back from it: a name it cannot
+    // hold exactly would be lost, or found as another file, at the next start.
+    const std::optional<std::string> storable = ansiUsablePath(*file, kSettingsValueBytes);
+    if (!storable) {
+        showMessage(form_.hwnd(), kUnstorableFileMessage);
+        return;
+    }
+    record.BgmFile = *storable;
     lbl_Fname(index).setCaption(record.BgmFile);
     record.BgmFolder = FolderOf(record.BgmFile);
 }
@@ -140,9 +156,10 @@ void Vantri_P::Cmd_Set_Click() {
     SettingsRecord& record = settings();
     const SettingsToSave saved = settingsToSave(record.BgmKind, BGM_Repeat->text(), record.BgmFile);
     record.BgmRepeat = saved.bgmRepeat;
-    const std::string file = settingsFilePath();
-    for (const IniEntry& entry : saved.entries)
-        INI_Write(kSettingsSection, entry.key, entry.value, file);
+    if (!SaveSettings(saved.entries)) {
+        showMessage(form_.hwnd(), kNotSavedMessage);
+        return;
+    }
     form_.unload();
 }
 
@@ -152,6 +169,7 @@ void Vantri_P::Cmd_Can_Click() {
 
 void Vantri_P::lbl_URL_Click() {
     setScreenPointer(ScreenPointer::Hourglass);
-    ShellExecuteA(form_.hwnd(), "open", toAnsi(lbl_URL->caption()).c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteW(form_.hwnd(), L"open", toWide(lbl_URL->caption()).c_str(), L"", L"",
+                  SW_SHOWNORMAL);
     setScreenPointer(ScreenPointer::Default);
 }

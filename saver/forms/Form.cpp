@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "saver/forms/Control.h"
-#include "saver/forms/MouseHold.h"
+#include "saver/forms/MousePress.h"
 #include "saver/forms/Program.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/WindowClass.h"
@@ -132,7 +132,7 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
-    holdMouseWhilePressed(window, message);
+    followMousePress(window, message, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT fills the background with the controls in one go

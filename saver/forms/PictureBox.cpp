@@ -3,7 +3,7 @@
 
 #include "saver/forms/Bitmaps.h"
 #include "saver/forms/Form.h"
-#include "saver/forms/MouseHold.h"
+#include "saver/forms/MousePress.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/WindowClass.h"
 #include "saver/forms/core/Twips.h"
@@ -105,7 +105,7 @@ PixelImage PictureBox::image() const {
 
 LRESULT CALLBACK PictureBox::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    holdMouseWhilePressed(window, message);
+    followMousePress(window, message, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // the surface covers the whole client area

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class MusicPlatform {
@@ -19,9 +20,14 @@ public:
     // false when there is no text.
     virtual bool errorString(int32_t code, char* buffer, uint32_t capacity) = 0;
 
-    // Plays the named sound with the platform's flags (SND_ASYNC = 1, SND_LOOP = 8); a null
-    // name with flags 0 stops the sound that is playing.
+    // Plays the named sound with the platform's flags (SND_ASYNC = 1, SND_NODEFAULT = 2,
+    // SND_LOOP = 8, SND_FILENAME = 0x20000); a null name with flags 0 stops the sound that is
+    // playing. The name reaches the platform exactly as it is.
     virtual void playSound(const std::string* name, uint32_t flags) = 0;
+
+    // The form of a file path that a command string can carry: the path, or its short form,
+    // whichever converts to the command strings' code page exactly; nothing when neither does.
+    virtual std::optional<std::string> commandPath(const std::string& path) = 0;
 
     virtual int32_t waveOutDeviceCount() = 0;
 };

@@ -12,7 +12,12 @@ constexpr char kEmptyCommandReply[] = "コマンド文字列が指定されて�
 constexpr char kNoErrorTextReply[] = "Error (文字列が取れません)";
 // Of the CD mode buffer one character is kept back from the platform.
 constexpr uint32_t kCdModeCapacity = 255;
-constexpr uint32_t kSoundAsyncLoop = 1 | 8;
+// A file by its name only, never a system sound in its place, looping in the background.
+constexpr uint32_t kSoundAsync = 0x1;
+constexpr uint32_t kSoundNoDefault = 0x2;
+constexpr uint32_t kSoundLoop = 0x8;
+constexpr uint32_t kSoundFileName = 0x20000;
+constexpr uint32_t kWavFlags = kSoundFileName | kSoundNoDefault | kSoundAsync | kSoundLoop;
 
 template <size_t N> std::string textOf(const std::array<char, N>& buffer) {
     return std::string(buffer.data(), std::find(buffer.begin(), buffer.end(), '\0'));
@@ -122,8 +127,13 @@ void MusicPlayer::CD_Close() {
 }
 
 void MusicPlayer::MP3_Open() {
-    if (platform_.sendString("open \"" + record_.BgmFile + "\" type MPEGVideo Alias MP3Play",
-                             nullptr, 0) == 0) {
+    // A path the command cannot carry exactly would open another file, or none: play nothing.
+    const std::optional<std::string> path = platform_.commandPath(record_.BgmFile);
+    if (!path) {
+        return;
+    }
+    if (platform_.sendString("open \"" + *path + "\" type MPEGVideo Alias MP3Play", nullptr, 0) ==
+        0) {
         send("play MP3Play");
     }
 }
@@ -150,7 +160,7 @@ void MusicPlayer::WAV_Play() {
     if (platform_.waveOutDeviceCount() <= 0) {
         return;
     }
-    platform_.playSound(&record_.BgmFile, kSoundAsyncLoop);
+    platform_.playSound(&record_.BgmFile, kWavFlags);
 }
 
 void MusicPlayer::WAV_Stop() {

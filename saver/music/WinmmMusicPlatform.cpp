@@ -1,11 +1,13 @@
-// The music platform over winmm: mciSendStringA, mciGetErrorStringA, PlaySoundA and
-// waveOutGetNumDevs, with the ANSI conversion of commands, file names and replies.
+// The music platform over winmm: mciSendStringA, mciGetErrorStringA, PlaySoundW and
+// waveOutGetNumDevs, with the ANSI conversion of commands and replies.
 #include "saver/music/WinmmMusicPlatform.h"
 
+#include "saver/text/AnsiPath.h"
 #include "saver/text/AnsiText.h"
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -52,10 +54,14 @@ bool WinmmMusicPlatform::errorString(int32_t code, char* buffer, uint32_t capaci
 
 void WinmmMusicPlatform::playSound(const std::string* name, uint32_t flags) {
     if (name == nullptr) {
-        PlaySoundA(nullptr, nullptr, flags);
+        PlaySoundW(nullptr, nullptr, flags);
         return;
     }
-    PlaySoundA(toAnsi(*name).c_str(), nullptr, flags);
+    PlaySoundW(toWide(*name).c_str(), nullptr, flags);
+}
+
+std::optional<std::string> WinmmMusicPlatform::commandPath(const std::string& path) {
+    return ansiUsablePath(path, std::numeric_limits<size_t>::max());
 }
 
 int32_t WinmmMusicPlatform::waveOutDeviceCount() {

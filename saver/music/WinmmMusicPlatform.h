@@ -1,5 +1,6 @@
-// MusicPlatform over the Windows multimedia functions; command strings and file names go to
-// the ANSI functions in the system's code page and replies come back as UTF-8.
+// MusicPlatform over the Windows multimedia functions; command strings go to the ANSI
+// functions in the system's code page, replies come back as UTF-8, sound files by their
+// UTF-16 name.
 #pragma once
 
 #include "saver/music/MusicPlatform.h"
@@ -10,4 +11,5 @@ public:
     bool errorString(int32_t code, char* buffer, uint32_t capacity) override;
     void playSound(const std::string* name, uint32_t flags) override;
     int32_t waveOutDeviceCount() override;
+    std::optional<std::string> commandPath(const std::string& path) override;
 };

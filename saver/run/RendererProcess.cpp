@@ -15,14 +15,14 @@ RendererProcess::~RendererProcess() {
 }
 
 void RendererProcess::start() {
-    const std::string path = toAnsi(programFolder() + "\\Velmora.dll");
-    std::string commandLine = "\"" + path + "\"";
-    STARTUPINFOA startup{};
+    const std::wstring path = toWide(programFolder() + "\\Velmora.dll");
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process))
         return;
     CloseHandle(process.hThread);

@@ -1,6 +1,9 @@
-// INI_Read and INI_Write over the ANSI private-profile functions.
+// INI_Read and INI_Write over the wide private-profile functions. The file path goes to
+// Windows as it is; section, keys and values are checked to have an exact form in the ANSI
+// code page, which Windows keeps the file in, so the bytes on disk are those of an ANSI file.
 #include "saver/settings/IniFile.h"
 
+#include "saver/settings/Settings.h"
 #include "saver/text/AnsiText.h"
 
 #include <array>
@@ -31,23 +34,29 @@ std::string firstCharacters(const std::string& utf8, size_t count) {
     return utf8;
 }
 
-constexpr size_t kReadBufferSize = 256;
 constexpr size_t kNameBufferSize = 128;
 
 } // namespace
 
 std::string INI_Read(const std::string& section, const std::string& key, const std::string& path) {
-    std::array<char, kReadBufferSize> buffer{};
-    GetPrivateProfileStringA(toAnsi(section).c_str(), toAnsi(key).c_str(), "", buffer.data(),
-                             static_cast<DWORD>(buffer.size()), toAnsi(path).c_str());
-    buffer.back() = '\0';
-    return fromAnsi(withoutSplitCharacter(buffer.data()));
+    // 255 bytes are at most 255 characters, so this buffer holds every value that is kept.
+    std::array<wchar_t, kSettingsValueBytes + 1> buffer{};
+    GetPrivateProfileStringW(toWide(section).c_str(), toWide(key).c_str(), L"", buffer.data(),
+                             static_cast<DWORD>(buffer.size()), toWide(path).c_str());
+    buffer.back() = L'\0';
+    const std::string ansi = toAnsi(fromWide(buffer.data()));
+    return fromAnsi(withoutSplitCharacter(std::string_view(ansi).substr(0, kSettingsValueBytes)));
 }
 
-void INI_Write(const std::string& section, const std::string& key, const std::string& value,
+bool INI_Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path) {
-    const std::string sectionName = toAnsi(firstCharacters(section, kNameBufferSize - 1));
-    const std::string keyName = toAnsi(firstCharacters(key, kNameBufferSize - 1));
-    WritePrivateProfileStringA(sectionName.c_str(), keyName.c_str(), toAnsi(value).c_str(),
-                               toAnsi(path).c_str());
+    const std::string sectionName = firstCharacters(section, kNameBufferSize - 1);
+    const std::string keyName = firstCharacters(key, kNameBufferSize - 1);
+    for (const std::string* text : {&sectionName, &keyName, &value}) {
+        if (!toAnsiExact(*text)) {
+            return false;
+        }
+    }
+    return WritePrivateProfileStringW(toWide(sectionName).c_str(), toWide(keyName).c_str(),
+                                      toWide(value).c_str(), toWide(path).c_str()) != FALSE;
 }

@@ -14,7 +14,12 @@ public:
     std::string programFolder() override { return ::programFolder(); }
 
 private:
-    std::string path_ = settingsFilePath();
+    static std::string fileToRead() {
+        const SettingsFiles files = settingsFiles();
+        return settingsFileToRead(files, FileExists(files.perUser));
+    }
+
+    std::string path_ = fileToRead();
 };
 
 } // namespace

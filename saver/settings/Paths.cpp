@@ -34,6 +34,13 @@ std::string programFolder() {
     return FolderOf(fromWide(std::wstring_view(buffer.data(), length)));
 }
 
-std::string settingsFilePath() {
-    return programFolder() + "\\Velmora.ini";
+SettingsFiles settingsFiles() {
+    // The variable rather than the shell's folder: it is what the user's session says, and
+    // what a test can point elsewhere.
+    std::vector<wchar_t> appData(32768);
+    const DWORD length =
+        GetEnvironmentVariableW(L"APPDATA", appData.data(), static_cast<DWORD>(appData.size()));
+    const bool known = length > 0 && length < appData.size();
+    return settingsFilesFor(programFolder(),
+                            known ? fromWide(std::wstring_view(appData.data(), length)) : "");
 }

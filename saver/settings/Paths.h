@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "saver/settings/core/SettingsFiles.h"
+
 // True when the path names a file that can be opened for reading; a trailing "\" is dropped
 // first, so "C:\Music\" tests the folder C:\Music and gives false.
 bool FileExists(const std::string& path);
@@ -14,5 +16,5 @@ std::string FolderOf(const std::string& path);
 // The folder of the running program, as FolderOf of its full path.
 std::string programFolder();
 
-// programFolder() + "\Velmora.ini".
-std::string settingsFilePath();
+// The settings files of this program and user: beside programFolder(), and below %APPDATA%.
+SettingsFiles settingsFiles();

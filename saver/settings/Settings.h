@@ -2,6 +2,7 @@
 // "Velmora.ini" beside the program.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,8 @@ inline constexpr char kSettingsSection[] = "Section";
 inline constexpr char kBgmKindKey[] = "BGM区分";
 inline constexpr char kBgmRepeatKey[] = "BGMﾘﾋﾟｰﾄ";
 inline constexpr char kBgmFileKey[] = "BGMﾌｧｲﾙ";
+// A value is read back cut to this many bytes of the ANSI code page.
+inline constexpr size_t kSettingsValueBytes = 255;
 
 // BgmKind: 0 no music, 1 audio CD, 2 music file. BgmRepeat: CD track to loop, 0 none.
 // BgmFolder is where the file chooser starts; it is not stored.

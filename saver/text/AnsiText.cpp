@@ -38,6 +38,25 @@ std::string fromAnsi(std::string_view ansi) {
     return narrow(widen(ansi, CP_ACP), CP_UTF8);
 }
 
+std::optional<std::string> toAnsiExact(std::string_view utf8) {
+    const std::wstring wide = widen(utf8, CP_UTF8);
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int size = static_cast<int>(wide.size());
+    BOOL replaced = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                           0, nullptr, &replaced);
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, ansi.data(), length,
+                        nullptr, &replaced);
+    // The way back proves it: a best-fit look-alike would read back as another character.
+    if (replaced || length == 0 || widen(ansi, CP_ACP) != wide) {
+        return std::nullopt;
+    }
+    return ansi;
+}
+
 std::wstring toWide(std::string_view utf8) {
     return widen(utf8, CP_UTF8);
 }

@@ -2,6 +2,7 @@
 // used only where the text meets an ANSI or wide platform call.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,3 +10,7 @@ std::string toAnsi(std::string_view utf8);
 std::string fromAnsi(std::string_view ansi);
 std::wstring toWide(std::string_view utf8);
 std::string fromWide(std::wstring_view wide);
+
+// The ANSI form of a text when every character has one exactly; nothing when any character
+// would be dropped or replaced by a look-alike.
+std::optional<std::string> toAnsiExact(std::string_view utf8);

@@ -141,17 +141,30 @@ void ButtonMachine::MouseUp(int button) {
     if (!enabledFlag_) {
         return;
     }
-    if (button == kLeftButton) {
-        held_ = false;
-        if (state_ == ButtonState::HighLight) {
-            DrawFace(ButtonFace::Normal);
-        } else if (state_ == ButtonState::HighLightSelect) {
-            DrawFace(ButtonFace::HighLightSelect);
-        }
-    }
+    ReleaseLook(button);
     // A focused button the pointer has left cancels the click; any mouse button may click.
     if (state_ != ButtonState::Selected && enabledFlag_) {
         view_.raiseClick();
+    }
+}
+
+void ButtonMachine::MouseUpElsewhere(int button) {
+    if (!enabledFlag_) {
+        return;
+    }
+    MouseLeft();
+    ReleaseLook(button);
+}
+
+void ButtonMachine::ReleaseLook(int button) {
+    if (button != kLeftButton) {
+        return;
+    }
+    held_ = false;
+    if (state_ == ButtonState::HighLight) {
+        DrawFace(ButtonFace::Normal);
+    } else if (state_ == ButtonState::HighLightSelect) {
+        DrawFace(ButtonFace::HighLightSelect);
     }
 }
 

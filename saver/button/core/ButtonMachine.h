@@ -35,6 +35,8 @@ public:
     void MouseMove();
     void MouseDown(int button);
     void MouseUp(int button);
+    // The release of a press of this button away from it: the pointer has left, and no click.
+    void MouseUpElsewhere(int button);
     void GotFocus();
     void LostFocus();
     void Resize();
@@ -56,6 +58,7 @@ public:
 
 private:
     void MouseLeft();
+    void ReleaseLook(int button);
     bool DrawFace(ButtonFace face);
     void ApplyEnabledLook();
     void RefreshNormalLook();

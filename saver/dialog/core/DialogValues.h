@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "saver/settings/core/SettingsSave.h"
+
 namespace velmora::dialog {
 
 // The list of the repeat combo box: an empty entry for "no repeat", then the tracks 1 to 30.
@@ -14,13 +16,6 @@ std::vector<std::string> repeatListEntries();
 
 // The combo box text for a stored repeat track; no repeat (0) shows as an empty text.
 std::string repeatText(int16_t bgmRepeat);
-
-// One line of the settings file.
-struct IniEntry {
-    std::string key;
-    std::string value;
-    bool operator==(const IniEntry&) const = default;
-};
 
 // What confirming the dialog stores: the repeat track taken from the typed text, and the three
 // keys in the order they are written.

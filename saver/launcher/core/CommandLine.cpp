@@ -35,12 +35,15 @@ char modeLetter(std::string_view arguments) {
 
 std::string_view argumentsOf(std::string_view commandLine) {
     size_t at = 0;
+    // A quoted path ends at its closing quote, whatever follows: the host may write "/s"
+    // right after it.
     if (!commandLine.empty() && commandLine[0] == '"') {
         const size_t closing = commandLine.find('"', 1);
         at = closing == std::string_view::npos ? commandLine.size() : closing + 1;
+    } else {
+        while (at < commandLine.size() && !isBlank(commandLine[at]))
+            ++at;
     }
-    while (at < commandLine.size() && !isBlank(commandLine[at]))
-        ++at;
     while (at < commandLine.size() && isBlank(commandLine[at]))
         ++at;
     return commandLine.substr(at);

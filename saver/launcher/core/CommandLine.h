@@ -19,7 +19,8 @@ struct LaunchRequest {
 };
 
 // The arguments of a whole command line as the system hands it over: what follows the program
-// path (quoted, or up to the first blank or tab) and the blanks and tabs after it.
+// path (up to its closing quote, or unquoted up to the first blank or tab) and the blanks and
+// tabs after it.
 std::string_view argumentsOf(std::string_view commandLine);
 
 // The mode letter is the second character upper-cased; the first is never looked at, so /s,

@@ -316,6 +316,22 @@ TEST(ButtonMachine, ReleaseOutsideOrAfterComingBackDoesNotClick) {
     EXPECT_EQ(f.button.State(), S::HighLightSelect);
 }
 
+// A press released away from the button, before any poll saw the pointer leave, by any
+// mouse button and whether or not the press focused it: the look of a pointer gone, no click.
+TEST(ButtonMachine, ReleaseElsewhereNeverClicks) {
+    Fixture focused(Start::HoverThenFocus);
+    focused.button.MouseDown(kLeftButton);
+    focused.button.MouseUpElsewhere(kLeftButton);
+    EXPECT_THAT(focused.view.take(), ElementsAre("Pressed~", "Selected"));
+    EXPECT_FALSE(focused.button.Held());
+
+    Fixture hovered(Start::HighLight);
+    hovered.button.MouseDown(kRightButton);
+    hovered.button.MouseUpElsewhere(kRightButton);
+    EXPECT_THAT(hovered.view.take(), ElementsAre("Normal"));
+    EXPECT_EQ(hovered.button.State(), S::Normal);
+}
+
 TEST(ButtonMachine, HoverFaceReturnsOnlyAfterLeavingWhenThePressDidNotFocus) {
     Fixture f(Start::HighLight, true);
     f.button.MouseUp(kLeftButton);

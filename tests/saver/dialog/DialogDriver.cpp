@@ -40,19 +40,33 @@ void sendKey(WORD virtualKey, wchar_t character, DWORD flags) {
 
 } // namespace
 
-Installation::Installation() {
-    static int count = 0;
+Installation::Installation()
+    : Installation(environment("VELMORA_BIN_DIR") + "\\dialog-test-" +
+                   std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count_)) {}
+
+Installation::Installation(std::string folder)
+    : folder_(std::move(folder)), appData_(folder_ + "-appdata") {
+    makeFolder(folder_);
+    makeFolder(appData_);
     const std::string bin = environment("VELMORA_BIN_DIR");
-    folder_ = bin + "\\dialog-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(++count);
-    std::filesystem::create_directories(widePath(folder_));
     for (const char* program : {"Velmora.scr", "Velmora.dll"})
-        std::filesystem::copy_file(widePath(bin + "\\" + program), widePath(path(program)));
+        std::filesystem::copy_file(widePath(bin + "\\" + program), widePath(path(program)),
+                                   std::filesystem::copy_options::overwrite_existing);
+    wchar_t previous[32768] = {};
+    GetEnvironmentVariableW(L"APPDATA", previous, 32768);
+    previousAppData_ = previous;
+    SetEnvironmentVariableW(L"APPDATA", toWide(appData_).c_str());
 }
 
 Installation::~Installation() {
+    SetEnvironmentVariableW(L"APPDATA", previousAppData_.c_str());
     std::error_code ignored;
-    std::filesystem::remove_all(widePath(folder_), ignored);
+    for (const std::string& made : {folder_, appData_})
+        std::filesystem::remove_all(widePath(made), ignored);
+}
+
+void makeFolder(const std::string& path) {
+    std::filesystem::create_directories(widePath(path));
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
@@ -158,6 +172,15 @@ void click(HWND window, POINT client, bool rightButton) {
     sendMouse(rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     settle(100);
     sendMouse(rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    settle();
+}
+
+void drag(HWND window, POINT from, POINT to, DWORD downFlag, DWORD upFlag) {
+    moveMouse(window, from);
+    sendMouse(downFlag);
+    settle(100);
+    moveMouse(window, to);
+    sendMouse(upFlag);
     settle();
 }
 

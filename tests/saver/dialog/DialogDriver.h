@@ -10,10 +10,14 @@
 #include "saver/forms/core/PixelImage.h"
 
 // A folder holding copies of Velmora.scr and Velmora.dll from VELMORA_BIN_DIR and a settings
-// file; removed with everything in it at the end.
+// file; removed with everything in it at the end. Its user has an application-data folder of
+// its own: %APPDATA% of this process, which the programs started from it inherit, points there
+// while the installation exists.
 class Installation {
 public:
     Installation();
+    // At a given place (UTF-8), such as "C:\vel-é".
+    explicit Installation(std::string folder);
     ~Installation();
     Installation(const Installation&) = delete;
     Installation& operator=(const Installation&) = delete;
@@ -22,10 +26,17 @@ public:
     const std::string& folder() const { return folder_; }
     std::string path(const std::string& name) const { return folder_ + "\\" + name; }
     std::string settingsFile() const { return path("Velmora.ini"); }
+    std::string perUserSettingsFile() const { return appData_ + "\\Velmora\\Velmora.ini"; }
 
 private:
     std::string folder_;
+    std::string appData_;
+    std::wstring previousAppData_;
+    static inline int count_ = 0;
 };
+
+// Makes a folder and the folders above it.
+void makeFolder(const std::string& path);
 
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);
@@ -58,6 +69,8 @@ HWND findChild(HWND parent, const wchar_t* className);
 // Input at a point of a window's client area, as the user gives it.
 void moveMouse(HWND window, POINT client);
 void click(HWND window, POINT client, bool rightButton = false);
+// A press at one point and its release at another, with a mouse button's down and up flags.
+void drag(HWND window, POINT from, POINT to, DWORD downFlag, DWORD upFlag);
 void typeText(const std::wstring& text);
 void pressKey(WORD virtualKey);
 // Lets the program handle the input and paint.

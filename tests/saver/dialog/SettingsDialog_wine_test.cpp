@@ -3,8 +3,11 @@
 // settings file it leaves behind.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "DialogDriver.h"
 #include "saver/dialog/core/DialogLayout.h"
@@ -64,6 +67,26 @@ std::string settingsText(const std::string& kind, const std::string& repeat,
                          const std::string& file) {
     return toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
                   "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
+}
+
+// The whole file as "設定" leaves it: section and keys in code page 932, the numbers without
+// their leading blank, as Wine's profile writer stores them (Windows keeps the blank).
+void expectSavedFile(const std::string& bytes, int kind, int repeat, const std::string& file) {
+    const std::string plainKind = std::to_string(kind);
+    const std::string plainRepeat = std::to_string(repeat);
+    const std::string plain = settingsText(plainKind, plainRepeat, file);
+    const std::string blankLed = settingsText(std::string(1, ' ').append(plainKind),
+                                              std::string(1, ' ').append(plainRepeat), file);
+    EXPECT_TRUE(bytes == plain || bytes == blankLed) << "the file holds:\n" << bytes;
+    EXPECT_NE(bytes.find("\x42\x47\x4D\x8B\xE6\x95\xAA="), std::string::npos) << "BGM区分";
+}
+
+// Chooses the audio CD with the repeat box left empty, then "設定"; true when the dialog
+// closed.
+bool chooseCdAndSet(ConfigureRun& run) {
+    click(run.dialog(), pointIn(place::kLabelCd));
+    click(run.dialog(), pointIn(place::kSet));
+    return run.endsWithin(5000);
 }
 
 // Numbers written with a leading blank come back without it from Wine's profile writer.
@@ -346,4 +369,249 @@ TEST_F(SettingsDialog, ASourceOutsideTheThreeShowsNoMarkAndIsStoredBackUnchanged
     const std::string saved = savedSettings();
     expectNumber(saved, "BGM区分", 5);
     expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 4);
+}
+
+// Installed in a folder with a character that best-fit mapping would turn into a plain "e":
+// the dialog writes its own folder's file, and the other folder's file stays as it was.
+TEST(SettingsDialogInstalled, InAnAccentedFolderWritesOnlyItsOwnFile) {
+    const std::string lookAlike = "C:\\vel-e\\Velmora.ini";
+    makeFolder("C:\\vel-e");
+    const std::string other = settingsText(" 2", " 7", "");
+    writeBytes(lookAlike, other);
+    {
+        Installation installation("C:\\vel-é");
+        writeBytes(installation.settingsFile(), settingsText(" 0", " 0", ""));
+        ConfigureRun run(installation);
+        ASSERT_NE(run.dialog(), nullptr);
+        EXPECT_EQ(repeatBoxText(run.dialog()), L"") << "read the other folder's file";
+        ASSERT_TRUE(chooseCdAndSet(run));
+        expectSavedFile(readBytes(installation.settingsFile()), 1, 0, "");
+    }
+    EXPECT_EQ(readBytes(lookAlike), other);
+    std::error_code ignored;
+    std::filesystem::remove_all("C:\\vel-e", ignored);
+}
+
+TEST(SettingsDialogInstalled, InAFolderOutsideTheCodePageSavesThere) {
+    Installation installation("C:\\vel-한글");
+    writeBytes(installation.settingsFile(), settingsText(" 0", " 3", ""));
+    ConfigureRun run(installation);
+    ASSERT_NE(run.dialog(), nullptr);
+    EXPECT_EQ(repeatBoxText(run.dialog()), L"3");
+    ASSERT_TRUE(chooseCdAndSet(run));
+    expectSavedFile(readBytes(installation.settingsFile()), 1, 3, "");
+}
+
+// A folder named "Velmora.ini" makes the file beside the programs unwritable, as System32 is
+// for a standard user.
+TEST(SettingsDialogInstalled, WhereTheUserCannotWriteTheChoiceGoesToThePerUserFile) {
+    Installation installation;
+    makeFolder(installation.settingsFile());
+    const std::string song = installation.path("tone.mp3");
+    writeBytes(song, "ID3");
+    ConfigureRun run(installation);
+    const HWND dialog = run.dialog();
+    ASSERT_NE(dialog, nullptr);
+    click(dialog, pointIn(place::kLabelFile));
+    click(dialog, pointIn(place::kFileButton));
+    const HWND chooser = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
+    ASSERT_NE(chooser, nullptr);
+    settle(500);
+    typeText(toWide(song));
+    pressKey(VK_RETURN);
+    settle(500);
+    ASSERT_FALSE(IsWindow(chooser));
+    click(dialog, pointIn(place::kSet));
+    ASSERT_TRUE(run.endsWithin(5000));
+    expectSavedFile(readBytes(installation.perUserSettingsFile()), 2, 0, song);
+}
+
+TEST(SettingsDialogInstalled, WhenNoFileCanBeWrittenTheDialogSaysSoAndStaysOpen) {
+    Installation installation;
+    makeFolder(installation.settingsFile());
+    makeFolder(installation.perUserSettingsFile());
+    ConfigureRun run(installation);
+    const HWND dialog = run.dialog();
+    ASSERT_NE(dialog, nullptr);
+    click(dialog, pointIn(place::kSet));
+    const HWND box = waitForWindow(L"Velmora", 5000);
+    ASSERT_NE(box, nullptr) << "no message";
+    keepScreenshot(captureClient(box), "dialog-not-saved");
+    wchar_t text[128] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 128);
+    EXPECT_STREQ(text, L"設定を保存できませんでした。");
+    EXPECT_EQ(findChild(box, L"Button"), GetDlgItem(box, IDOK)) << "OK only";
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    settle(500);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_FALSE(run.endsWithin(500));
+}
+
+// One press, one owner: a press on "ｷｬﾝｾﾙ" released over "設定" clicks neither, with any
+// mouse button; the dialog stays open and nothing is written.
+TEST_F(SettingsDialog, APressOnCancelReleasedOverSetClicksNothing) {
+    const std::string before = settingsText(" 0", " 0", "");
+    const HWND dialog = open(before);
+    ASSERT_NE(dialog, nullptr);
+    const struct {
+        const char* name;
+        DWORD down;
+        DWORD up;
+    } buttons[] = {{"right", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP},
+                   {"middle", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP},
+                   {"left", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}};
+    for (const auto& button : buttons) {
+        drag(dialog, pointIn(place::kCancel), pointIn(place::kSet), button.down, button.up);
+        settle(300);
+        ASSERT_TRUE(IsWindow(dialog)) << button.name;
+        EXPECT_EQ(savedSettings(), before) << button.name;
+        // Released outside every button, it clicks nothing either.
+        drag(dialog, pointIn(place::kCancel), {4, 4}, button.down, button.up);
+        ASSERT_TRUE(IsWindow(dialog)) << button.name << " released on the form";
+    }
+    // The buttons still click as before.
+    click(dialog, pointIn(place::kCancel), true);
+    EXPECT_TRUE(run->endsWithin(5000));
+    EXPECT_EQ(savedSettings(), before);
+}
+
+// Both programs carry one application manifest, and it says no more than "system DPI aware":
+// no common-controls version, no supported-OS entries, no other setting.
+TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
+    const char* bin = std::getenv("VELMORA_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    for (const char* program : {"Velmora.scr", "Velmora.dll"}) {
+        const HMODULE module = LoadLibraryExW(toWide(std::string(bin) + "\\" + program).c_str(),
+                                              nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(module, nullptr) << program;
+        int manifests = 0;
+        EnumResourceNamesW(
+            module, MAKEINTRESOURCEW(24),
+            [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
+                ++*reinterpret_cast<int*>(count);
+                return TRUE;
+            },
+            reinterpret_cast<LONG_PTR>(&manifests));
+        EXPECT_EQ(manifests, 1) << program;
+        const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+        ASSERT_NE(found, nullptr) << program;
+        const std::string manifest(
+            static_cast<const char*>(LockResource(LoadResource(module, found))),
+            SizeofResource(module, found));
+        EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/"
+                                "WindowsSettings\">true</dpiAware>"),
+                  std::string::npos)
+            << program;
+        for (const char* other : {"dependency", "compatibility", "supportedOS", "trustInfo",
+                                  "dpiAwareness", "longPathAware", "activeCodePage"})
+            EXPECT_EQ(manifest.find(other), std::string::npos) << program << ": " << other;
+        FreeLibrary(module);
+    }
+}
+
+// The dialog at 144 dots per inch, measured in the screen's own pixels: 1.5 times its size
+// and places at 96 dpi. Run by dpi144_test.sh in a prefix set to 144 dpi, which names the
+// resolution in VELMORA_EXPECT_DPI.
+TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
+    const char* expectedDpi = std::getenv("VELMORA_EXPECT_DPI");
+    if (!expectedDpi)
+        GTEST_SKIP() << "run by dpi144_test.sh";
+    SetProcessDPIAware(); // so that this test sees the pixels the programs draw in
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(dpi, std::atoi(expectedDpi));
+
+    Installation installation;
+    const std::string song = installation.path("a.mp3");
+    writeBytes(song, "ID3");
+    writeBytes(installation.settingsFile(), settingsText(" 2", " 0", song));
+    ConfigureRun run(installation);
+    const HWND dialog = run.dialog();
+    ASSERT_NE(dialog, nullptr);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 744);
+    EXPECT_EQ(client.bottom, 364);
+    std::printf("[figures] 144 dpi dialog client area: %ld x %ld\n", client.right, client.bottom);
+
+    // Every control with a window of its own, against 1.5 times its place at 96 dpi.
+    const auto at96 = [](const ControlPlace& control) {
+        PixelRect at = toPixels(control.twips, 15, 15);
+        if (control.parent == Parent::Panel) {
+            const PixelRect panel = toPixels(place::kPanel.twips, 15, 15);
+            at.left += panel.left;
+            at.top += panel.top;
+        }
+        return at;
+    };
+    std::vector<RECT> children;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM list) {
+            RECT rect{};
+            GetWindowRect(child, &rect);
+            MapWindowPoints(nullptr, GetAncestor(child, GA_ROOT), reinterpret_cast<POINT*>(&rect),
+                            2);
+            reinterpret_cast<std::vector<RECT>*>(list)->push_back(rect);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    const auto withinAPixel = [](double actual, double expected) {
+        return std::abs(actual - expected) <= 1.0;
+    };
+    for (const ControlPlace& control :
+         {place::kPanel, place::kRepeat, place::kFileButton, place::kSet, place::kCancel}) {
+        const PixelRect design = at96(control);
+        // The combo box takes the height of its text field; its place and width are the design's.
+        const bool ownHeight = control.name != std::string_view("BGM_Repeat");
+        bool found = false;
+        for (const RECT& child : children) {
+            const bool matches =
+                withinAPixel(child.left, design.left * 1.5) &&
+                withinAPixel(child.top, design.top * 1.5) &&
+                withinAPixel(child.right - child.left, design.width * 1.5) &&
+                (!ownHeight || withinAPixel(child.bottom - child.top, design.height * 1.5));
+            if (matches && !found)
+                std::printf(
+                    "[figures] %s at 96 dpi %d, %d, %d x %d; at 144 dpi %ld, %ld, %ld x %ld\n",
+                    std::string(control.name).c_str(), design.left, design.top, design.width,
+                    design.height, child.left, child.top, child.right - child.left,
+                    child.bottom - child.top);
+            found |= matches;
+        }
+        EXPECT_TRUE(found) << control.name << " not at 1.5 times " << design.left << ", "
+                           << design.top << ", " << design.width << ", " << design.height;
+    }
+
+    // Drawn at that scale: the faces of the buttons from their pictures, the marks, the texts.
+    const PixelImage shot = captureClient(dialog);
+    keepScreenshot(shot, "dialog-144dpi");
+    const auto scaled = [&](const ControlPlace& control) {
+        const PixelRect design = at96(control);
+        return RECT{static_cast<LONG>(design.left * 1.5), static_cast<LONG>(design.top * 1.5),
+                    static_cast<LONG>((design.left + design.width) * 1.5),
+                    static_cast<LONG>((design.top + design.height) * 1.5)};
+    };
+    for (const ControlPlace& button : {place::kFileButton, place::kSet, place::kCancel}) {
+        const RECT area = scaled(button);
+        // Row 1 of the face picture, its frame, lands on row 2 once stretched 1.5 times.
+        EXPECT_TRUE(
+            closeTo(colourAt(shot, (area.left + area.right) / 2, area.top + 2), kFrameNormal))
+            << button.name;
+        // The caption, dark on the face's light middle.
+        EXPECT_GT(countNear(shot, area, kBlack, 60), 8) << button.name << " caption";
+    }
+    const RECT fileMark = scaled(place::kMarkFile);
+    // The marks are 12-pixel pictures shown at their natural size.
+    EXPECT_TRUE(closeTo(colourAt(shot, fileMark.left + 6, fileMark.top + 6), kMarkOn));
+    const RECT noneMark = scaled(place::kMarkNone);
+    EXPECT_TRUE(closeTo(colourAt(shot, noneMark.left + 6, noneMark.top + 6), kMarkOff));
+    for (const ControlPlace& label : {place::kHeading, place::kLabelNone, place::kLabelCd,
+                                      place::kLabelFile, place::kRepeatCaption})
+        EXPECT_GT(countNear(shot, scaled(label), kBlack, 60), 12) << label.name << label.index;
+    for (const ControlPlace& label : {place::kCredit, place::kUrl})
+        EXPECT_GT(countNear(shot, scaled(label), kWhite, 30), 30) << label.name;
+    click(dialog, pointIn(place::kCancel));
+    EXPECT_TRUE(run.endsWithin(5000));
 }

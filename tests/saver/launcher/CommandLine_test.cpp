@@ -84,6 +84,8 @@ TEST(ArgumentsOf, WhatFollowsTheProgramPath) {
         {"\"C:\\a b\\Velmora.scr\"", ""},
         {"\"C:\\a b\\Velmora.scr\"   ", ""},
         {"\"unclosed /s", ""},
+        {"\"C:\\x\\Velmora.scr\"/s", "/s"},
+        {"\"C:\\a b\\Velmora.scr\"/p 1234", "/p 1234"},
         {"Velmora.scr /p 12 34 ", "/p 12 34 "},
         {"", ""},
     };

@@ -82,6 +82,15 @@ double cpuSeconds(HANDLE process) {
 
 } // namespace
 
+// 한글 has no code page 932 form: the renderer is started by its UTF-16 path.
+TEST(FullScreenRun, TheRendererStartsFromAFolderNamedOutsideTheCodePage) {
+    ProgramFolder folder("C:\\vel-한글", true);
+    SaverProcess saver(folder, "/s");
+    Renderer renderer;
+    waitForRenderer(renderer);
+    closeAndExpectEnd(renderer, saver);
+}
+
 TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ProgramFolder folder;
     DeleteFileA("C:\\Vantri.bmp");

@@ -1,10 +1,12 @@
 // Helpers for acting as the screensaver host (see SaverHost.h).
 #include "SaverHost.h"
 
+#include "saver/text/AnsiText.h"
 #include "tests/support/ScreenCapture.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -17,52 +19,43 @@ std::string environment(const char* name) {
 
 bool copyProgram(const std::string& name, const std::string& to) {
     const std::string from = environment("VELMORA_BIN_DIR") + "\\" + name;
-    return CopyFileA(from.c_str(), (to + "\\" + name).c_str(), FALSE) != 0;
-}
-
-void removeFolder(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name != "." && name != "..")
-                DeleteFileA((path + "\\" + name).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
+    return CopyFileW(toWide(from).c_str(), toWide(to + "\\" + name).c_str(), FALSE) != 0;
 }
 
 } // namespace
 
-ProgramFolder::ProgramFolder(bool withRenderer) {
-    static int serial = 0;
-    path_ = temporaryFolder() + "velmora-host-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++serial);
-    CreateDirectoryA(path_.c_str(), nullptr);
+ProgramFolder::ProgramFolder(bool withRenderer)
+    : ProgramFolder(temporaryFolder() + "velmora-host-" + std::to_string(GetCurrentProcessId()) +
+                        "-" + std::to_string(++serial_),
+                    withRenderer) {}
+
+ProgramFolder::ProgramFolder(const std::string& path, bool withRenderer) : path_(path) {
+    std::filesystem::create_directories(std::filesystem::path(toWide(path_)));
     copyProgram("Velmora.scr", path_);
     if (withRenderer)
         copyProgram("Velmora.dll", path_);
 }
 
 ProgramFolder::~ProgramFolder() {
-    removeFolder(path_);
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(toWide(path_)), ignored);
 }
 
 void ProgramFolder::writeSettings(const std::string& bytes) const {
-    std::ofstream(path_ + "\\Velmora.ini", std::ios::binary) << bytes;
+    std::ofstream(std::filesystem::path(toWide(path_ + "\\Velmora.ini")), std::ios::binary)
+        << bytes;
 }
 
 SaverProcess::SaverProcess(const ProgramFolder& folder, const std::string& arguments) {
-    const std::string program = folder.path() + "\\Velmora.scr";
-    std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
+    const std::wstring program = toWide(folder.path() + "\\Velmora.scr");
+    std::wstring commandLine =
+        L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + toWide(arguments));
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     start_ = Clock::now();
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.path().c_str(), &startup, &info))
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        toWide(folder.path()).c_str(), &startup, &info))
         return;
     CloseHandle(info.hThread);
     process_ = info.hProcess;

@@ -12,11 +12,13 @@
 using Clock = std::chrono::steady_clock;
 using Millis = std::chrono::milliseconds;
 
-// A fresh folder in the temporary folder with Velmora.scr (and Velmora.dll unless told not to)
-// copied from %VELMORA_BIN_DIR%. Removed again with what it holds.
+// A fresh folder in the temporary folder, or at a given place (UTF-8), with Velmora.scr (and
+// Velmora.dll unless told not to) copied from %VELMORA_BIN_DIR%. Removed again with what it
+// holds.
 class ProgramFolder {
 public:
     explicit ProgramFolder(bool withRenderer = true);
+    ProgramFolder(const std::string& path, bool withRenderer);
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
@@ -27,6 +29,7 @@ public:
 
 private:
     std::string path_;
+    static inline int serial_ = 0;
 };
 
 // A started Velmora.scr; the process is ended by the destructor if it still runs.

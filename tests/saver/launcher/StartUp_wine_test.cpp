@@ -75,23 +75,37 @@ private:
 
 } // namespace
 
+namespace {
+
+// The one message of a start without Velmora.dll beside the program, then the end.
+void expectMissingRendererMessage(const ProgramFolder& folder, const std::string& arguments) {
+    SaverProcess saver(folder, arguments);
+    HWND box = waitForWindow("Velmora (ScreenSaver)", Millis(10000));
+    ASSERT_TRUE(box) << "no message for " << arguments;
+    pumpFor(Millis(300)); // the box gets its parts after its window
+    const MessageBoxParts parts = partsOf(box);
+    EXPECT_EQ(parts.text, kMissingRendererMessage) << arguments;
+    EXPECT_EQ(parts.buttons, 1) << arguments; // OK only
+    EXPECT_EQ(parts.icons, 0) << arguments;
+    EXPECT_TRUE(saver.running()) << arguments; // waits for the message to be read
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
+    EXPECT_FALSE(FindWindowA(nullptr, "Vantri_Main")) << arguments;
+    EXPECT_FALSE(FindWindowA(nullptr, "<Velmora>")) << arguments;
+}
+
+} // namespace
+
 TEST(StartUp, MissingRendererShowsTheMessageAndEnds) {
     ProgramFolder folder(false);
-    for (const std::string arguments : {"/s", "/c", "", "/x"}) {
-        SaverProcess saver(folder, arguments);
-        HWND box = waitForWindow("Velmora (ScreenSaver)", Millis(10000));
-        ASSERT_TRUE(box) << "no message for " << arguments;
-        pumpFor(Millis(300)); // the box gets its parts after its window
-        const MessageBoxParts parts = partsOf(box);
-        EXPECT_EQ(parts.text, kMissingRendererMessage) << arguments;
-        EXPECT_EQ(parts.buttons, 1) << arguments; // OK only
-        EXPECT_EQ(parts.icons, 0) << arguments;
-        EXPECT_TRUE(saver.running()) << arguments; // waits for the message to be read
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, "Vantri_Main")) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, "<Velmora>")) << arguments;
-    }
+    for (const std::string arguments : {"/s", "/c", "", "/x"})
+        expectMissingRendererMessage(folder, arguments);
+}
+
+// 한글 has no code page 932 form: the renderer is looked for by its UTF-16 path.
+TEST(StartUp, MissingRendererIsReportedInAFolderNamedOutsideTheCodePage) {
+    ProgramFolder folder("C:\\vel-한글", false);
+    expectMissingRendererMessage(folder, "/s");
 }
 
 TEST(StartUp, ConfigureShowsTheSettingsDialogAndEndsWhenItCloses) {

@@ -7,7 +7,11 @@ set -euo pipefail
 
 bin=$1
 work=$(mktemp -d "$bin/music-run.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+# The per-user settings folder of this prefix's user, as the programs find it.
+app_data=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)
+[ -d "$app_data" ] || { echo "no application-data folder"; exit 1; }
+per_user=$app_data/Velmora
+trap 'rm -rf "$work" "$per_user"' EXIT
 cp "$bin/Velmora.scr" "$bin/Velmora.dll" "$work/"
 sox -n -r 44100 -c 2 "$work/tone.wav" synth 2 sine 440 2>/dev/null
 lame --quiet -b 128 "$work/tone.wav" "$work/tone.mp3"
@@ -15,9 +19,9 @@ windows_work=$(winepath -w "$work" 2>/dev/null)
 failures=0
 
 # Velmora.ini in code page 932, as the settings dialog writes it: "BGM区分" and "BGMﾌｧｲﾙ".
-write_settings() { # kind, file
+write_settings() { # kind, file[, settings file]
     printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' "$1" "$2" \
-        >"$work/Velmora.ini"
+        >"${3:-$work/Velmora.ini}"
 }
 
 sink_inputs() { LC_ALL=C pactl list short sink-inputs | wc -l; }
@@ -109,6 +113,18 @@ write_settings 1 ""
 record_run 3
 line=$(sound_line)
 check "nothing played" '[ "$streams" -eq 0 ] && [[ "$line" != *#* ]]'
+
+echo "== MP3 chosen in the per-user file, the file beside the programs unwritable"
+rm -f "$work/Velmora.ini"
+mkdir "$work/Velmora.ini" "$per_user"
+# The bytes the dialog stores there (the settings dialog test checks them).
+printf '[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=0\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' \
+    "$windows_work\\tone.mp3" >"$per_user/Velmora.ini"
+record_run 3
+line=$(sound_line)
+echo "$line"
+check "the chosen MP3 played" '[ "$streams" -ge 1 ] && [[ "$line" == *#* ]]'
+rm -rf "$per_user"
 
 echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
 [ $failures -eq 0 ]

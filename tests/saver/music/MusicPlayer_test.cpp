@@ -96,6 +96,17 @@ TEST_F(MusicPlayerTest, Mp3OpensAndPlaysUnderItsAlias) {
                                  {"play MP3Play", 0}}));
 }
 
+TEST_F(MusicPlayerTest, Mp3PathGoesIntoTheCommandInTheFormItCanCarry) {
+    record.BgmFile = "C:\\vel-한글\\a.mp3";
+    platform.commandPaths[record.BgmFile] = "C:\\VEL-~1\\a.mp3";
+    player.MP3_Open();
+    platform.commandPaths[record.BgmFile] = std::nullopt;
+    player.MP3_Open();
+    EXPECT_EQ(platform.sent,
+              (std::vector<Sent>{{"open \"C:\\VEL-~1\\a.mp3\" type MPEGVideo Alias MP3Play", 0},
+                                 {"play MP3Play", 0}}));
+}
+
 TEST_F(MusicPlayerTest, Mp3ThatCannotBeOpenedIsNotPlayed) {
     platform.fail("open \"C:\\Music\\曲.mp3\" type MPEGVideo Alias MP3Play", 275);
     player.MP3_Open();
@@ -139,8 +150,12 @@ TEST_F(MusicPlayerTest, Mp3CloseStopsThenCloses) {
     EXPECT_EQ(platform.sent, (std::vector<Sent>{{"stop MP3Play", 0}, {"close MP3Play", 0}}));
 }
 
+// SND_FILENAME | SND_NODEFAULT | SND_ASYNC | SND_LOOP: the named file or silence, never a
+// system sound of that name nor the default sound.
+constexpr uint32_t kWavLoopFlags = 0x20000 | 0x2 | 0x1 | 0x8;
+
 TEST_F(MusicPlayerTest, WavLoopsOnlyWithAWaveDevice) {
-    record.BgmFile = "C:\\Music\\a.wav";
+    record.BgmFile = "C:\\vel-한글\\〜.wav";
     for (const int32_t devices : {0, -1}) {
         platform.waveDevices = devices;
         player.WAV_Play();
@@ -150,7 +165,8 @@ TEST_F(MusicPlayerTest, WavLoopsOnlyWithAWaveDevice) {
     platform.waveDevices = 2;
     player.WAV_Play();
     player.WAV_Stop();
-    EXPECT_EQ(platform.sounds, (std::vector<Sound>{{"C:\\Music\\a.wav", 9}, {std::nullopt, 0}}));
+    EXPECT_EQ(platform.sounds,
+              (std::vector<Sound>{{"C:\\vel-한글\\〜.wav", kWavLoopFlags}, {std::nullopt, 0}}));
     EXPECT_TRUE(platform.sent.empty());
 }
 

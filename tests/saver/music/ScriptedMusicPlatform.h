@@ -83,11 +83,18 @@ public:
 
     int32_t waveOutDeviceCount() override { return waveDevices; }
 
+    // A path is its own command form unless the test gives another, or none.
+    std::optional<std::string> commandPath(const std::string& path) override {
+        const auto found = commandPaths.find(path);
+        return found == commandPaths.end() ? path : found->second;
+    }
+
     std::vector<Sent> sent;
     std::map<int32_t, std::string> errorTexts;
     std::vector<uint32_t> errorCapacities;
     std::vector<Sound> sounds;
     int32_t waveDevices = 1;
+    std::map<std::string, std::optional<std::string>> commandPaths;
 
 private:
     std::map<std::string, std::deque<Answer>> answers_;

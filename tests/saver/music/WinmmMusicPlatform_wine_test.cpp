@@ -66,6 +66,15 @@ TEST_F(WinmmMusicTest, Mp3PlaysLoopsAndCloses) {
     DeleteFileW(toWide(record.BgmFile).c_str());
 }
 
+// 한 has no code page 932 form: the command names the file by its short form.
+TEST_F(WinmmMusicTest, Mp3OutsideTheCodePagePlaysByItsShortName) {
+    record.BgmFile = japaneseCopyOf(L"velmora_music_sample.mp3", L"velmora 한글.mp3");
+    player.MP3_Open();
+    EXPECT_TRUE(player.MP3_IsPlaying());
+    player.MP3_Close();
+    DeleteFileW(toWide(record.BgmFile).c_str());
+}
+
 TEST_F(WinmmMusicTest, Mp3ThatIsMissingPlaysNothing) {
     record.BgmFile = "C:\\no such folder\\none.mp3";
     player.MP3_Open();

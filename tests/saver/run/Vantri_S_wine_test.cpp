@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +55,7 @@ public:
                         std::to_string(flags));
     }
     int32_t waveOutDeviceCount() override { return 1; }
+    std::optional<std::string> commandPath(const std::string& path) override { return path; }
 
     int count(const std::string& call) const {
         return static_cast<int>(std::count(calls.begin(), calls.end(), call));
@@ -194,7 +198,10 @@ TEST(Vantri_S, WavFileLoopsOnItsOwnAndStopsAtTheEnd) {
     RecordingPlatform platform;
     run(platform, music(2, "C:\\Music\\loop.wav"), 1200);
     EXPECT_EQ(platform.calls,
-              (std::vector<std::string>{"PlaySound C:\\Music\\loop.wav 9", "PlaySound (none) 0"}));
+              (std::vector<std::string>{
+                  "PlaySound C:\\Music\\loop.wav " +
+                      std::to_string(SND_FILENAME | SND_NODEFAULT | SND_ASYNC | SND_LOOP),
+                  "PlaySound (none) 0"}));
 }
 
 TEST(Vantri_S, OtherFileEndingsPlayNothing) {

@@ -97,4 +97,35 @@ TEST_F(IniFileTest, SectionAndKeyNamesAreCutTo127Characters) {
               "kana");
 }
 
+// The path goes to Windows in UTF-16, so a folder outside the code page is no obstacle; the
+// file itself is a new ANSI file with the keys' code page 932 bytes.
+TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
+    if (GetACP() != 932) {
+        GTEST_SKIP() << "needs code page 932";
+    }
+    for (const char* name : {"vel-한글", "vel-〜", "vel-é"}) {
+        const std::string place = folder / name;
+        std::filesystem::create_directories(std::filesystem::path(toWide(place)));
+        const std::string file = place + "\\Velmora.ini";
+        EXPECT_TRUE(INI_Write(kSettingsSection, kBgmKindKey, " 2", file)) << name;
+        EXPECT_TRUE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\音楽\\曲.mp3", file)) << name;
+        EXPECT_EQ(readBytes(file),
+                  "[Section]\r\n\x42\x47\x4D\x8B\xE6\x95\xAA=2\r\n"
+                  "\x42\x47\x4D\xCC\xA7\xB2\xD9=C:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3\r\n")
+            << name;
+        EXPECT_EQ(INI_Read(kSettingsSection, kBgmFileKey, file), "C:\\音楽\\曲.mp3") << name;
+    }
+}
+
+// Nothing is reported as written that was not: no file to write, or a text the ANSI file
+// could only hold as a look-alike.
+TEST_F(IniFileTest, AWriteThatCannotBeStoredExactlyFails) {
+    EXPECT_FALSE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\vel-〜\\a.mp3", ini));
+    EXPECT_FALSE(INI_Write(kSettingsSection, "BGM〜", " 1", ini));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(toWide(ini))));
+
+    std::filesystem::create_directories(std::filesystem::path(toWide(ini)));
+    EXPECT_FALSE(INI_Write(kSettingsSection, kBgmKindKey, " 2", ini));
+}
+
 } // namespace

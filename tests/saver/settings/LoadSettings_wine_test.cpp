@@ -37,7 +37,7 @@ protected:
     }
 
     TempFolder music;
-    std::string ini = settingsFilePath();
+    std::string ini = settingsFiles().besideProgram;
 
 private:
     bool hadFile_ = false;

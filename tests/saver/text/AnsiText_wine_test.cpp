@@ -1,4 +1,5 @@
 // The ANSI and UTF-16 conversions under a Japanese system (code page 932).
+#include "saver/text/AnsiPath.h"
 #include "saver/text/AnsiText.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,45 @@ TEST(AnsiTextTest, TextOutsideTheCodePageStaysOneCharacter) {
     EXPECT_EQ(ansi.size(), 3u);
     EXPECT_EQ(ansi.front(), 'a');
     EXPECT_EQ(ansi.back(), 'b');
+}
+
+TEST(AnsiTextTest, ExactAnsiFormsOnly) {
+    if (GetACP() != 932) {
+        GTEST_SKIP() << "needs code page 932";
+    }
+    EXPECT_EQ(toAnsiExact("C:\\表\\ﾌｧｲﾙ.mp3"), "C:\\\x95\x5C\\\xCC\xA7\xB2\xD9.mp3");
+    EXPECT_EQ(toAnsiExact(""), "");
+    // é would become e, 〜 a look-alike wave dash, 한 a question mark.
+    for (const char* text : {"C:\\vel-é", "C:\\vel-〜", "C:\\vel-한글", "€"})
+        EXPECT_EQ(toAnsiExact(text), std::nullopt) << text;
+}
+
+TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {
+    if (GetACP() != 932) {
+        GTEST_SKIP() << "needs code page 932";
+    }
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::string folder = fromWide(temp) + "vel-한글-" + std::to_string(GetCurrentProcessId());
+    const std::string file = folder + "\\曲.mp3";
+    ASSERT_TRUE(CreateDirectoryW(toWide(folder).c_str(), nullptr));
+    const HANDLE created = CreateFileW(toWide(file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    CloseHandle(created);
+
+    const std::optional<std::string> usable = ansiUsablePath(file, 255);
+    ASSERT_TRUE(usable.has_value());
+    EXPECT_NE(*usable, file);
+    ASSERT_TRUE(toAnsiExact(*usable).has_value()) << *usable;
+    // The short form names the same file.
+    EXPECT_NE(GetFileAttributesA(toAnsi(*usable).c_str()), INVALID_FILE_ATTRIBUTES);
+    // A file in the code page keeps its name; one that does not exist has no short form.
+    EXPECT_EQ(ansiUsablePath("C:\\表\\a.mp3", 255), "C:\\表\\a.mp3");
+    EXPECT_EQ(ansiUsablePath(folder + "\\gone.mp3", 255), std::nullopt);
+
+    DeleteFileW(toWide(file).c_str());
+    RemoveDirectoryW(toWide(folder).c_str());
 }
 
 } // namespace

@@ -1,0 +1,76 @@
+// Mouse presses over the capture of Win32 (see MousePress.h).
+#include "saver/forms/MousePress.h"
+
+#include <windowsx.h>
+
+#include "saver/forms/core/PressOwner.h"
+
+namespace {
+
+// All windows of the program live on its one user-interface thread.
+PressOwner& pressOwner() {
+    static PressOwner owner;
+    return owner;
+}
+
+uintptr_t idOf(HWND window) {
+    return reinterpret_cast<uintptr_t>(window);
+}
+
+bool releasedOver(HWND window, LPARAM lParam) {
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    RECT client{};
+    GetClientRect(window, &client);
+    if (!PtInRect(&client, point))
+        return false;
+    // Inside the rectangle but under another window (a covering one) is not over this one.
+    ClientToScreen(window, &point);
+    return WindowFromPoint(point) == window;
+}
+
+PressStep pressed(HWND window, unsigned button) {
+    pressOwner().press(idOf(window), button);
+    if (GetCapture() != window)
+        SetCapture(window);
+    return PressStep::Press;
+}
+
+PressStep released(HWND window, unsigned button, LPARAM lParam) {
+    const PressOwner::Release release =
+        pressOwner().release(idOf(window), button, releasedOver(window, lParam));
+    if (!pressOwner().holding(idOf(window)) && GetCapture() == window)
+        ReleaseCapture();
+    switch (release) {
+    case PressOwner::Release::Over:
+        return PressStep::ReleaseOver;
+    case PressOwner::Release::Outside:
+        return PressStep::ReleaseOutside;
+    case PressOwner::Release::NotOwned:
+        break;
+    }
+    return PressStep::None;
+}
+
+} // namespace
+
+PressStep followMousePress(HWND window, UINT message, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        return pressed(window, MK_LBUTTON);
+    case WM_RBUTTONDOWN:
+        return pressed(window, MK_RBUTTON);
+    case WM_MBUTTONDOWN:
+        return pressed(window, MK_MBUTTON);
+    case WM_LBUTTONUP:
+        return released(window, MK_LBUTTON, lParam);
+    case WM_RBUTTONUP:
+        return released(window, MK_RBUTTON, lParam);
+    case WM_MBUTTONUP:
+        return released(window, MK_MBUTTON, lParam);
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window)
+            pressOwner().lost(idOf(window));
+        break;
+    }
+    return PressStep::None;
+}

@@ -1,0 +1,13 @@
+// The one rule of mouse presses for every window of the forms layer: a press of any button
+// holds the mouse for the window it started on, and its release there is a click only over
+// that window (see core/PressOwner.h). A press on the background released over a button is
+// the background's; a press on one button released over another clicks neither.
+#pragma once
+
+#include <windows.h>
+
+enum class PressStep { None, Press, ReleaseOver, ReleaseOutside };
+
+// Called from a window procedure with every message; acts on button presses and releases and
+// on the loss of the mouse capture, and says what a button message means for this window.
+PressStep followMousePress(HWND window, UINT message, LPARAM lParam);

@@ -1,0 +1,28 @@
+// The owner of the mouse press (see PressOwner.h).
+#include "saver/forms/core/PressOwner.h"
+
+void PressOwner::press(uintptr_t window, unsigned button) {
+    if (window != owner_) {
+        owner_ = window;
+        held_ = 0;
+    }
+    held_ |= button;
+}
+
+PressOwner::Release PressOwner::release(uintptr_t window, unsigned button, bool overWindow) {
+    if (window != owner_ || (held_ & button) == 0) {
+        return Release::NotOwned;
+    }
+    held_ &= ~button;
+    if (held_ == 0) {
+        owner_ = 0;
+    }
+    return overWindow ? Release::Over : Release::Outside;
+}
+
+void PressOwner::lost(uintptr_t window) {
+    if (window == owner_) {
+        owner_ = 0;
+        held_ = 0;
+    }
+}
