@@ -1,5 +1,5 @@
-// Creation and release of the renderer window: class, display mode, window, pixel format,
-// context and scene, in that order, and their release in the reverse one.
+// Creation and release of the renderer window: class, display mode, window, covers over the
+// other monitors, pixel format, context and scene, in that order, and their release.
 #include "renderer/window/RendererWindow.h"
 
 #include "renderer/scene/Scene.h"
@@ -114,6 +114,10 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     if (!state.window) {
         return false;
     }
+    // After the titled window, which the saver waits for: listing the monitors takes a while.
+    if (state.fullscreen) {
+        state.covers = createCoverWindows(state.instance);
+    }
     state.deviceContext = GetDC(state.window);
     if (!state.deviceContext || !setRendererPixelFormat(state.deviceContext, bits)) {
         return false;
@@ -149,9 +153,6 @@ bool createRendererWindow(const char* title, int width, int height, int bits, bo
             return false;
         }
         state.fullscreen = false;
-    }
-    if (state.fullscreen) {
-        state.covers = createCoverWindows(state.instance);
     }
     if (!makeWindowAndContext(state, title, width, height, bits)) {
         destroyRendererWindow();

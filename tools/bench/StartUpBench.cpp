@@ -58,25 +58,40 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Runs one program `runs` times after one warm-up start; prints and returns the median.
-double measure(const char* what, const std::string& program, const std::string& arguments,
-               const char* title, int runs) {
-    msToWindow(program, arguments, title);
+struct Variant {
+    const char* what;
+    std::string program;
+    const char* arguments;
+    const char* title;
     std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        const double ms = msToWindow(program, arguments, title);
-        if (ms < 0) {
-            std::printf("%-40s no window\n", what);
-            return -1.0;
-        }
-        times.push_back(ms);
+};
+
+// One warm-up start each, then the variants in turn, run after run, so that a change in the
+// machine's load falls on all of them alike. False when a program showed no window.
+bool measure(std::vector<Variant>& variants, int runs) {
+    for (Variant& variant : variants) {
+        msToWindow(variant.program, variant.arguments, variant.title);
     }
-    const auto [fastest, slowest] = std::minmax_element(times.begin(), times.end());
-    std::printf("%-40s median %6.1f ms (%.1f to %.1f)\n", what, median(times), *fastest, *slowest);
-    return median(times);
+    for (int run = 0; run < runs; ++run) {
+        for (Variant& variant : variants) {
+            const double ms = msToWindow(variant.program, variant.arguments, variant.title);
+            if (ms < 0) {
+                std::printf("%s: no window\n", variant.what);
+                return false;
+            }
+            variant.times.push_back(ms);
+        }
+    }
+    for (const Variant& variant : variants) {
+        const auto [fastest, slowest] =
+            std::minmax_element(variant.times.begin(), variant.times.end());
+        std::printf("%-40s median %6.1f ms (%.1f to %.1f)\n", variant.what, median(variant.times),
+                    *fastest, *slowest);
+    }
+    return true;
 }
 
-// What listing the display's modes costs the renderer before its first mode change.
+// What listing the display's modes costs; the renderer pays it only after a refused mode.
 void measureModeListing() {
     const double start = nowMs();
     DEVMODEA mode{};
@@ -92,7 +107,7 @@ void measureModeListing() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::atoi(argv[1]) : 7;
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     const std::string bare = besideThisProgram("velmora_bare_window.exe");
     const std::string renderer = besideThisProgram("Velmora.dll");
     if (runs <= 0 || !writeStarGlowBitmap("C:\\Vantri.bmp")) {
@@ -102,14 +117,19 @@ int main(int argc, char** argv) {
     }
     std::printf("start to titled window, %d runs each after a warm-up start:\n", runs);
     const char* bareTitle = "Velmora bare window";
-    const double bareMs = measure("bare window", bare, "", bareTitle, runs);
-    measure("bare window + renderer's libraries", bare, "libs", bareTitle, runs);
-    measure("bare window + display-mode change", bare, "mode", bareTitle, runs);
-    measure("bare window + both", bare, "libs mode", bareTitle, runs);
-    const double rendererMs = measure("Velmora.dll", renderer, "", "Vantri_VC", runs);
+    std::vector<Variant> variants = {
+        {"bare window", bare, "", bareTitle, {}},
+        {"bare window + renderer's libraries", bare, "libs", bareTitle, {}},
+        {"bare window + display-mode change", bare, "mode", bareTitle, {}},
+        {"bare window + both", bare, "libs mode", bareTitle, {}},
+        {"Velmora.dll", renderer, "", "Vantri_VC", {}},
+    };
+    const bool measured = measure(variants, runs);
     measureModeListing();
     DeleteFileA("C:\\Vantri.bmp");
-    if (bareMs > 0 && rendererMs > 0) {
+    if (measured) {
+        const double bareMs = median(variants.front().times);
+        const double rendererMs = median(variants.back().times);
         std::printf("Velmora.dll / bare window: %.2f (%+.1f ms)\n", rendererMs / bareMs,
                     rendererMs - bareMs);
     }

@@ -139,6 +139,9 @@ TEST(FullScreenRun, WithAnotherProgramInFrontOneTapStillEndsTheRun) {
     Renderer renderer;
     ASSERT_NO_FATAL_FAILURE(waitForRenderer(renderer));
     EXPECT_TRUE(waitForFirstFrame(saver.startTime()));
+    // The change of foreground reaches this thread through its messages, a moment later.
+    for (int i = 0; i < 100 && GetForegroundWindow() != renderer.window; ++i)
+        pumpFor(Millis(10));
     EXPECT_EQ(renderer.window, GetForegroundWindow());
     tapEscapeAndExpectEnd(renderer, saver);
     DestroyWindow(other);
