@@ -114,7 +114,8 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     if (!state.window) {
         return false;
     }
-    // After the titled window, which the saver waits for: listing the monitors takes a while.
+    // After the titled window, so that only the mode change stands between the start and the
+    // window the saver waits for.
     if (state.fullscreen) {
         state.covers = createCoverWindows(state.instance);
     }
