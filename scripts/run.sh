@@ -33,12 +33,11 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   wine build/install/Velmora.scr "${mode[@]}"
   wait
 else
-  # The renderer looks at Escape between frames, so the key is held long enough to be seen.
   scripts/wine-session.sh build/run-env -- bash -c '
     wine build/install/Velmora.scr "$@" &
     sleep '"$seconds"'
     import -window root build/screenshot.png && echo "run: screenshot in build/screenshot.png"
-    xdotool keydown Escape; sleep 0.5; xdotool keyup Escape
+    xdotool key Escape
     for _ in $(seq 30); do kill -0 $! 2>/dev/null || exit 0; sleep 0.1; done
     echo "run: still running (a dialog waits for the user); ending it"' run "${mode[@]}"
 fi

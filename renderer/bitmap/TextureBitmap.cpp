@@ -2,6 +2,7 @@
 #include "renderer/bitmap/TextureBitmap.h"
 
 #include "renderer/bitmap/DibReader.h"
+#include "renderer/bitmap/TexturePlace.h"
 
 #include <windows.h>
 
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr const char* kRootTexturePath = "C:\\Vantri.bmp";
-constexpr const char* kTextureFileName = "Vantri.bmp";
+constexpr char kRootTexturePath[] = "C:\\Vantri.bmp";
+constexpr wchar_t kRootTexturePathWide[] = L"C:\\Vantri.bmp";
 
 bool canOpenForReading(const char* path) {
     FILE* file = std::fopen(path, "r");
@@ -19,6 +20,54 @@ bool canOpenForReading(const char* path) {
     }
     std::fclose(file);
     return true;
+}
+
+// The last-write time of a file; nothing when it is missing or a folder.
+std::optional<std::uint64_t> writtenAt(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return std::nullopt;
+    }
+    return std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 |
+           data.ftLastWriteTime.dwLowDateTime;
+}
+
+std::wstring temporaryTexturePath() {
+    wchar_t folder[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH) {
+        return {};
+    }
+    return std::wstring(folder, length) + L"Vantri.bmp";
+}
+
+std::optional<std::string> exactlyInAnsi(const std::wstring& text) {
+    BOOL lossy = FALSE;
+    char ansi[MAX_PATH * 2];
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, ansi,
+                                           sizeof ansi, nullptr, &lossy);
+    if (length <= 0 || lossy) {
+        return std::nullopt;
+    }
+    return ansi;
+}
+
+// The reader opens files by their ANSI name. A path with characters outside the code page goes
+// by its short name, which the file system spells in plain letters; failing that, the root file
+// is the one left to try.
+std::string ansiPath(const std::wstring& path) {
+    if (std::optional<std::string> ansi = exactlyInAnsi(path)) {
+        return *ansi;
+    }
+    wchar_t shortPath[MAX_PATH];
+    const DWORD length = GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        if (std::optional<std::string> ansi = exactlyInAnsi({shortPath, length})) {
+            return *ansi;
+        }
+    }
+    return kRootTexturePath;
 }
 
 } // namespace
@@ -31,13 +80,12 @@ std::optional<RgbImage> loadTextureBitmap(const char* path) {
 }
 
 std::string sceneTexturePath() {
-    if (canOpenForReading(kRootTexturePath)) {
+    const std::wstring temporary = temporaryTexturePath();
+    const std::optional<std::uint64_t> temporaryWritten =
+        temporary.empty() ? std::nullopt : writtenAt(temporary);
+    if (freshestTexturePlace(writtenAt(kRootTexturePathWide), temporaryWritten) ==
+        TexturePlace::Root) {
         return kRootTexturePath;
     }
-    char folder[MAX_PATH + 1];
-    const DWORD length = GetTempPathA(sizeof folder, folder);
-    if (length == 0 || length > MAX_PATH) {
-        return kRootTexturePath;
-    }
-    return std::string(folder, length) + kTextureFileName;
+    return ansiPath(temporary);
 }

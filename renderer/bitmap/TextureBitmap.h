@@ -10,6 +10,7 @@
 // otherwise the result of readDibFile.
 std::optional<RgbImage> loadTextureBitmap(const char* path);
 
-// "C:\Vantri.bmp"; when that cannot be opened, Vantri.bmp in the user's temporary folder, where
-// the saver writes it if the root of C: is closed to it.
+// Whichever of "C:\Vantri.bmp" and Vantri.bmp in the user's temporary folder (where the saver
+// writes it when the root of C: is closed to it) was written last; "C:\Vantri.bmp" when neither
+// is there.
 std::string sceneTexturePath();

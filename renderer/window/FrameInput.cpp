@@ -1,4 +1,4 @@
-// The frame loop's view of the window: activation and the key table.
+// The frame loop's view of the window: activation, the key table and the Escape press.
 #include "renderer/window/FrameInput.h"
 
 void FrameInput::activate(std::uint16_t minimized) {
@@ -6,7 +6,21 @@ void FrameInput::activate(std::uint16_t minimized) {
 }
 
 void FrameInput::key(std::uintptr_t code, bool down) {
-    if (code < keyDown.size()) {
-        keyDown[code] = down;
+    if (code >= keyDown.size()) {
+        return;
     }
+    keyDown[code] = down;
+    if (down && code == kEscapeKey) {
+        escapePressed = true;
+    }
+}
+
+EmptyQueuePass emptyQueuePass(const FrameInput& input, unsigned int paceWaitMs) {
+    if (input.escapePressed) {
+        return EmptyQueuePass::End;
+    }
+    if (!input.active) {
+        return EmptyQueuePass::AwaitInput;
+    }
+    return paceWaitMs > 0 ? EmptyQueuePass::AwaitPace : EmptyQueuePass::DrawFrame;
 }

@@ -1,5 +1,6 @@
 // FrameInput: what the renderer's messages tell the frame loop (whether the window is
-// minimized, which keys are down) and the decision each empty-queue pass takes from it.
+// minimized, which keys are down, whether Escape was pressed) and what each empty-queue pass
+// does with it.
 #pragma once
 
 #include <array>
@@ -11,6 +12,9 @@ struct FrameInput {
     // False while the window is minimized: no scene is drawn then.
     bool active = true;
     std::array<bool, 256> keyDown{};
+    // Set by any key-down of Escape and never cleared: a tap whose key-up arrives before the
+    // next empty-queue pass (a slow frame takes longer than a tap) still ends the run.
+    bool escapePressed = false;
 
     // From an activation message: its minimized flag, the high word of its first parameter.
     void activate(std::uint16_t minimized);
@@ -19,8 +23,13 @@ struct FrameInput {
     void key(std::uintptr_t code, bool down);
 };
 
-// One pass with an empty message queue: draws the scene when the window is active and says
-// whether the loop ends, on a failed draw or on Escape held down (minimized or not).
-template <class DrawScene> bool frameEndsLoop(const FrameInput& input, DrawScene&& drawScene) {
-    return (input.active && !drawScene()) || input.keyDown[kEscapeKey];
-}
+// What the loop does when the queue is empty.
+enum class EmptyQueuePass {
+    End,        // Escape was pressed, minimized or not
+    AwaitInput, // minimized: nothing to draw until a message comes
+    AwaitPace,  // the next frame is not due yet
+    DrawFrame,
+};
+
+// paceWaitMs: how long until the next frame is due (0 when it is due now).
+EmptyQueuePass emptyQueuePass(const FrameInput& input, unsigned int paceWaitMs);

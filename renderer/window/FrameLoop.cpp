@@ -1,10 +1,23 @@
-// The renderer's frame loop: a message when one is waiting, otherwise one frame. It never
-// blocks, so it runs as fast as the buffers can be swapped.
+// The renderer's frame loop: a message when one is waiting, otherwise one frame when the pacer
+// says it is due. Between frames and while minimized it sleeps in the message wait, so input
+// still wakes it at once.
+#include <windows.h>
+
+#include <mmsystem.h>
+
 #include "renderer/scene/Scene.h"
+#include "renderer/window/FramePacer.h"
+#include "renderer/window/PerformanceClock.h"
 #include "renderer/window/RendererWindow.h"
+#include "renderer/window/SwapControl.h"
 
 WPARAM runFrameLoop() {
     RendererState& state = rendererState();
+    useSwapInterval(state.deviceContext);
+    PerformanceClock clock;
+    FramePacer pacer(clock);
+    // Waits of a few milliseconds need a finer system timer than the default 15.6 ms.
+    timeBeginPeriod(1);
     WPARAM lastWParam = 0;
     bool done = false;
     while (!done) {
@@ -17,12 +30,28 @@ WPARAM runFrameLoop() {
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
             }
-        } else if (frameEndsLoop(state.input, drawScene)) {
+            continue;
+        }
+        const unsigned int waitMs = pacer.msUntilDue();
+        switch (emptyQueuePass(state.input, waitMs)) {
+        case EmptyQueuePass::End:
             done = true;
-        } else {
-            // Swapped while minimized too, with no new picture drawn.
-            SwapBuffers(state.deviceContext);
+            break;
+        case EmptyQueuePass::AwaitInput:
+            WaitMessage();
+            break;
+        case EmptyQueuePass::AwaitPace:
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
+            break;
+        case EmptyQueuePass::DrawFrame:
+            pacer.frameStarts();
+            done = !drawScene();
+            if (!done) {
+                SwapBuffers(state.deviceContext);
+            }
+            break;
         }
     }
+    timeEndPeriod(1);
     return lastWParam;
 }

@@ -1,8 +1,10 @@
-// Creation and release of the renderer window: class, display mode, window, pixel format,
-// context and scene, in that order, and their release in the reverse one.
+// Creation and release of the renderer window: class, display mode, window, covers over the
+// other monitors, pixel format, context and scene, in that order, and their release.
 #include "renderer/window/RendererWindow.h"
 
 #include "renderer/scene/Scene.h"
+#include "renderer/window/CoverWindows.h"
+#include "renderer/window/DisplayModeLadder.h"
 
 namespace {
 
@@ -24,14 +26,40 @@ bool registerRendererClass(HINSTANCE instance) {
     return RegisterClassA(&windowClass) != 0;
 }
 
-bool requestDisplayMode(int width, int height, int bits) {
+DEVMODEA displayModeRecord(const DisplayMode& wanted) {
     DEVMODEA mode{};
     mode.dmSize = kDisplayModeRecordSize;
-    mode.dmPelsWidth = static_cast<DWORD>(width);
-    mode.dmPelsHeight = static_cast<DWORD>(height);
-    mode.dmBitsPerPel = static_cast<DWORD>(bits);
+    mode.dmPelsWidth = wanted.width;
+    mode.dmPelsHeight = wanted.height;
+    mode.dmBitsPerPel = wanted.bits;
     mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
-    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    return mode;
+}
+
+// The primary display's current depth and the modes it lists.
+OfferedModes offeredDisplayModes() {
+    OfferedModes offered;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    if (EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) {
+        offered.desktopBits = mode.dmBitsPerPel;
+    }
+    for (DWORD index = 0; EnumDisplaySettingsA(nullptr, index, &mode); ++index) {
+        offered.modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel});
+    }
+    return offered;
+}
+
+bool requestDisplayMode(int width, int height, int bits) {
+    const DisplayMode wanted{static_cast<unsigned int>(width), static_cast<unsigned int>(height),
+                             static_cast<unsigned int>(bits)};
+    return chooseDisplayMode(wanted, offeredDisplayModes,
+                             [](const DisplayMode& rung) {
+                                 DEVMODEA mode = displayModeRecord(rung);
+                                 return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) ==
+                                        DISP_CHANGE_SUCCESSFUL;
+                             })
+        .has_value();
 }
 
 // Asks whether to go on in a window after the display refused the mode; false ends the program.
@@ -48,7 +76,9 @@ bool acceptWindowedMode() {
 }
 
 HWND createWindow(const char* title, int width, int height, bool fullscreen, HINSTANCE instance) {
-    const DWORD exStyle = fullscreen ? WS_EX_APPWINDOW : WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+    // Topmost, so that neither the taskbar nor a window of another program stays over the scene.
+    const DWORD exStyle =
+        fullscreen ? WS_EX_APPWINDOW | WS_EX_TOPMOST : WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
     const DWORD style = fullscreen ? WS_POPUP : WS_OVERLAPPEDWINDOW;
     if (fullscreen) {
         ShowCursor(FALSE);
@@ -83,6 +113,11 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     state.window = createWindow(title, width, height, state.fullscreen, state.instance);
     if (!state.window) {
         return false;
+    }
+    // After the titled window, so that only the mode change stands between the start and the
+    // window the saver waits for.
+    if (state.fullscreen) {
+        state.covers = createCoverWindows(state.instance);
     }
     state.deviceContext = GetDC(state.window);
     if (!state.deviceContext || !setRendererPixelFormat(state.deviceContext, bits)) {
@@ -142,6 +177,7 @@ void destroyRendererWindow() {
         ReleaseDC(state.window, state.deviceContext);
         state.deviceContext = nullptr;
     }
+    destroyCoverWindows(state.covers, state.instance);
     if (state.window) {
         DestroyWindow(state.window);
         state.window = nullptr;

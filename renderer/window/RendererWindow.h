@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "renderer/window/FrameInput.h"
 
 struct RendererState {
@@ -13,13 +15,16 @@ struct RendererState {
     HINSTANCE instance = nullptr;
     // The display mode was changed and must be restored at the end.
     bool fullscreen = true;
+    // Black windows over the other monitors while the scene runs full screen.
+    std::vector<HWND> covers;
     FrameInput input;
 };
 
 // The one renderer state of the process.
 RendererState& rendererState();
 
-// Window, pixel format, context and scene; true when all are ready. On failure everything made
+// Display mode (the wanted one, else the same size at the desktop's depth), cover windows,
+// window, pixel format, context and scene; true when all are ready. On failure everything made
 // is released, except after a refused display mode that the user declined to replace.
 bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen);
 
@@ -27,12 +32,13 @@ bool createRendererWindow(const char* title, int width, int height, int bits, bo
 // depth given with a 16-bit depth buffer. False when none fits or it cannot be set.
 bool setRendererPixelFormat(HDC deviceContext, int bits);
 
-// Restores the display mode and releases context, device context, window and class; safe with
-// any subset of them made.
+// Restores the display mode and releases context, device context, covers, window and class;
+// safe with any subset of them made.
 void destroyRendererWindow();
 
 LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Takes messages while there are any and otherwise draws and swaps one frame, until a quit
-// message, Escape or a failed draw. Returns the wParam of the last message taken.
+// Takes messages while there are any and otherwise draws and swaps a frame when one is due (at
+// most 60 a second), until a quit message, Escape or a failed draw. Returns the wParam of the
+// last message taken.
 WPARAM runFrameLoop();

@@ -27,6 +27,11 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LP
         input.key(wParam, false);
         return 0;
     case WM_SIZE:
+        // Minimizing does not always bring an activation message with the minimized flag (not
+        // when another program minimizes the window), but it always brings this one.
+        if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) {
+            input.activate(wParam == SIZE_MINIMIZED);
+        }
         resizeScene(LOWORD(lParam), HIWORD(lParam));
         return 0;
     }

@@ -25,6 +25,9 @@ void RendererProcess::start() {
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process))
         return;
+    // The renderer is a grandchild of the program in front; without this permission its window
+    // could not take the foreground, and Escape would go to that program.
+    AllowSetForegroundWindow(process.dwProcessId);
     CloseHandle(process.hThread);
     process_ = process.hProcess;
     startedAt_ = GetTickCount64();

@@ -11,12 +11,21 @@ namespace {
 constexpr char kTexturePath[] = "C:\\Vantri.bmp";
 constexpr char kTextureFileName[] = "Vantri.bmp";
 
+// The picture is saved by its ANSI name, so a temporary folder named outside the code page goes
+// by its short name, which the file system spells in plain letters.
 std::string temporaryTexturePath() {
-    char folder[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(sizeof folder, folder);
+    wchar_t folder[MAX_PATH + 1] = {};
+    DWORD length = GetTempPathW(MAX_PATH + 1, folder);
     if (length == 0 || length > MAX_PATH)
         return {};
-    return fromAnsi(folder) + kTextureFileName;
+    std::string path = fromWide({folder, length});
+    if (fromAnsi(toAnsi(path)) != path) {
+        length = GetShortPathNameW(folder, folder, MAX_PATH + 1);
+        if (length == 0 || length > MAX_PATH)
+            return {};
+        path = fromWide({folder, length});
+    }
+    return path + kTextureFileName;
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 // Milliseconds from the performance counter, for timing starts and frames; Windows only.
 #pragma once
 
-#include <windows.h>
+#include "renderer/window/PerformanceClock.h"
 
 inline double nowMs() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER count;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&count);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return PerformanceClock().nowMs();
 }

@@ -120,11 +120,29 @@ TEST_F(SceneTextureTest, ReadsRootBitmap) {
     EXPECT_TRUE(log_.texts.empty());
 }
 
-TEST_F(SceneTextureTest, RootBitmapWinsOverTemporaryOne) {
-    const auto texels = writeBitmap(kRootPath, 16, 8);
-    writeBitmap(tempPath(), 32, 32);
+// Gives a file a last-write time some minutes before now.
+void backdate(const std::string& path, int minutes) {
+    HANDLE file =
+        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= 600000000ULL * minutes;
+    const FILETIME then{time.LowPart, time.HighPart};
+    SetFileTime(file, nullptr, nullptr, &then);
+    CloseHandle(file);
+}
+
+TEST_F(SceneTextureTest, TheBitmapWrittenLastWins) {
+    const auto rootTexels = writeBitmap(kRootPath, 16, 8);
+    const auto temporaryTexels = writeBitmap(tempPath(), 32, 32);
+    backdate(kRootPath, 10); // a stale root file that the saver could not replace
     ASSERT_TRUE(loadSceneTexture());
-    expectTexture(16, 8, texels);
+    expectTexture(32, 32, temporaryTexels);
+
+    backdate(tempPath(), 20); // an old fallback left by an earlier run
+    ASSERT_TRUE(loadSceneTexture());
+    expectTexture(16, 8, rootTexels);
 }
 
 TEST_F(SceneTextureTest, ReadsTemporaryBitmapWithoutRootOne) {

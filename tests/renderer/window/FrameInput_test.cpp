@@ -1,32 +1,30 @@
-// The frame loop's decisions: when a pass draws, when it ends the loop, and the key table.
+// The frame loop's decisions: what an empty-queue pass does, the key table and the Escape press.
 #include "renderer/window/FrameInput.h"
 
 #include <gtest/gtest.h>
 
-TEST(FrameInput, EachEmptyQueuePassDrawsWhenActiveAndEndsOnEscapeOrFailedDraw) {
+TEST(FrameInput, EachEmptyQueuePassEndsOnEscapeAwaitsInputWhenMinimizedAndDrawsWhenDue) {
     struct Case {
         bool active;
-        bool drawSucceeds;
-        bool escapeDown;
-        bool draws;
-        bool ends;
+        bool escapePressed;
+        unsigned int paceWaitMs;
+        EmptyQueuePass pass;
     };
     const Case cases[] = {
-        {true, true, false, true, false},    {true, false, false, true, true},
-        {true, true, true, true, true},      {false, true, false, false, false},
-        {false, false, false, false, false}, {false, true, true, false, true},
+        {true, false, 0, EmptyQueuePass::DrawFrame},
+        {true, false, 9, EmptyQueuePass::AwaitPace},
+        {false, false, 0, EmptyQueuePass::AwaitInput},
+        {false, false, 9, EmptyQueuePass::AwaitInput},
+        {true, true, 0, EmptyQueuePass::End},
+        {true, true, 9, EmptyQueuePass::End},
+        {false, true, 0, EmptyQueuePass::End},
     };
     for (const Case& c : cases) {
         FrameInput input;
         input.active = c.active;
-        input.key(kEscapeKey, c.escapeDown);
-        bool drew = false;
-        const bool ends = frameEndsLoop(input, [&] {
-            drew = true;
-            return c.drawSucceeds;
-        });
-        EXPECT_EQ(c.draws, drew) << c.active << c.drawSucceeds << c.escapeDown;
-        EXPECT_EQ(c.ends, ends) << c.active << c.drawSucceeds << c.escapeDown;
+        input.escapePressed = c.escapePressed;
+        EXPECT_EQ(c.pass, emptyQueuePass(input, c.paceWaitMs))
+            << c.active << c.escapePressed << c.paceWaitMs;
     }
 }
 
@@ -39,6 +37,23 @@ TEST(FrameInput, OnlyMinimizingClearsActive) {
     EXPECT_TRUE(input.active);
     input.activate(0xFFFF);
     EXPECT_FALSE(input.active);
+}
+
+// A tap shorter than a frame brings its key-down and key-up between two passes.
+TEST(FrameInput, AnEscapeTapReleasedBeforeThePassStillEndsTheLoop) {
+    FrameInput input;
+    input.key(kEscapeKey, true);
+    input.key(kEscapeKey, false);
+    EXPECT_FALSE(input.keyDown[kEscapeKey]);
+    EXPECT_EQ(EmptyQueuePass::End, emptyQueuePass(input, 0));
+}
+
+TEST(FrameInput, OtherKeysAndEscapeReleasesAloneDoNotEndTheLoop) {
+    FrameInput input;
+    input.key(kEscapeKey, false);
+    input.key('A', true);
+    input.key(kEscapeKey + 256, true); // forged code beyond the table
+    EXPECT_EQ(EmptyQueuePass::DrawFrame, emptyQueuePass(input, 0));
 }
 
 TEST(FrameInput, KeysAreHeldUntilReleasedAndCodesOutsideTheTableAreIgnored) {

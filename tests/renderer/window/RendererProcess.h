@@ -28,6 +28,9 @@ public:
 
     bool started() const { return info_.hProcess != nullptr; }
     DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return info_.hProcess; }
+    // The main thread, which runs the window and the frame loop.
+    HANDLE mainThread() const { return info_.hThread; }
     bool running() const;
     // Waits up to the time given; true with the exit code when the process has ended.
     bool waitForExit(DWORD milliseconds, DWORD& exitCode) const;

@@ -1,11 +1,14 @@
 // Velmora.dll end to end, driven from outside as the saver and the system would drive it: its
 // window appears in time, Escape and a posted close end it, the system's screensaver commands
-// do not, and a missing bitmap ends it quietly.
+// do not, a minimized renderer sleeps, and a missing bitmap ends it quietly.
 #include "tests/renderer/window/RendererProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+
+#include "tests/support/KeyTap.h"
+#include "tests/support/ProcessTimes.h"
 
 namespace {
 
@@ -16,17 +19,6 @@ DEVMODEA currentDisplayMode() {
     mode.dmSize = sizeof mode;
     EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
     return mode;
-}
-
-// Held down for a moment like a real key: the renderer looks at its keys only between messages.
-void pressEscape() {
-    INPUT key{};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wVk = VK_ESCAPE;
-    SendInput(1, &key, sizeof key);
-    Sleep(100);
-    key.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &key, sizeof key);
 }
 
 class RendererProcessTest : public ::testing::Test {
@@ -84,12 +76,16 @@ TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
     // Mouse movement is no reason to end.
     SetCursorPos(100, 100);
     SetCursorPos(300, 200);
-    Sleep(300);
+    // A person looks at the scene for a while, then taps the key once.
+    Sleep(2000);
     ASSERT_TRUE(renderer.running());
 
-    pressEscape();
+    const double tapped = nowMs();
+    tapKey(VK_ESCAPE);
     DWORD code = 0;
     ASSERT_TRUE(renderer.waitForExit(5000, code));
+    std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", nowMs() - tapped);
+    EXPECT_LT(nowMs() - tapped, 1000.0);
     EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
     const DEVMODEA after = currentDisplayMode();
     EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
@@ -108,6 +104,9 @@ TEST_F(RendererProcessTest, CloseFromAnotherProcessEndsWithCodeZero) {
     EXPECT_EQ(1024, outer.right);
     EXPECT_EQ(768, outer.bottom);
     EXPECT_NE(0, GetWindowLongA(window, GWL_STYLE) & WS_POPUP);
+    EXPECT_NE(0, GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // One monitor: nothing to cover.
+    EXPECT_EQ(nullptr, findProcessWindow(renderer.id(), "VelmoraCover", nullptr));
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = 1;
     ASSERT_TRUE(renderer.waitForExit(5000, code));
@@ -130,6 +129,28 @@ TEST_F(RendererProcessTest, SystemScreensaverAndMonitorPowerCommandsAreIgnored) 
         EXPECT_TRUE(renderer.running()) << std::hex << command;
         EXPECT_TRUE(IsWindowVisible(window)) << std::hex << command;
     }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    EXPECT_TRUE(renderer.waitForExit(5000, code));
+}
+
+TEST_F(RendererProcessTest, MinimizedRendererSleepsUntilRestored) {
+    RendererProcess renderer;
+    HWND window = startAndFindWindow(renderer);
+    ASSERT_NE(nullptr, window);
+    ShowWindow(window, SW_MINIMIZE);
+    Sleep(300);
+    ASSERT_TRUE(IsIconic(window));
+    const double cpuBefore = threadCpuSeconds(renderer.mainThread());
+    const double start = nowMs();
+    Sleep(3000);
+    const double cpuMs = (threadCpuSeconds(renderer.mainThread()) - cpuBefore) * 1000;
+    std::printf("[figures] renderer's loop thread CPU while minimized: %.1f ms in %.0f ms\n", cpuMs,
+                nowMs() - start);
+    EXPECT_LT(cpuMs, 150.0); // 5 %: a loop that still swaps would use the whole 3 s
+    ShowWindow(window, SW_RESTORE);
+    Sleep(300);
+    EXPECT_TRUE(renderer.running());
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = 1;
     EXPECT_TRUE(renderer.waitForExit(5000, code));

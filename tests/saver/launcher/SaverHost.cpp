@@ -139,18 +139,6 @@ HANDLE processOfWindow(HWND window) {
                        id);
 }
 
-void pressKey(HWND window, WORD virtualKey) {
-    SetForegroundWindow(window);
-    INPUT key{};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wVk = virtualKey;
-    key.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
-    SendInput(1, &key, sizeof key);
-    pumpFor(Millis(400)); // held as a finger holds it, across several frames
-    key.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &key, sizeof key);
-}
-
 uint32_t ResourcePicture::at(int x, int y) const {
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
     const unsigned char* pixel = &rows[(height - 1 - y) * stride + x * 3];

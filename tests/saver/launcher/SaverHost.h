@@ -1,6 +1,6 @@
 // What the end-to-end tests of Velmora.scr need to act as the screensaver host: a folder with
 // copies of the programs, starting them with real command lines, waiting for windows and
-// processes while pumping this thread's messages, pressing keys, and the built-in pictures.
+// processes while pumping this thread's messages, and the built-in pictures.
 #pragma once
 
 #include <windows.h>
@@ -66,9 +66,6 @@ void pumpFor(Millis time);
 
 // The process that owns a window, opened for waiting, its times and ending it; null when gone.
 HANDLE processOfWindow(HWND window);
-
-// Presses a key as keyboard input for 400 ms, after bringing window to the front.
-void pressKey(HWND window, WORD virtualKey);
 
 // The pixels of a screen rectangle, rows from the top, 0x00RRGGBB.
 std::vector<uint32_t> captureScreen(const RECT& area);

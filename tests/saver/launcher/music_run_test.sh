@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Background music of full-screen runs, heard on the PulseAudio null sink of the Wine test
 # session: an MP3 plays and starts again about a second after it ends, a WAV loops, no music
-# and an audio CD without a drive play nothing, and no stream is left once a run has ended.
+# and an audio CD without a drive play nothing, and no stream is left once a run has ended, also
+# when the renderer is killed from outside.
 # Usage (inside scripts/wine-session.sh): music_run_test.sh BUILD_DIR
 set -euo pipefail
 
@@ -26,11 +27,11 @@ write_settings() { # kind, file[, settings file]
 
 sink_inputs() { LC_ALL=C pactl list short sink-inputs | wc -l; }
 
-# Starts a /s run, records the sink for the given seconds, presses Escape on the renderer and
-# waits for both programs to end. Leaves the recording in $work/sound.raw (8 kHz mono 16-bit;
+# Starts a /s run, records the sink for the given seconds, ends the renderer (one tap of Escape,
+# or killed when asked) and waits for both programs to end. Leaves the recording in $work/sound.raw (8 kHz mono 16-bit;
 # the monitor delivers nothing while no stream plays), the sink inputs seen during the run in
 # $streams and those left 1.5 s after its end in $after.
-record_run() { # seconds
+record_run() { # seconds [kill]
     parec -d velmora_null.monitor --format=s16le --rate=8000 --channels=1 >"$work/sound.raw" &
     local recorder=$!
     (cd "$work" && exec wine Velmora.scr /s) 2>/dev/null &
@@ -43,19 +44,24 @@ record_run() { # seconds
     done
     sleep "$1"
     streams=$(sink_inputs)
-    xdotool keydown Escape
-    sleep 0.4 # held as a finger holds it, across several frames
-    xdotool keyup Escape
-    local ended=0
+    if [ "${2:-}" = kill ]; then
+        # The renderer this run started, found by this run's own folder.
+        kill -KILL $(pgrep -f "$(basename "$work").*Velmora\.dll") 2>/dev/null || true
+    else
+        xdotool key Escape
+    fi
+    local ended=0 tenths=0
     for _ in $(seq 50); do
         if ! kill -0 $saver 2>/dev/null && ! pgrep -f "$(basename "$work").*Velmora" >/dev/null; then
             ended=1
             break
         fi
         sleep 0.1
+        tenths=$((tenths + 1))
     done
+    ended_in=$((tenths * 100))
     if [ $ended = 0 ]; then
-        echo "FAIL: the run did not end on Escape"
+        echo "FAIL: the run did not end"
         failures=$((failures + 1))
         # What this run left behind: the saver and the renderer started from this folder.
         kill $saver $(pgrep -f "$(basename "$work").*Velmora") 2>/dev/null || true
@@ -100,6 +106,13 @@ line=$(sound_line)
 echo "$line"
 check "a stream played during the run" '[ "$streams" -ge 1 ]'
 check "the sound loops without a gap" '[[ "$line" == *##################################* ]]'
+check "no stream after the run" '[ "$after" -eq 0 ]'
+
+echo "== WAV, renderer killed from outside"
+write_settings 2 "$windows_work\\tone.wav"
+record_run 2 kill
+echo "[figures] saver gone ${ended_in} ms after the kill (0.1 s steps)"
+check "the saver ended within one watch tick" '[ "$ended_in" -le 700 ]'
 check "no stream after the run" '[ "$after" -eq 0 ]'
 
 echo "== no music"

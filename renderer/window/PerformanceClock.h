@@ -1,0 +1,18 @@
+// The frame clock of Windows: the performance counter, in milliseconds.
+#pragma once
+
+#include <windows.h>
+
+#include "renderer/window/FramePacer.h"
+
+class PerformanceClock : public FrameClock {
+public:
+    double nowMs() override {
+        LARGE_INTEGER frequency;
+        LARGE_INTEGER count;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&count);
+        return 1000.0 * static_cast<double>(count.QuadPart) /
+               static_cast<double>(frequency.QuadPart);
+    }
+};

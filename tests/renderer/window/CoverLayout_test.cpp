@@ -1,0 +1,34 @@
+// The cover layout: every monitor but the scene's, wherever the others stand.
+#include "renderer/window/CoverLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr ScreenRect kPrimary{0, 0, 1024, 768};
+constexpr ScreenRect kRight{1024, 0, 2944, 1080};
+constexpr ScreenRect kLeft{-1280, 0, 0, 1024};
+constexpr ScreenRect kAbove{0, -1080, 1920, 0};
+constexpr ScreenRect kLeftAbove{-1920, -1200, 0, 0};
+
+} // namespace
+
+TEST(CoverLayout, CoversEveryMonitorButTheOneHoldingTheScenesCorner) {
+    struct Case {
+        const char* what;
+        std::vector<ScreenRect> monitors;
+        std::vector<ScreenRect> covers;
+    };
+    const Case cases[] = {
+        {"one monitor", {kPrimary}, {}},
+        {"second to the right", {kPrimary, kRight}, {kRight}},
+        {"second to the left, listed first", {kLeft, kPrimary}, {kLeft}},
+        {"second above", {kAbove, kPrimary}, {kAbove}},
+        {"three: left, primary, right", {kLeft, kPrimary, kRight}, {kLeft, kRight}},
+        {"three: above, left-above, primary", {kAbove, kLeftAbove, kPrimary}, {kAbove, kLeftAbove}},
+        {"no monitor listed", {}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.covers, coverRectangles(c.monitors, 0, 0)) << c.what;
+    }
+}

@@ -1,0 +1,83 @@
+// The frame pacer against a fake clock: at most 60 frames a second, the cadence kept through
+// early and slightly late frames, and no burst after a stall.
+#include "renderer/window/FramePacer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class FakeClock : public FrameClock {
+public:
+    double now = 1000.0;
+    double nowMs() override { return now; }
+};
+
+// Runs a loop the way the renderer does: waits whatever the pacer asks, then draws a frame
+// that takes frameMs[i]; returns the start times of the frames.
+std::vector<double> frameStarts(FakeClock& clock, FramePacer& pacer,
+                                const std::vector<double>& frameMs) {
+    std::vector<double> starts;
+    for (double cost : frameMs) {
+        while (unsigned int wait = pacer.msUntilDue()) {
+            clock.now += wait;
+        }
+        starts.push_back(clock.now);
+        pacer.frameStarts();
+        clock.now += cost;
+    }
+    return starts;
+}
+
+} // namespace
+
+TEST(FramePacer, TheFirstFrameIsDueAtOnce) {
+    FakeClock clock;
+    FramePacer pacer(clock);
+    EXPECT_EQ(0u, pacer.msUntilDue());
+}
+
+TEST(FramePacer, FastFramesWaitForTheRestOfTheirSixtiethOfASecond) {
+    FakeClock clock;
+    FramePacer pacer(clock);
+    pacer.frameStarts();
+    clock.now += 2.0; // a 2 ms frame
+    EXPECT_EQ(14u, pacer.msUntilDue());
+    clock.now += 14.0;
+    EXPECT_EQ(0u, pacer.msUntilDue()); // 0.67 ms left: due, waits come in whole milliseconds
+}
+
+TEST(FramePacer, SixtyFastFramesTakeOneSecond) {
+    FakeClock clock;
+    FramePacer pacer(clock);
+    const std::vector<double> starts = frameStarts(clock, pacer, std::vector<double>(61, 1.0));
+    EXPECT_NEAR(1000.0, starts.back() - starts.front(), 1.0);
+}
+
+TEST(FramePacer, ASlightlyLateFrameKeepsTheCadence) {
+    FakeClock clock;
+    FramePacer pacer(clock);
+    const std::vector<double> starts = frameStarts(clock, pacer, {1.0, 20.0, 1.0, 1.0});
+    // The 20 ms frame runs over: the next starts at once, and the one after is back on the grid.
+    EXPECT_DOUBLE_EQ(20.0, starts[2] - starts[1]);
+    EXPECT_NEAR(3 * 1000.0 / 60, starts[3] - starts[0], 1.0);
+}
+
+TEST(FramePacer, FramesSlowerThanThePeriodRunBackToBackWithoutWaiting) {
+    FakeClock clock;
+    FramePacer pacer(clock);
+    const std::vector<double> starts = frameStarts(clock, pacer, {41.0, 41.0, 41.0});
+    EXPECT_DOUBLE_EQ(41.0, starts[1] - starts[0]);
+    EXPECT_DOUBLE_EQ(41.0, starts[2] - starts[1]);
+}
+
+TEST(FramePacer, AStallIsNotMadeUpByABurst) {
+    FakeClock clock;
+    FramePacer pacer(clock);
+    const std::vector<double> starts = frameStarts(clock, pacer, {1.0, 500.0, 1.0, 1.0, 1.0});
+    // After the 500 ms frame the pace starts anew: a full period between each later frame.
+    for (size_t i = 2; i + 1 < starts.size(); ++i) {
+        EXPECT_NEAR(1000.0 / 60, starts[i + 1] - starts[i], 1.0) << i;
+    }
+}
