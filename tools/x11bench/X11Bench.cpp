@@ -9,11 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "renderer/bitmap/SceneTexture.h"
-#include "renderer/scene/GlBillboardCanvas.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/HackWindow.h"
-#include "tools/x11bench/SceneReplica.h"
+#include "tools/bench/FrameTimes.h"
 
 namespace {
 
@@ -21,37 +19,6 @@ double nowMs() {
     return std::chrono::duration<double, std::milli>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-struct FrameTimes {
-    double sceneMs = 0.0;
-    double bareMs = 0.0;
-    int frames = 0;
-};
-
-// Each scene frame is followed by a bare frame of the very same squares, so both loops draw the
-// same pictures; only the drawing and the swap are timed.
-FrameTimes measureFrames(const HackWindow& hack, SceneReplica& replica, int frames) {
-    GlBillboardCanvas canvas;
-    FrameTimes times;
-    for (; times.frames < frames; ++times.frames) {
-        double start = nowMs();
-        drawScene();
-        showFrame(hack);
-        times.sceneMs += nowMs() - start;
-
-        const std::vector<BillboardQuad>& squares = replica.squares();
-        start = nowMs();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        canvas.bindTexture(sceneTextureName());
-        for (const BillboardQuad& quad : squares) {
-            canvas.drawQuad(quad);
-        }
-        showFrame(hack);
-        times.bareMs += nowMs() - start;
-        replica.update();
-    }
-    return times;
 }
 
 } // namespace
@@ -84,7 +51,8 @@ int main(int argc, char** argv) {
     }
     replica.update();
 
-    const FrameTimes times = measureFrames(hack, replica, frames);
+    const FrameTimes times = measureFrames(
+        replica, frames, [] { return true; }, [&hack] { showFrame(hack); }, nowMs);
     std::printf("GL: %s, %s; %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION),
                 hack.width, hack.height);
     closeHackWindow(hack);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/BackBuffer.h"
 #include "tests/support/FrameSignature.h"
 
 namespace {
@@ -61,14 +62,6 @@ private:
     bool ready_ = false;
 };
 
-std::vector<unsigned char> readPixels() {
-    std::vector<unsigned char> pixels(kWidth * kHeight * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 PixelCounts countPixels(const std::vector<unsigned char>& pixels) {
     PixelCounts counts;
     for (std::size_t i = 0; i < pixels.size(); i += 3) {
@@ -105,14 +98,14 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     resizeScene(kWidth, kHeight);
     ASSERT_TRUE(initScene());
     ASSERT_TRUE(drawScene());
-    const PixelCounts first = countPixels(readPixels());
+    const PixelCounts first = countPixels(readBackBuffer(kWidth, kHeight));
     EXPECT_EQ(0, first.lit);
 
     // By frame 150 the world has turned far enough for the stream to fill much of the view.
     for (int frame = 2; frame <= 150; ++frame) {
         ASSERT_TRUE(drawScene());
     }
-    const std::vector<unsigned char> pixels = readPixels();
+    const std::vector<unsigned char> pixels = readBackBuffer(kWidth, kHeight);
     const PixelCounts later = countPixels(pixels);
     std::printf("frame 150: %d lit, %d tinted (%d red, %d green, %d blue)\n", later.lit,
                 later.tinted, later.leaning[0], later.leaning[1], later.leaning[2]);

@@ -27,6 +27,7 @@
 
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/HackWindow.h"
+#include "tests/support/BackBuffer.h"
 #include "tests/support/FrameSignature.h"
 
 extern char** environ;
@@ -182,14 +183,6 @@ std::optional<Window> findTitled(Display* display, const char* title, std::chron
 constexpr int kSceneWidth = 256;
 constexpr int kSceneHeight = 192;
 
-std::vector<unsigned char> backBuffer() {
-    std::vector<unsigned char> pixels(kSceneWidth * kSceneHeight * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kSceneWidth, kSceneHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 int litPixels(const std::vector<unsigned char>& pixels) {
     int lit = 0;
     for (std::size_t i = 0; i < pixels.size(); i += 3) {
@@ -211,12 +204,12 @@ TEST(HackScene, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     resizeScene(hack.width, hack.height);
     ASSERT_TRUE(initScene());
     drawScene();
-    EXPECT_EQ(0, litPixels(backBuffer()));
+    EXPECT_EQ(0, litPixels(readBackBuffer(kSceneWidth, kSceneHeight)));
     for (int frame = 2; frame <= 150; ++frame) {
         drawScene();
     }
     // The same frame as the Windows renderer's after as many steps.
-    const std::vector<unsigned char> pixels = backBuffer();
+    const std::vector<unsigned char> pixels = readBackBuffer(kSceneWidth, kSceneHeight);
     EXPECT_GT(litPixels(pixels), kSceneWidth * kSceneHeight / 20);
     const FrameSignature signature = frameSignature(pixels, kSceneWidth, kSceneHeight);
     const FrameSignature windows =

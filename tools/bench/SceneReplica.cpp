@@ -1,5 +1,5 @@
 // The replica swaps its own sequence in for the process one around every spawn and move.
-#include "tools/x11bench/SceneReplica.h"
+#include "tools/bench/SceneReplica.h"
 
 #include <utility>
 

@@ -1,6 +1,7 @@
-// SceneReplica: a second particle system that repeats the scene's, spawned and moved with a
-// random sequence of its own from the same start, so that it holds the squares the scene has
-// just drawn; the bare loop of the benchmarks draws those squares with nothing else.
+// SceneReplica (shared by the benchmarks): a second particle system that repeats the scene's,
+// spawned and moved with a random sequence of its own from the same start, so that it holds the
+// squares the scene has just drawn; the bare loop of the benchmarks draws those squares with
+// nothing else.
 #pragma once
 
 #include <memory>
