@@ -1,9 +1,9 @@
-// The scene texture: the one GL texture every particle shows, made once from the texture bitmap.
+// The scene texture: the one GL texture every particle shows, made once from the picture this
+// platform keeps for it (the texture bitmap file on Windows, the embedded star on X11).
 #pragma once
 
-// Makes the scene texture from the texture bitmap; needs a current GL context. False when there
-// is no bitmap or it cannot be read (the reader has then shown its message).
-bool loadSceneTexture();
+#include "renderer/bitmap/SceneTextureUpload.h"
 
-// The GL name of the scene texture, 0 before it is made.
-unsigned int sceneTextureName();
+// Makes the scene texture; needs a current GL context. False when the picture cannot be had
+// (on Windows the bitmap reader has then shown its message).
+bool loadSceneTexture();

@@ -2,7 +2,10 @@
 // coordinate before each vertex, the texture upright with its row 0 at the bottom.
 #include "renderer/scene/GlBillboardCanvas.h"
 
+#ifdef _WIN32
+// The Windows GL header needs the platform's declarations first.
 #include <windows.h>
+#endif
 
 #include <GL/gl.h>
 

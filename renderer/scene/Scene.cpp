@@ -2,7 +2,10 @@
 // world turned about three axes, the particles drawn and moved.
 #include "renderer/scene/Scene.h"
 
+#ifdef _WIN32
+// The Windows GL header needs the platform's declarations first.
 #include <windows.h>
+#endif
 
 #include <GL/gl.h>
 #include <GL/glu.h>

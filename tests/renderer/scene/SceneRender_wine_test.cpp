@@ -1,5 +1,6 @@
-// The starfield drawn for real by the GL in a hidden window: the first frame is black, as the
-// emitter starts outside the view, and later frames show many tinted stars.
+// The starfield drawn for real by the GL in a hidden window with the saver's star picture: the
+// first frame is black, as the emitter starts outside the view, and later frames show many
+// tinted stars; frame 150 is the reference the X11 hack's frame is held to.
 #include "renderer/scene/Scene.h"
 // Before the GL header, which needs the platform's declarations.
 #include "renderer/window/RendererWindow.h"
@@ -9,9 +10,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
-#include "tools/bench/StarGlow.h"
+#include "tests/support/BackBuffer.h"
+#include "tests/support/FrameSignature.h"
 
 namespace {
 
@@ -58,11 +62,7 @@ private:
     bool ready_ = false;
 };
 
-PixelCounts readFrame() {
-    std::vector<unsigned char> pixels(kWidth * kHeight * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+PixelCounts countPixels(const std::vector<unsigned char>& pixels) {
     PixelCounts counts;
     for (std::size_t i = 0; i < pixels.size(); i += 3) {
         const int r = pixels[i];
@@ -79,6 +79,11 @@ PixelCounts readFrame() {
     return counts;
 }
 
+std::string sourcePath(const char* relative) {
+    const char* source = std::getenv("VELMORA_SOURCE_DIR");
+    return std::string(source ? source : ".") + "\\" + relative;
+}
+
 } // namespace
 
 TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
@@ -89,18 +94,19 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     // Without the texture bitmap there is no scene.
     EXPECT_FALSE(initScene());
 
-    ASSERT_TRUE(writeStarGlowBitmap("C:\\Vantri.bmp"));
+    ASSERT_TRUE(CopyFileA(sourcePath("saver\\assets\\star.bmp").c_str(), "C:\\Vantri.bmp", FALSE));
     resizeScene(kWidth, kHeight);
     ASSERT_TRUE(initScene());
     ASSERT_TRUE(drawScene());
-    const PixelCounts first = readFrame();
+    const PixelCounts first = countPixels(readBackBuffer(kWidth, kHeight));
     EXPECT_EQ(0, first.lit);
 
     // By frame 150 the world has turned far enough for the stream to fill much of the view.
     for (int frame = 2; frame <= 150; ++frame) {
         ASSERT_TRUE(drawScene());
     }
-    const PixelCounts later = readFrame();
+    const std::vector<unsigned char> pixels = readBackBuffer(kWidth, kHeight);
+    const PixelCounts later = countPixels(pixels);
     std::printf("frame 150: %d lit, %d tinted (%d red, %d green, %d blue)\n", later.lit,
                 later.tinted, later.leaning[0], later.leaning[1], later.leaning[2]);
     EXPECT_GT(later.lit, kWidth * kHeight / 20);
@@ -108,5 +114,11 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     for (int channel : later.leaning) {
         EXPECT_GT(channel, 1000);
     }
+    const FrameSignature signature = frameSignature(pixels, kWidth, kHeight);
+    const FrameSignature reference =
+        readSignatureFile(sourcePath("tests\\renderer\\scene\\SceneFrame150.txt"));
+    EXPECT_LE(largestBlockDifference(signature, reference), kSameFrameBlockDifference)
+        << "this frame's signature:\n"
+        << signatureText(signature);
     DeleteFileA("C:\\Vantri.bmp");
 }

@@ -1,0 +1,33 @@
+// HackWindow: the X window the hack draws on (its own, the root or a given one) and the GLX
+// context made for that window's own visual.
+#pragma once
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+
+#include <string>
+
+#include "renderer/x11/core/HackOptions.h"
+
+struct HackWindow {
+    Display* display = nullptr;
+    Window window = 0;
+    // The window was made here, so it is destroyed here and closed by Escape or its close box.
+    bool own = false;
+    Atom deleteWindow = 0;
+    GLXContext context = nullptr;
+    bool doubleBuffered = true;
+    int width = 0;
+    int height = 0;
+};
+
+// Opens the display, finds or makes the window and makes a current context for it. On failure
+// returns the reason, one line without the program's name, and leaves what was made in window
+// for closeHackWindow.
+std::string openHackWindow(const HackOptions& options, HackWindow& window);
+
+// Releases the context, the own window and the display; safe with any part of them made.
+void closeHackWindow(HackWindow& window);
+
+// Shows the frame just drawn.
+void showFrame(const HackWindow& window);

@@ -1,0 +1,8 @@
+// The star picture of the saver's assets, built into the hack so that it reads no file.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// The whole bitmap file, saver/assets/star.bmp as it was at build time.
+std::span<const std::uint8_t> starBitmapFile();

@@ -1,0 +1,6 @@
+// Ends the hack on the first X error or a lost display with one line on standard error, as
+// happens when the window it draws on goes away.
+#pragma once
+
+// Installs the handlers; exit code 1.
+void exitOnXErrors();

@@ -1,0 +1,12 @@
+// The pixels of an uncompressed 24-bit bitmap file held in memory, such as the star picture
+// built into the hack, read without the Windows conversion.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "renderer/bitmap/RgbImage.h"
+
+// Nothing for a damaged file or one of another kind (palette, bit fields, compression).
+std::optional<RgbImage> readRgbBitmapFile(std::span<const std::uint8_t> file);

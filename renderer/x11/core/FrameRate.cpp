@@ -1,0 +1,24 @@
+// The frame-rate figure and the frame pacing of the hack.
+#include "renderer/x11/core/FrameRate.h"
+
+#include <cstdio>
+
+void FrameRate::frame(double nowSeconds) {
+    if (since_ < 0.0) {
+        since_ = nowSeconds;
+        return;
+    }
+    ++frames_;
+    const double seconds = nowSeconds - since_;
+    if (seconds >= 1.0) {
+        char figure[32];
+        std::snprintf(figure, sizeof figure, "FPS: %.1f", frames_ / seconds);
+        text_ = figure;
+        since_ = nowSeconds;
+        frames_ = 0;
+    }
+}
+
+long microsecondsBeforeNextFrame(long elapsedMicroseconds, long periodMicroseconds) {
+    return elapsedMicroseconds >= periodMicroseconds ? 0 : periodMicroseconds - elapsedMicroseconds;
+}
