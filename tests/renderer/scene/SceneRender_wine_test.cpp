@@ -1,5 +1,6 @@
 // The starfield drawn for real by the GL in a hidden window: the first frame is black, as the
 // emitter starts outside the view, and later frames show many tinted stars.
+#include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
 // Before the GL header, which needs the platform's declarations.
 #include "renderer/window/RendererWindow.h"
@@ -84,12 +85,12 @@ PixelCounts readFrame() {
 TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HiddenGlWindow gl;
     ASSERT_TRUE(gl.ready());
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
     resizeScene(kWidth, kHeight);
     // Without the texture bitmap there is no scene.
     EXPECT_FALSE(initScene());
 
-    ASSERT_TRUE(writeStarGlowBitmap("C:\\Vantri.bmp"));
+    ASSERT_TRUE(writeStarGlowBitmap(contract::kTexturePath));
     resizeScene(kWidth, kHeight);
     ASSERT_TRUE(initScene());
     ASSERT_TRUE(drawScene());
@@ -108,5 +109,5 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     for (int channel : later.leaning) {
         EXPECT_GT(channel, 1000);
     }
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
 }
