@@ -20,6 +20,15 @@ function(velmora_library name)
   velmora_defaults(${name})
 endfunction()
 
+# A Win32 library: built in the Windows preset only, and nothing in the native one. Usage:
+#   velmora_win32_library(NAME SOURCES a.cpp ... [LIBS dep ...])
+function(velmora_win32_library name)
+  if(NOT WIN32)
+    return()
+  endif()
+  velmora_library(${name} ${ARGN})
+endfunction()
+
 # A native unit test (GoogleTest, sanitizers through the preset). Usage:
 #   velmora_native_test(NAME SOURCES a_test.cpp ... [LIBS lib ...])
 function(velmora_native_test name)
@@ -44,12 +53,12 @@ string(REPLACE "/" "\\" VELMORA_WIN_SOURCE_DIR "Z:${PROJECT_SOURCE_DIR}")
 # A Windows test program, run under Wine by ctest. It finds the deliverables through the
 # environment: VELMORA_BIN_DIR (Velmora.scr, Velmora.dll), VELMORA_TESTDATA_DIR and
 # VELMORA_SOURCE_DIR. Usage:
-#   velmora_wine_test(NAME SOURCES a_test.cpp ... [LIBS lib ...] [TIMEOUT s] [SERIAL])
+#   velmora_wine_test(NAME SOURCES a_test.cpp ... [LIBS lib ...] [TIMEOUT s])
 function(velmora_wine_test name)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(ARG "SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()

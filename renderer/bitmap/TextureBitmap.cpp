@@ -1,17 +1,21 @@
 // The quiet existence test in front of readDibFile, and the choice of the texture bitmap path.
 #include "renderer/bitmap/TextureBitmap.h"
 
+#include "contract/SharedNames.h"
 #include "renderer/bitmap/DibReader.h"
 #include "renderer/bitmap/TexturePlace.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
-constexpr char kRootTexturePath[] = "C:\\Vantri.bmp";
-constexpr wchar_t kRootTexturePathWide[] = L"C:\\Vantri.bmp";
+// The shared names are plain ASCII, so widening them is a copy.
+std::wstring widened(const char* ascii) {
+    return std::wstring(ascii, ascii + std::char_traits<char>::length(ascii));
+}
 
 bool canOpenForReading(const char* path) {
     FILE* file = std::fopen(path, "r");
@@ -39,7 +43,7 @@ std::wstring temporaryTexturePath() {
     if (length == 0 || length > MAX_PATH) {
         return {};
     }
-    return std::wstring(folder, length) + L"Vantri.bmp";
+    return std::wstring(folder, length) + widened(contract::kTextureFileName);
 }
 
 std::optional<std::string> exactlyInAnsi(const std::wstring& text) {
@@ -67,7 +71,7 @@ std::string ansiPath(const std::wstring& path) {
             return *ansi;
         }
     }
-    return kRootTexturePath;
+    return contract::kTexturePath;
 }
 
 } // namespace
@@ -83,9 +87,9 @@ std::string sceneTexturePath() {
     const std::wstring temporary = temporaryTexturePath();
     const std::optional<std::uint64_t> temporaryWritten =
         temporary.empty() ? std::nullopt : writtenAt(temporary);
-    if (freshestTexturePlace(writtenAt(kRootTexturePathWide), temporaryWritten) ==
+    if (freshestTexturePlace(writtenAt(widened(contract::kTexturePath)), temporaryWritten) ==
         TexturePlace::Root) {
-        return kRootTexturePath;
+        return contract::kTexturePath;
     }
     return ansiPath(temporary);
 }

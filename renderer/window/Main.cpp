@@ -1,10 +1,11 @@
 // Entry of Velmora.dll: opens the starfield full screen at its fixed size and depth, runs it
 // until Escape or close, and releases everything. It reads no command line.
+#include "contract/SharedNames.h"
 #include "renderer/window/RendererWindow.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The saver polls for this title to learn when the run has ended.
-    if (!createRendererWindow("Vantri_VC", 1024, 768, 16, true)) {
+    if (!createRendererWindow(contract::kRendererWindowTitle, 1024, 768, 16, true)) {
         return 0;
     }
     const WPARAM exitCode = runFrameLoop();

@@ -5,26 +5,24 @@
 #include "saver/button/core/FaceDrawing.h"
 #include "saver/forms/Bitmaps.h"
 #include "saver/forms/core/Twips.h"
+#include "saver/forms/core/TwipsRect.h"
 
 using velmora::button::faceGradient;
 using velmora::button::faceTiles;
 using velmora::button::kFaceWidthTwips;
-using velmora::button::TwipRect;
 
 namespace {
 
 // In the order of ButtonFace.
-constexpr std::array<int, 6> kFaceResources = {IDB_FACE_NORMAL,          IDB_FACE_HIGHLIGHT,
-                                               IDB_FACE_HIGHLIGHTSELECT, IDB_FACE_SELECTED,
-                                               IDB_FACE_PRESSED,         IDB_FACE_DISABLE};
+constexpr std::array<int, velmora::button::kButtonFaceCount> kFaceResources = {
+    IDB_FACE_NORMAL,   IDB_FACE_HIGHLIGHT, IDB_FACE_HIGHLIGHTSELECT,
+    IDB_FACE_SELECTED, IDB_FACE_PRESSED,   IDB_FACE_DISABLE};
 
 } // namespace
 
-RECT pixelRect(const TwipRect& rect, double twipsPerPixelX, double twipsPerPixelY) {
-    const int left = pixelsFromTwips(rect.X, twipsPerPixelX);
-    const int top = pixelsFromTwips(rect.Y, twipsPerPixelY);
-    return {left, top, left + pixelsFromTwips(rect.Width, twipsPerPixelX),
-            top + pixelsFromTwips(rect.Height, twipsPerPixelY)};
+RECT pixelRect(const TwipsRect& rect, double twipsPerPixelX, double twipsPerPixelY) {
+    const PixelRect pixels = toPixels(rect, twipsPerPixelX, twipsPerPixelY);
+    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
 ButtonSurface::ButtonSurface() {

@@ -11,7 +11,7 @@
 #include "saver/button/core/FaceDrawing.h"
 
 // A rectangle in twips of the control, in pixels at the given scale.
-RECT pixelRect(const velmora::button::TwipRect& rect, double twipsPerPixelX, double twipsPerPixelY);
+RECT pixelRect(const TwipsRect& rect, double twipsPerPixelX, double twipsPerPixelY);
 
 class ButtonSurface {
 public:
@@ -43,5 +43,6 @@ private:
     HGDIOBJ previous_ = nullptr;
     int width_ = 0;
     int height_ = 0;
-    std::array<HBITMAP, 6> faces_{}; // in the order of ButtonFace; null when missing
+    std::array<HBITMAP, velmora::button::kButtonFaceCount>
+        faces_{}; // in the order of ButtonFace; null when missing
 };

@@ -12,26 +12,11 @@
 using velmora::button::ButtonFace;
 using velmora::button::CaptionLook;
 using velmora::button::kLeftButton;
-using velmora::button::kMiddleButton;
-using velmora::button::kRightButton;
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"Vantri.Command";
 constexpr unsigned kPollIntervalMs = 100;
-
-int buttonOf(UINT message) {
-    switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-        return kRightButton;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return kMiddleButton;
-    default:
-        return kLeftButton;
-    }
-}
 
 } // namespace
 
@@ -54,13 +39,9 @@ velmora::forms::PropertyBag Command::WriteProperties() {
 }
 
 void Command::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    design_.leftTwips = leftTwips;
-    design_.topTwips = topTwips;
-    design_.widthTwips = widthTwips;
-    design_.heightTwips = heightTwips;
+    design_.place = {leftTwips, topTwips, widthTwips, heightTwips};
     if (window_) {
-        const RECT place = pixelRect({leftTwips, topTwips, widthTwips, heightTwips},
-                                     screenTwipsPerPixelX(), screenTwipsPerPixelY());
+        const RECT place = pixelRect(design_.place, screenTwipsPerPixelX(), screenTwipsPerPixelY());
         MoveWindow(window_, place.left, place.top, place.right - place.left,
                    place.bottom - place.top, TRUE);
     }
@@ -70,9 +51,7 @@ void Command::move(int leftTwips, int topTwips, int widthTwips, int heightTwips)
 
 void Command::formCreated(HWND form) {
     registerWindowClass(kClassName, &Command::windowProc, LoadCursorA(nullptr, IDC_ARROW));
-    const RECT place =
-        pixelRect({design_.leftTwips, design_.topTwips, design_.widthTwips, design_.heightTwips},
-                  screenTwipsPerPixelX(), screenTwipsPerPixelY());
+    const RECT place = pixelRect(design_.place, screenTwipsPerPixelX(), screenTwipsPerPixelY());
     window_ =
         CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
                         place.left, place.top, place.right - place.left, place.bottom - place.top,
@@ -184,7 +163,9 @@ void Command::onPaint() {
 // The press belongs to this button whichever mouse button made it, so its release is seen
 // here wherever it happens, and clicks only over this button.
 void Command::onMouseButton(UINT message, LPARAM lParam) {
-    const int button = buttonOf(message);
+    // The loss of the mouse has no button of its own; it only ever ends a press.
+    const std::optional<ButtonMessage> pressed = buttonMessageOf(message);
+    const int button = static_cast<int>(pressed ? pressed->button : MouseButton::Left);
     switch (followMousePress(window_, message, lParam)) {
     case PressStep::Press:
         // A left press focuses the button before the press itself is seen.

@@ -3,8 +3,8 @@
 //
 // Use: make it with the form, give onClick, and call Initialize() once the form has loaded (the
 // hover look needs the pointer poll that Initialize starts):
-//     Command set(form, onForm(), {.leftTwips = 4860, .topTwips = 3000, .widthTwips = 1155,
-//                                  .heightTwips = 375, .properties = captionedProperties("設定")});
+//     Command set(form, onForm(), {.place = {4860, 3000, 1155, 375},
+//                                  .properties = captionedProperties("設定")});
 //     set.onClick = [] { ... };            // after form.load(): set.Initialize();
 // The stored properties are those the form was saved with; keys left out take their defaults,
 // so an empty bag gives an enabled button captioned "Command1" (captionedProperties in
@@ -27,14 +27,12 @@
 #include "saver/forms/Control.h"
 #include "saver/forms/Timer.h"
 #include "saver/forms/core/PropertyBag.h"
+#include "saver/forms/core/TwipsRect.h"
 
 class Form;
 
 struct CommandDesign {
-    int leftTwips = 0;
-    int topTwips = 0;
-    int widthTwips = 1755;
-    int heightTwips = 420;
+    TwipsRect place{0, 0, 1755, 420}; // in twips of the container
     velmora::forms::PropertyBag properties;
     // The container's font, the default of the "Font" property.
     velmora::button::CaptionFont ambientFont = velmora::button::designFont();

@@ -8,12 +8,13 @@
 #include "saver/dialog/core/DialogLayout.h"
 #include "saver/dialog/core/DialogValues.h"
 #include "saver/dialog/core/SineGradient.h"
+#include "saver/dialog/core/SourceChoice.h"
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/VisibleForm.h"
 #include "saver/launcher/Zoom.h"
-#include "saver/settings/Paths.h"
 #include "saver/settings/SaveSettings.h"
-#include "saver/settings/Settings.h"
+#include "saver/settings/core/FolderOf.h"
+#include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/AnsiPath.h"
 #include "saver/text/AnsiText.h"
 
@@ -21,7 +22,6 @@ using namespace velmora::dialog;
 
 namespace {
 
-enum Source { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
 constexpr int kMarkOff = 0;
 constexpr int kMarkOn = 1;
 constexpr char kUnstorableFileMessage[] =
@@ -65,11 +65,7 @@ void Vantri_P::Form_Load() {
     form_.move(corner.x, corner.y, window.width, window.height);
 
     SetButtonsState(true, true);
-    BGM_Repeat->setEnabled(false);
-    showSourceMarks();
-    if (record.BgmKind == kAudioCd)
-        BGM_Repeat->setEnabled(true);
-    Cmd_File(0).setEnabled(record.BgmKind == kMusicFile);
+    showSource();
 
     BGM_Repeat->setText(repeatText(record.BgmRepeat));
     for (const std::string& entry : repeatListEntries())
@@ -117,22 +113,18 @@ void Vantri_P::lbl_BGM_MouseDown(int index, MouseButton) {
 void Vantri_P::chooseSource(int index) {
     SettingsRecord& record = settings();
     record.BgmKind = static_cast<int16_t>(index);
-    Cmd_File(0).setEnabled(false);
-    BGM_Repeat->setEnabled(false);
-    showSourceMarks();
-    if (record.BgmKind == kAudioCd)
-        BGM_Repeat->setEnabled(true);
-    if (record.BgmKind == kMusicFile)
-        Cmd_File(0).setEnabled(true);
+    showSource();
 }
 
-// All marks off, then the chosen source's on; a source outside the three shows none on.
-void Vantri_P::showSourceMarks() {
+// The chosen source's controls on and the others off; all marks off, then the chosen one's on.
+void Vantri_P::showSource() {
+    const SourceChoice choice(settings().BgmKind);
+    BGM_Repeat->setEnabled(choice.repeatListEnabled());
+    Cmd_File(0).setEnabled(choice.fileButtonEnabled());
     Img_BGM.forEach(
         [this](int, PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
-    const int chosen = settings().BgmKind;
-    if (Img_BGM.contains(chosen))
-        Img_BGM(chosen).setPicture(Img_Ra(kMarkOn).picture());
+    if (const std::optional<BgmKind> marked = choice.markedSource())
+        Img_BGM(*marked).setPicture(Img_Ra(kMarkOn).picture());
 }
 
 void Vantri_P::Cmd_File_Click(int index) {

@@ -35,7 +35,7 @@ private:
     void Img_BGM_MouseDown(int index, MouseButton button);
     void lbl_BGM_MouseDown(int index, MouseButton button);
     void chooseSource(int index);
-    void showSourceMarks();
+    void showSource();
     void Cmd_File_Click(int index);
     void Cmd_Set_Click();
     void Cmd_Can_Click();

@@ -1,5 +1,6 @@
 // The design of the settings dialog: the window and every control at its place, with its
 // texts, fonts, colours and tab order, and the events wired to the form's handlers.
+#include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/dialog/Vantri_P.h"
 #include "saver/dialog/core/DialogLayout.h"
@@ -30,8 +31,8 @@ HICON dialogIcon() {
 }
 
 FormDesign dialogDesign() {
-    return fixedSingleFormDesign("<Velmora>", kClientWidthTwips, kClientHeightTwips, kFormBack,
-                                 dialogIcon());
+    return fixedSingleFormDesign(contract::kDialogTitle, kClientWidthTwips, kClientHeightTwips,
+                                 kFormBack, dialogIcon());
 }
 
 ControlArray<PictureBox> panelArray(Form& form) {
@@ -64,11 +65,7 @@ PictureImageDesign imageAt(const ControlPlace& control, std::shared_ptr<Picture>
 
 // The buttons were saved with their caption and the dialog's font; the rest is at the defaults.
 CommandDesign buttonAt(const ControlPlace& control, const std::string& caption) {
-    velmora::forms::PropertyBag stored;
-    stored.write("Caption", caption, "");
-    stored.write("Font", velmora::button::fontToText(velmora::button::designFont()), "");
-    const TwipsRect& at = control.twips;
-    return {at.left, at.top, at.width, at.height, stored};
+    return {control.twips, velmora::button::captionedProperties(caption)};
 }
 
 } // namespace

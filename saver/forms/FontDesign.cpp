@@ -2,11 +2,14 @@
 #include "saver/forms/FontDesign.h"
 
 #include "saver/forms/Screen.h"
+#include "saver/forms/core/DesignFont.h"
 #include "saver/forms/core/FontSize.h"
 #include "saver/text/AnsiText.h"
 
+static_assert(kDesignFont.charset == SHIFTJIS_CHARSET && kDesignFont.weight == FW_NORMAL);
+
 FontDesign japaneseUiFont() {
-    return {"ＭＳ Ｐゴシック", 9.75, SHIFTJIS_CHARSET, FW_NORMAL, false};
+    return {kDesignFont.face, kDesignFont.points, kDesignFont.charset, kDesignFont.weight, false};
 }
 
 HFONT createFont(const FontDesign& design) {

@@ -53,24 +53,30 @@ PressStep released(HWND window, unsigned button, LPARAM lParam) {
 
 } // namespace
 
-PressStep followMousePress(HWND window, UINT message, LPARAM lParam) {
+std::optional<ButtonMessage> buttonMessageOf(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
-        return pressed(window, MK_LBUTTON);
+        return ButtonMessage{MouseButton::Left, true};
     case WM_RBUTTONDOWN:
-        return pressed(window, MK_RBUTTON);
+        return ButtonMessage{MouseButton::Right, true};
     case WM_MBUTTONDOWN:
-        return pressed(window, MK_MBUTTON);
+        return ButtonMessage{MouseButton::Middle, true};
     case WM_LBUTTONUP:
-        return released(window, MK_LBUTTON, lParam);
+        return ButtonMessage{MouseButton::Left, false};
     case WM_RBUTTONUP:
-        return released(window, MK_RBUTTON, lParam);
+        return ButtonMessage{MouseButton::Right, false};
     case WM_MBUTTONUP:
-        return released(window, MK_MBUTTON, lParam);
-    case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lParam) != window)
-            pressOwner().lost(idOf(window));
-        break;
+        return ButtonMessage{MouseButton::Middle, false};
     }
+    return std::nullopt;
+}
+
+PressStep followMousePress(HWND window, UINT message, LPARAM lParam) {
+    if (const std::optional<ButtonMessage> button = buttonMessageOf(message)) {
+        const auto bit = static_cast<unsigned>(button->button);
+        return button->down ? pressed(window, bit) : released(window, bit, lParam);
+    }
+    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != window)
+        pressOwner().lost(idOf(window));
     return PressStep::None;
 }

@@ -6,6 +6,18 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "saver/forms/core/MouseButton.h"
+
+// A button message: which button, and whether it went down or up.
+struct ButtonMessage {
+    MouseButton button;
+    bool down;
+};
+// Nothing for a message that is no press or release of a mouse button.
+std::optional<ButtonMessage> buttonMessageOf(UINT message);
+
 enum class PressStep { None, Press, ReleaseOver, ReleaseOutside };
 
 // Called from a window procedure with every message; acts on button presses and releases and

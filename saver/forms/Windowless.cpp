@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "saver/forms/Form.h"
+#include "saver/forms/MousePress.h"
 #include "saver/forms/ScreenPointer.h"
 
 namespace {
@@ -55,6 +56,14 @@ LRESULT CALLBACK WindowlessHost::subclassProc(HWND, UINT message, WPARAM wParam,
 
 LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
+    // Button messages go on to the container, which holds the mouse while a button is down.
+    if (const std::optional<ButtonMessage> button = buttonMessageOf(message)) {
+        if (button->down)
+            buttonDown(button->button, lParam);
+        else
+            buttonUp(button->button, lParam);
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
     switch (message) {
     case WM_PAINT: {
         // The container paints only what was dirty; the controls go over exactly that part.
@@ -66,25 +75,6 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         DeleteObject(dirty);
         return result;
     }
-    // Button messages go on to the container, which holds the mouse while a button is down.
-    case WM_LBUTTONDOWN:
-        buttonDown(MouseButton::Left, lParam);
-        break;
-    case WM_RBUTTONDOWN:
-        buttonDown(MouseButton::Right, lParam);
-        break;
-    case WM_MBUTTONDOWN:
-        buttonDown(MouseButton::Middle, lParam);
-        break;
-    case WM_LBUTTONUP:
-        buttonUp(MouseButton::Left, lParam);
-        break;
-    case WM_RBUTTONUP:
-        buttonUp(MouseButton::Right, lParam);
-        break;
-    case WM_MBUTTONUP:
-        buttonUp(MouseButton::Middle, lParam);
-        break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window && setPointer())
             return TRUE;

@@ -9,11 +9,9 @@
 
 #include "saver/forms/Container.h"
 #include "saver/forms/Control.h"
+#include "saver/forms/core/MouseButton.h"
 
 class Form;
-
-// Mouse button codes as the event handlers receive them.
-enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 
 class WindowlessControl {
 public:

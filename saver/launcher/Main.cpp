@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "contract/SharedNames.h"
 #include "saver/dialog/SettingsDialog.h"
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
@@ -16,12 +17,13 @@
 
 namespace {
 
-constexpr char kMissingRendererMessage[] = "Velmora.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+constexpr char kNotBesideProgram[] = " が同じﾌｫﾙﾀﾞに見つかりません！";
 constexpr char kProgramTitle[] = "Velmora (ScreenSaver)";
 
 // A saver run or a settings dialog of another copy, hidden windows included.
 bool anotherCopyIsOpen() {
-    return FindWindowA(nullptr, "Vantri_Main") || FindWindowA(nullptr, "<Velmora>");
+    return FindWindowA(nullptr, contract::kSaverFormTitle) ||
+           FindWindowA(nullptr, contract::kDialogTitle);
 }
 
 // A handle of 0 or of no window would leave an invisible preview that nothing ever ends.
@@ -35,10 +37,10 @@ int runPreview(int32_t handle) {
 }
 
 bool rendererIsThere() {
-    if (FileExists(programFolder() + "\\Velmora.dll"))
+    if (FileExists(programFolder() + "\\" + contract::kRendererFileName))
         return true;
-    MessageBoxW(nullptr, toWide(kMissingRendererMessage).c_str(), toWide(kProgramTitle).c_str(),
-                MB_OK);
+    const std::string message = contract::kRendererFileName + std::string(kNotBesideProgram);
+    MessageBoxW(nullptr, toWide(message).c_str(), toWide(kProgramTitle).c_str(), MB_OK);
     return false;
 }
 

@@ -1,6 +1,7 @@
 // Vantri_R: the preview form inside the host's window (see Vantri_R.h).
 #include "saver/launcher/Vantri_R.h"
 
+#include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/core/Twips.h"
@@ -10,7 +11,7 @@ namespace {
 
 FormDesign previewFormDesign() {
     FormDesign design;
-    design.caption = "Preview Window";
+    design.caption = contract::kPreviewFormTitle;
     design.backColour = RGB(0, 0, 0);
     return design;
 }

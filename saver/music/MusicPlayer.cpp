@@ -1,7 +1,7 @@
 // The music player's command strings, reply handling and the CD, MP3 and WAV procedures.
 #include "saver/music/MusicPlayer.h"
 
-#include "saver/text/VbNumber.h"
+#include "saver/text/core/VbNumber.h"
 
 #include <algorithm>
 #include <cstring>

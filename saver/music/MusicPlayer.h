@@ -4,7 +4,7 @@
 #pragma once
 
 #include "saver/music/MusicPlatform.h"
-#include "saver/settings/Settings.h"
+#include "saver/settings/core/SettingsRecord.h"
 
 #include <array>
 #include <cstdint>

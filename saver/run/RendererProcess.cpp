@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "contract/SharedNames.h"
+
 #include "saver/settings/Paths.h"
 #include "saver/text/AnsiText.h"
 
@@ -15,7 +17,7 @@ RendererProcess::~RendererProcess() {
 }
 
 void RendererProcess::start() {
-    const std::wstring path = toWide(programFolder() + "\\Velmora.dll");
+    const std::wstring path = toWide(programFolder() + "\\" + contract::kRendererFileName);
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -3,13 +3,12 @@
 
 #include <windows.h>
 
+#include "contract/SharedNames.h"
+
 #include "saver/forms/SavePicture.h"
 #include "saver/text/AnsiText.h"
 
 namespace {
-
-constexpr char kTexturePath[] = "C:\\Vantri.bmp";
-constexpr char kTextureFileName[] = "Vantri.bmp";
 
 // The picture is saved by its ANSI name, so a temporary folder named outside the code page goes
 // by its short name, which the file system spells in plain letters.
@@ -25,13 +24,13 @@ std::string temporaryTexturePath() {
             return {};
         path = fromWide({folder, length});
     }
-    return path + kTextureFileName;
+    return path + contract::kTextureFileName;
 }
 
 } // namespace
 
 bool saveTextureBitmap(const PixelImage& image) {
-    if (savePicture(image, kTexturePath))
+    if (savePicture(image, contract::kTexturePath))
         return true;
     const std::string fallback = temporaryTexturePath();
     return !fallback.empty() && savePicture(image, fallback);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/run/RendererProcess.h"
 #include "saver/run/TextureFile.h"
@@ -12,7 +13,8 @@ namespace {
 
 FormDesign saverFormDesign() {
     FormDesign design;
-    design.caption = "Vantri_Main"; // what a second copy's single-instance guard looks for
+    design.caption =
+        contract::kSaverFormTitle; // what a second copy's single-instance guard looks for
     return design;
 }
 
@@ -74,7 +76,7 @@ void Vantri_S::Timer2_Timer() {
 // The run ends at the first tick that finds no renderer window, unless the renderer process
 // is still on its way to opening it.
 void Vantri_S::Timer3_Timer() {
-    if (FindWindowA(nullptr, "Vantri_VC")) {
+    if (FindWindowA(nullptr, contract::kRendererWindowTitle)) {
         renderer_.windowSeen();
         return;
     }

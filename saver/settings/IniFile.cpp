@@ -3,7 +3,7 @@
 // code page, which Windows keeps the file in, so the bytes on disk are those of an ANSI file.
 #include "saver/settings/IniFile.h"
 
-#include "saver/settings/Settings.h"
+#include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/AnsiText.h"
 
 #include <array>

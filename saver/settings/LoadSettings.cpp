@@ -1,7 +1,7 @@
 // LoadSettings: the loading rules fed by the real settings file and file system.
 #include "saver/settings/IniFile.h"
 #include "saver/settings/Paths.h"
-#include "saver/settings/SettingsLoader.h"
+#include "saver/settings/core/SettingsLoader.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The path functions that ask Windows: the existence test and the program's own folder.
 #include "saver/settings/Paths.h"
 
+#include "saver/settings/core/FolderOf.h"
 #include "saver/text/AnsiText.h"
 
 #include <vector>

@@ -5,7 +5,7 @@
 
 #include "saver/settings/IniFile.h"
 #include "saver/settings/Paths.h"
-#include "saver/settings/Settings.h"
+#include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/AnsiText.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "saver/text/AnsiText.h"
-#include "saver/text/PathForm.h"
+#include "saver/text/core/PathForm.h"
 
 namespace {
 

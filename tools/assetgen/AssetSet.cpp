@@ -7,20 +7,22 @@
 #include "tools/assetgen/PreviewPicture.h"
 #include "tools/assetgen/StarPicture.h"
 
+using velmora::button::ButtonFace;
+
 namespace {
 
 struct FaceFile {
-    Face face;
+    ButtonFace face;
     const char* name;
 };
 
 constexpr FaceFile kFaceFiles[] = {
-    {Face::Normal, "face_normal.bmp"},
-    {Face::HighLight, "face_highlight.bmp"},
-    {Face::HighLightSelect, "face_highlightselect.bmp"},
-    {Face::Selected, "face_selected.bmp"},
-    {Face::Pressed, "face_pressed.bmp"},
-    {Face::Disable, "face_disable.bmp"},
+    {ButtonFace::Normal, "face_normal.bmp"},
+    {ButtonFace::HighLight, "face_highlight.bmp"},
+    {ButtonFace::HighLightSelect, "face_highlightselect.bmp"},
+    {ButtonFace::Selected, "face_selected.bmp"},
+    {ButtonFace::Pressed, "face_pressed.bmp"},
+    {ButtonFace::Disable, "face_disable.bmp"},
 };
 
 } // namespace

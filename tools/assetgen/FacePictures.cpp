@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+using velmora::button::ButtonFace;
+
 namespace {
 
 constexpr int kCornerRadius = 4;
@@ -104,18 +106,18 @@ Rgba disabledPixel(int x, int y) {
     return raisedPixel(kDisableRing, rgb(0xC9C7BA), rgb(0xF5F4EA), x, y);
 }
 
-Rgba facePixel(Face face, int x, int y) {
+Rgba facePixel(ButtonFace face, int x, int y) {
     switch (face) {
-    case Face::Normal:
+    case ButtonFace::Normal:
         return raisedPixel(kNormalRing, kFrameBlue, rgb(0xF3F3EE), x, y);
-    case Face::HighLight:
-    case Face::HighLightSelect:
+    case ButtonFace::HighLight:
+    case ButtonFace::HighLightSelect:
         return raisedPixel(kHighLightRing, kFrameBlue, rgb(0xF3F3EE), x, y);
-    case Face::Selected:
+    case ButtonFace::Selected:
         return raisedPixel(kSelectedRing, kFrameBlue, rgb(0xF3F3EE), x, y);
-    case Face::Pressed:
+    case ButtonFace::Pressed:
         return pressedPixel(x, y);
-    case Face::Disable:
+    case ButtonFace::Disable:
         return disabledPixel(x, y);
     }
     return {};
@@ -123,7 +125,7 @@ Rgba facePixel(Face face, int x, int y) {
 
 } // namespace
 
-Picture makeFacePicture(Face face) {
+Picture makeFacePicture(ButtonFace face) {
     Picture picture(kFaceWidth, kFaceHeight);
     for (int y = 0; y < kFaceHeight; ++y) {
         for (int x = 0; x < kFaceWidth; ++x) {

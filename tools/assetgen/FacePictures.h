@@ -2,11 +2,10 @@
 // frame and inner ring, with rounded corners) is what the button draws around its gradient.
 #pragma once
 
+#include "saver/button/core/ButtonFace.h"
 #include "tools/assetgen/Picture.h"
-
-enum class Face { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };
 
 inline constexpr int kFaceWidth = 64;
 inline constexpr int kFaceHeight = 25;
 
-Picture makeFacePicture(Face face);
+Picture makeFacePicture(velmora::button::ButtonFace face);

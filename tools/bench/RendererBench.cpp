@@ -8,33 +8,16 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <utility>
-#include <vector>
 
-#include "renderer/bitmap/SceneTexture.h"
-#include "renderer/scene/GlBillboardCanvas.h"
-#include "renderer/scene/Random.h"
+#include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
-#include "renderer/scene/SceneLayout.h"
 #include "renderer/window/RendererWindow.h"
+#include "tools/bench/FrameTimes.h"
+#include "tools/bench/SceneReplica.h"
 #include "tools/bench/StarGlow.h"
 #include "tools/bench/Stopwatch.h"
 
 namespace {
-
-// Reads the real model-view matrix but keeps the squares instead of drawing them.
-class RecordingCanvas : public BillboardCanvas {
-public:
-    std::vector<BillboardQuad> quads;
-
-    void readModelView(float matrix[16]) override { gl_.readModelView(matrix); }
-    void bindTexture(unsigned int) override {}
-    void drawQuad(const BillboardQuad& quad) override { quads.push_back(quad); }
-
-private:
-    GlBillboardCanvas gl_;
-};
 
 // False when the window was closed meanwhile.
 bool pumpMessages() {
@@ -49,72 +32,11 @@ bool pumpMessages() {
     return true;
 }
 
-// A second particle system that repeats the scene's: spawned and moved with a random sequence
-// of its own from the same start, so it holds the squares the scene has just drawn.
-class SceneReplica {
-public:
-    SceneReplica() {
-        std::swap(processRandom(), random_);
-        particles_ = makeSceneParticles(sceneTextureName(), recorder_);
-        std::swap(processRandom(), random_);
-    }
-    bool made() const { return particles_ != nullptr; }
-
-    // The squares of the current state, seen through the current model-view matrix.
-    const std::vector<BillboardQuad>& squares() {
-        recorder_.quads.clear();
-        particles_->draw();
-        return recorder_.quads;
-    }
-
-    void update() {
-        std::swap(processRandom(), random_);
-        particles_->update(kSceneStep);
-        std::swap(processRandom(), random_);
-    }
-
-private:
-    RandomSequence random_;
-    RecordingCanvas recorder_;
-    std::unique_ptr<BillboardParticleSystem> particles_;
-};
-
-struct FrameTimes {
-    double sceneMs = 0.0;
-    double bareMs = 0.0;
-    int frames = 0;
-};
-
-// Each scene frame is followed by a bare frame of the very same squares, so both loops draw
-// the same pictures; only the drawing and the swap are timed.
-FrameTimes measureFrames(HDC deviceContext, SceneReplica& replica, int frames) {
-    GlBillboardCanvas canvas;
-    FrameTimes times;
-    for (; times.frames < frames && pumpMessages(); ++times.frames) {
-        double start = nowMs();
-        drawScene();
-        SwapBuffers(deviceContext);
-        times.sceneMs += nowMs() - start;
-
-        const std::vector<BillboardQuad>& squares = replica.squares();
-        start = nowMs();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        canvas.bindTexture(sceneTextureName());
-        for (const BillboardQuad& quad : squares) {
-            canvas.drawQuad(quad);
-        }
-        SwapBuffers(deviceContext);
-        times.bareMs += nowMs() - start;
-        replica.update();
-    }
-    return times;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
-    if (frames <= 0 || !writeStarGlowBitmap("C:\\Vantri.bmp")) {
+    if (frames <= 0 || !writeStarGlowBitmap(contract::kTexturePath)) {
         std::fprintf(stderr, "usage: velmora_bench [frames]; C:\\Vantri.bmp must be writable\n");
         return 2;
     }
@@ -136,10 +58,11 @@ int main(int argc, char** argv) {
     }
     replica.update();
 
-    const FrameTimes times = measureFrames(deviceContext, replica, frames);
+    const FrameTimes times = measureFrames(
+        replica, frames, pumpMessages, [&] { SwapBuffers(deviceContext); }, nowMs);
     std::printf("GL: %s, %s; 1024 x 768\n", glGetString(GL_RENDERER), glGetString(GL_VERSION));
     destroyRendererWindow();
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
 
     const double scene = times.sceneMs / times.frames;
     const double bare = times.bareMs / times.frames;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/SharedNames.h"
 #include "tools/bench/StarGlow.h"
 #include "tools/bench/Stopwatch.h"
 
@@ -109,8 +110,8 @@ void measureModeListing() {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     const std::string bare = besideThisProgram("velmora_bare_window.exe");
-    const std::string renderer = besideThisProgram("Velmora.dll");
-    if (runs <= 0 || !writeStarGlowBitmap("C:\\Vantri.bmp")) {
+    const std::string renderer = besideThisProgram(contract::kRendererFileName);
+    if (runs <= 0 || !writeStarGlowBitmap(contract::kTexturePath)) {
         std::fprintf(stderr,
                      "usage: velmora_startup_bench [runs]; C:\\Vantri.bmp must be writable\n");
         return 2;
@@ -122,11 +123,11 @@ int main(int argc, char** argv) {
         {"bare window + renderer's libraries", bare, "libs", bareTitle, {}},
         {"bare window + display-mode change", bare, "mode", bareTitle, {}},
         {"bare window + both", bare, "libs mode", bareTitle, {}},
-        {"Velmora.dll", renderer, "", "Vantri_VC", {}},
+        {contract::kRendererFileName, renderer, "", contract::kRendererWindowTitle, {}},
     };
     const bool measured = measure(variants, runs);
     measureModeListing();
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
     if (measured) {
         const double bareMs = median(variants.front().times);
         const double rendererMs = median(variants.back().times);

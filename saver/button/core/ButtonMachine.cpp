@@ -78,12 +78,12 @@ void ButtonMachine::MouseMove() {
     }
     if (state_ == ButtonState::Normal) {
         state_ = ButtonState::HighLight;
-        DrawFace(ButtonFace::HighLight);
+        showFace(ButtonFace::HighLight);
     }
     // Moving back in while still pressed after the pointer had left must not arm a click.
     if (state_ == ButtonState::Selected && !held_) {
         state_ = ButtonState::HighLightSelect;
-        DrawFace(ButtonFace::HighLightSelect);
+        showFace(ButtonFace::HighLightSelect);
     }
 }
 
@@ -93,11 +93,11 @@ void ButtonMachine::MouseLeft() {
     }
     if (state_ == ButtonState::HighLight) {
         state_ = ButtonState::Normal;
-        DrawFace(ButtonFace::Normal);
+        showFace(ButtonFace::Normal);
     }
     if (state_ == ButtonState::HighLightSelect) {
         state_ = ButtonState::Selected;
-        DrawFace(ButtonFace::Selected);
+        showFace(ButtonFace::Selected);
     }
 }
 
@@ -114,10 +114,10 @@ void ButtonMachine::GotFocus() {
     // Focus from a click arrives while hovering: the face shows the press straight away.
     if (state_ == ButtonState::HighLight) {
         state_ = ButtonState::HighLightSelect;
-        DrawFace(ButtonFace::Pressed);
+        showFace(ButtonFace::Pressed);
     } else {
         state_ = ButtonState::Selected;
-        DrawFace(ButtonFace::Selected);
+        showFace(ButtonFace::Selected);
     }
 }
 
@@ -126,7 +126,7 @@ void ButtonMachine::LostFocus() {
         return;
     }
     state_ = ButtonState::Normal;
-    DrawFace(ButtonFace::Normal);
+    showFace(ButtonFace::Normal);
 }
 
 void ButtonMachine::MouseDown(int button) {
@@ -134,7 +134,7 @@ void ButtonMachine::MouseDown(int button) {
         return;
     }
     held_ = true;
-    DrawFace(ButtonFace::Pressed);
+    showFace(ButtonFace::Pressed);
 }
 
 void ButtonMachine::MouseUp(int button) {
@@ -162,9 +162,9 @@ void ButtonMachine::ReleaseLook(int button) {
     }
     held_ = false;
     if (state_ == ButtonState::HighLight) {
-        DrawFace(ButtonFace::Normal);
+        showFace(ButtonFace::Normal);
     } else if (state_ == ButtonState::HighLightSelect) {
-        DrawFace(ButtonFace::HighLightSelect);
+        showFace(ButtonFace::HighLightSelect);
     }
 }
 
@@ -174,7 +174,7 @@ void ButtonMachine::Resize() {
 
 // --- Drawing ----------------------------------------------------------------------------------
 
-bool ButtonMachine::DrawFace(ButtonFace face) {
+bool ButtonMachine::showFace(ButtonFace face) {
     // Hovering from the unfocused state turns the gradient over; the focused hover keeps
     // whichever way it was reached from.
     if (state_ == ButtonState::Normal || state_ == ButtonState::Selected) {
@@ -186,7 +186,7 @@ bool ButtonMachine::DrawFace(ButtonFace face) {
 }
 
 void ButtonMachine::ApplyEnabledLook() {
-    DrawFace(enabledFlag_ ? ButtonFace::Normal : ButtonFace::Disable);
+    showFace(enabledFlag_ ? ButtonFace::Normal : ButtonFace::Disable);
     setCaptionEnabled(enabledFlag_);
 }
 
@@ -198,7 +198,7 @@ void ButtonMachine::RefreshNormalLook() {
     if (firstRun_ == 0) {
         setCaptionColour(0);
     }
-    if (!DrawFace(ButtonFace::Normal)) {
+    if (!showFace(ButtonFace::Normal)) {
         setCaptionColour(0);
     }
 }

@@ -54,12 +54,12 @@ public:
     bool EnabledFlag() const { return enabledFlag_; }
     uint8_t FirstRun() const { return firstRun_; }
     bool Opaque() const { return opaque_; }
-    const CaptionLook& caption() const { return caption_; }
+    const CaptionLook& captionLook() const { return caption_; }
 
 private:
     void MouseLeft();
     void ReleaseLook(int button);
-    bool DrawFace(ButtonFace face);
+    bool showFace(ButtonFace face);
     void ApplyEnabledLook();
     void RefreshNormalLook();
     // False, with the colour unchanged, for a value that is not a colour.

@@ -2,7 +2,9 @@
 // codes they speak of. The Win32 control implements the view; the tests record its calls.
 #pragma once
 
+#include "saver/button/core/ButtonFace.h"
 #include "saver/button/core/Caption.h"
+#include "saver/forms/core/MouseButton.h"
 
 #include <cstdint>
 #include <string_view>
@@ -18,13 +20,10 @@ enum class ButtonState : uint8_t {
     HighLightSelect = 4, // focused, pointer over the button, also while pressed
 };
 
-// One built-in face bitmap each.
-enum class ButtonFace : uint8_t { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };
-
 // Button codes of the mouse events.
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-constexpr int kMiddleButton = 4;
+constexpr int kLeftButton = static_cast<int>(MouseButton::Left);
+constexpr int kRightButton = static_cast<int>(MouseButton::Right);
+constexpr int kMiddleButton = static_cast<int>(MouseButton::Middle);
 
 class ButtonView {
 public:

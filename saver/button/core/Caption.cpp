@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "saver/forms/core/DesignFont.h"
+
 namespace velmora::button {
 
 namespace {
@@ -42,7 +44,10 @@ bool parseWeight(std::string_view text, int& weight) {
 } // namespace
 
 CaptionFont designFont() {
-    return CaptionFont{.Name = "ＭＳ Ｐゴシック", .Size = 9.75, .Charset = 128, .Weight = 400};
+    return CaptionFont{.Name = kDesignFont.face,
+                       .Size = kDesignFont.points,
+                       .Charset = kDesignFont.charset,
+                       .Weight = kDesignFont.weight};
 }
 
 std::string fontToText(const CaptionFont& font) {

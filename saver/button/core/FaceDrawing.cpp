@@ -22,7 +22,7 @@ std::array<FaceTile, 8> faceTiles(int width, int height) {
     }};
 }
 
-TwipRect captionPlace(int width, int height) {
+TwipsRect captionPlace(int width, int height) {
     return {0, (height - kCaptionHeightTwips - 20) / 2, width, kCaptionHeightTwips};
 }
 

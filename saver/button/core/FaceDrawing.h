@@ -7,19 +7,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "saver/forms/core/TwipsRect.h"
+
 namespace velmora::button {
 
-struct TwipRect {
-    int X = 0;
-    int Y = 0;
-    int Width = 0;
-    int Height = 0;
-    bool operator==(const TwipRect&) const = default;
-};
-
 struct FaceTile {
-    TwipRect Source;      // in the face bitmap
-    TwipRect Destination; // on the control
+    TwipsRect Source;      // in the face bitmap
+    TwipsRect Destination; // on the control
 };
 
 // A face bitmap is 64 x 25 pixels at 15 twips a pixel; its border band is 4 pixels.
@@ -33,7 +27,7 @@ std::array<FaceTile, 8> faceTiles(int width, int height);
 
 // The caption label spans the control's width; its text sits 10 twips above the middle.
 constexpr int kCaptionHeightTwips = 195;
-TwipRect captionPlace(int width, int height);
+TwipsRect captionPlace(int width, int height);
 
 struct GradientVertex {
     int32_t X = 0;

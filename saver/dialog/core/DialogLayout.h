@@ -4,23 +4,9 @@
 
 #include <string_view>
 
+#include "saver/forms/core/TwipsRect.h"
+
 namespace velmora::dialog {
-
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-    bool operator==(const TwipsRect&) const = default;
-};
-
-struct PixelRect {
-    int left;
-    int top;
-    int width;
-    int height;
-    bool operator==(const PixelRect&) const = default;
-};
 
 // Which surface a control is placed on: the form itself or the music panel Pic_C(0).
 enum class Parent { Form, Panel };
@@ -69,9 +55,6 @@ inline constexpr ControlPlace kMarkOff{
 inline constexpr ControlPlace kMarkOn{
     "Img_Ra", 1, Parent::Form, {8040, 600, 180, 180}, kNoTabIndex};
 } // namespace place
-
-// The control table converted to pixels with the screen's twips per pixel in x and y.
-PixelRect toPixels(const TwipsRect& twips, double twipsPerPixelX, double twipsPerPixelY);
 
 // Top-left corner, in twips, that places a window a half across and a third down the free space
 // of the screen; both divisions truncate toward zero, so a window larger than the screen gets a

@@ -1,8 +1,8 @@
 // Conversions between the music settings and the dialog's texts.
 #include "saver/dialog/core/DialogValues.h"
 
-#include "saver/settings/Settings.h"
-#include "saver/text/VbNumber.h"
+#include "saver/settings/core/SettingsRecord.h"
+#include "saver/text/core/VbNumber.h"
 
 namespace velmora::dialog {
 

@@ -1,7 +1,7 @@
 // Reading the screensaver command line (see CommandLine.h).
 #include "saver/launcher/core/CommandLine.h"
 
-#include "saver/text/VbNumber.h"
+#include "saver/text/core/VbNumber.h"
 
 namespace {
 

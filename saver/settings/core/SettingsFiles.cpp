@@ -1,19 +1,23 @@
 // The settings file places (see SettingsFiles.h).
 #include "saver/settings/core/SettingsFiles.h"
 
+#include "contract/SharedNames.h"
+
 namespace {
-constexpr char kFileName[] = "\\Velmora.ini";
+std::string settingsFileIn(const std::string& folder) {
+    return folder + "\\" + contract::kSettingsFileName;
 }
+} // namespace
 
 SettingsFiles settingsFilesFor(const std::string& programFolder, const std::string& appData) {
-    SettingsFiles files{programFolder + kFileName, "", ""};
+    SettingsFiles files{settingsFileIn(programFolder), "", ""};
     if (!appData.empty()) {
         std::string folder = appData;
         if (folder.back() == '\\') {
             folder.pop_back();
         }
-        files.perUserFolder = folder + "\\Velmora";
-        files.perUser = files.perUserFolder + kFileName;
+        files.perUserFolder = folder + "\\" + contract::kPerUserFolderName;
+        files.perUser = settingsFileIn(files.perUserFolder);
     }
     return files;
 }

@@ -1,5 +1,6 @@
 // loadSceneTexture on a real GL context: which texture bitmap it reads, the size and texels of
 // the texture it makes, and the quiet failure without any bitmap.
+#include "contract/SharedNames.h"
 #include "renderer/bitmap/SceneTexture.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/renderer/bitmap/MessageLog.h"
@@ -53,12 +54,12 @@ private:
     HGLRC context_ = nullptr;
 };
 
-const std::string kRootPath = "C:\\Vantri.bmp";
+const std::string kRootPath = contract::kTexturePath;
 
 std::string tempPath() {
     char folder[MAX_PATH + 1];
     GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + "Vantri.bmp";
+    return std::string(folder) + contract::kTextureFileName;
 }
 
 uint32_t pattern(int row, int x) {

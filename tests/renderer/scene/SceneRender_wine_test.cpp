@@ -1,6 +1,7 @@
 // The starfield drawn for real by the GL in a hidden window with the saver's star picture: the
 // first frame is black, as the emitter starts outside the view, and later frames show many
 // tinted stars; frame 150 is the reference the X11 hack's frame is held to.
+#include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
 // Before the GL header, which needs the platform's declarations.
 #include "renderer/window/RendererWindow.h"
@@ -89,12 +90,13 @@ std::string sourcePath(const char* relative) {
 TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HiddenGlWindow gl;
     ASSERT_TRUE(gl.ready());
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
     resizeScene(kWidth, kHeight);
     // Without the texture bitmap there is no scene.
     EXPECT_FALSE(initScene());
 
-    ASSERT_TRUE(CopyFileA(sourcePath("saver\\assets\\star.bmp").c_str(), "C:\\Vantri.bmp", FALSE));
+    ASSERT_TRUE(
+        CopyFileA(sourcePath("saver\\assets\\star.bmp").c_str(), contract::kTexturePath, FALSE));
     resizeScene(kWidth, kHeight);
     ASSERT_TRUE(initScene());
     ASSERT_TRUE(drawScene());
@@ -120,5 +122,5 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     EXPECT_LE(largestBlockDifference(signature, reference), kSameFrameBlockDifference)
         << "this frame's signature:\n"
         << signatureText(signature);
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
 }

@@ -1,6 +1,7 @@
 // Velmora.dll on a screen that refuses its display mode: it asks whether to run in a window,
 // closes with a message on No and runs in a captioned window on Yes, never touching the mode.
 // Runs on the test environment's second screen, whose depth cannot be switched to 16 bits.
+#include "contract/SharedNames.h"
 #include "tests/renderer/window/RendererProcess.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr char kTitle[] = "Vantri_VC";
 // The static text of a message box carries this control id.
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -65,18 +65,18 @@ TEST_F(RefusedModeTest, NoClosesWithAMessageAndNeverOpensTheWindow) {
     ASSERT_TRUE(renderer.started());
     HWND question = waitForQuestion(renderer);
     ASSERT_NE(nullptr, question);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     answer(question, IDNO);
 
     HWND notice = renderer.waitForWindow("#32770", "ERROR", 5000);
     ASSERT_NE(nullptr, notice);
     EXPECT_EQ("Program Will Now Close.", messageText(notice));
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     answer(notice, IDOK);
 
     bool windowSeen = false;
     while (renderer.running()) {
-        windowSeen = windowSeen || FindWindowA(nullptr, kTitle) != nullptr;
+        windowSeen = windowSeen || FindWindowA(nullptr, contract::kRendererWindowTitle) != nullptr;
         Sleep(5);
     }
     DWORD code = 1;
@@ -92,7 +92,7 @@ TEST_F(RefusedModeTest, YesRunsInACaptionedWindowAtTheTopLeft) {
     ASSERT_NE(nullptr, question);
     answer(question, IDYES);
 
-    HWND window = renderer.waitForWindow(nullptr, kTitle, 10000);
+    HWND window = renderer.waitForWindow(nullptr, contract::kRendererWindowTitle, 10000);
     ASSERT_NE(nullptr, window);
     // Let the scene set up and a few frames pass before looking at the window.
     Sleep(500);

@@ -1,6 +1,7 @@
 // Starting Velmora.dll like the saver (a new process, shown normally, not waited for) and
 // looking for its windows by process, class and title.
 #include "tests/renderer/window/RendererProcess.h"
+#include "contract/SharedNames.h"
 
 #include <cstring>
 
@@ -38,17 +39,17 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
 std::string tempBitmapPath() {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "Vantri.bmp";
+    return std::string(folder) + contract::kTextureFileName;
 }
 
 } // namespace
 
 bool writeTextureBitmap() {
-    return writeStarGlowBitmap("C:\\Vantri.bmp");
+    return writeStarGlowBitmap(contract::kTexturePath);
 }
 
 void removeTextureBitmaps() {
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
     DeleteFileA(tempBitmapPath().c_str());
 }
 
@@ -59,7 +60,7 @@ HWND findProcessWindow(DWORD processId, const char* className, const char* title
 }
 
 RendererProcess::RendererProcess() {
-    std::string path = builtFile("Velmora.dll");
+    std::string path = builtFile(contract::kRendererFileName);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -1,6 +1,7 @@
 // Velmora.dll end to end, driven from outside as the saver and the system would drive it: its
 // window appears in time, Escape and a posted close end it, the system's screensaver commands
 // do not, a minimized renderer sleeps, and a missing bitmap ends it quietly.
+#include "contract/SharedNames.h"
 #include "tests/renderer/window/RendererProcess.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@
 #include "tests/support/ProcessTimes.h"
 
 namespace {
-
-constexpr char kTitle[] = "Vantri_VC";
 
 DEVMODEA currentDisplayMode() {
     DEVMODEA mode{};
@@ -38,7 +37,7 @@ protected:
     // Starts the renderer and waits until its window has the keyboard.
     static HWND startAndFindWindow(RendererProcess& renderer) {
         EXPECT_TRUE(renderer.started());
-        HWND window = renderer.waitForWindow(nullptr, kTitle, 10000);
+        HWND window = renderer.waitForWindow(nullptr, contract::kRendererWindowTitle, 10000);
         for (int i = 0; window && GetForegroundWindow() != window && i < 500; ++i) {
             Sleep(10);
         }
@@ -56,10 +55,11 @@ TEST_F(RendererProcessTest, TitledWindowExistsBeforeTheSaversFirstPoll) {
         const double start = nowMs();
         RendererProcess renderer;
         ASSERT_TRUE(renderer.started());
-        HWND window = renderer.waitForWindow(nullptr, kTitle, 10000);
+        HWND window = renderer.waitForWindow(nullptr, contract::kRendererWindowTitle, 10000);
         const double elapsed = nowMs() - start;
         ASSERT_NE(nullptr, window);
-        std::printf("window \"%s\" %.0f ms after the start\n", kTitle, elapsed);
+        std::printf("window \"%s\" %.0f ms after the start\n", contract::kRendererWindowTitle,
+                    elapsed);
         best = elapsed < best ? elapsed : best;
         PostMessageA(window, WM_CLOSE, 0, 0);
         DWORD code = 1;
@@ -86,7 +86,7 @@ TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
     ASSERT_TRUE(renderer.waitForExit(5000, code));
     std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", nowMs() - tapped);
     EXPECT_LT(nowMs() - tapped, 1000.0);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     const DEVMODEA after = currentDisplayMode();
     EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
     EXPECT_EQ(before.dmBitsPerPel, after.dmBitsPerPel);
@@ -170,5 +170,5 @@ TEST_F(RendererProcessTest, MissingBitmapEndsQuietlyWithCodeZero) {
     ASSERT_TRUE(renderer.waitForExit(10000, code));
     EXPECT_EQ(0u, code);
     EXPECT_FALSE(dialogSeen);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, kTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
 }

@@ -60,9 +60,9 @@ TEST(ButtonPersistence, EveryChangedPropertyRoundTrips) {
     EXPECT_FALSE(reloaded.EnabledFlag());
     EXPECT_EQ(reloaded.Caption(), "ｷｬﾝｾﾙ");
     EXPECT_EQ(reloaded.Font(), arial());
-    EXPECT_EQ(reloaded.caption().Colour, 0x8000000Fu);
+    EXPECT_EQ(reloaded.captionLook().Colour, 0x8000000Fu);
     EXPECT_FALSE(reloadedView.opaque);
-    EXPECT_EQ(reloadedView.caption, reloaded.caption());
+    EXPECT_EQ(reloadedView.caption, reloaded.captionLook());
     // A disabled button's load does not draw the normal face.
     EXPECT_THAT(reloadedView.calls, IsEmpty());
 }
@@ -111,7 +111,7 @@ TEST(ButtonPersistence, UnreadableValuesLeaveTheirPropertiesAlone) {
     outOfRange.write("Visible", "2", "");
     button.ReadProperties(outOfRange, arial());
     EXPECT_EQ(button.FirstRun(), 0);
-    EXPECT_EQ(button.caption().Colour, 0u);
+    EXPECT_EQ(button.captionLook().Colour, 0u);
     EXPECT_TRUE(button.Opaque());
 }
 
@@ -123,7 +123,7 @@ TEST(ButtonPersistence, NumbersAndBooleansAreReadInTheirUsualForms) {
     ButtonMachine button(view);
     button.ReadProperties(stored, designFont());
     EXPECT_TRUE(button.EnabledFlag());
-    EXPECT_EQ(button.caption().Colour, 0x8000000Fu);
+    EXPECT_EQ(button.captionLook().Colour, 0x8000000Fu);
 }
 
 TEST(ButtonPersistence, AButtonNotYetRunLoadsWithABlackCaption) {
@@ -162,7 +162,7 @@ TEST(ButtonPersistence, AFaceThatCannotBeDrawnTurnsTheCaptionBlack) {
     stored.write("FontColour", "255", "");
     view.faceDrawable = false;
     button.ReadProperties(stored, designFont());
-    EXPECT_EQ(button.caption().Colour, 0u);
+    EXPECT_EQ(button.captionLook().Colour, 0u);
 }
 
 TEST(CaptionFont, TextFormRoundTripsAndRejectsDamage) {

@@ -120,7 +120,7 @@ protected:
     }
 
     Form form{hostDesign()};
-    Command setButton{form, onForm(), {300, 300, 1155, 375, captionedProperties("設定")}};
+    Command setButton{form, onForm(), {{300, 300, 1155, 375}, captionedProperties("設定")}};
     Command cancelButton{form, onForm(), {1800, 300, 1155, 375, captionedProperties("ｷｬﾝｾﾙ")}};
     // A panel holds one button, as the dialog's holds its "..." button.
     PictureBox panel{form, {0, 1800, 6000, 600, true, RGB(224, 224, 224)}};

@@ -7,7 +7,7 @@
 namespace velmora::button {
 namespace {
 
-using Tiles = std::array<TwipRect, 8>;
+using Tiles = std::array<TwipsRect, 8>;
 
 Tiles destinations(int width, int height) {
     Tiles rects;
@@ -47,15 +47,15 @@ TEST(FaceLayout, TheSmallFileButtonStretchesItsEdgesTo495And195) {
 
 TEST(FaceLayout, TheDesignSizeStretchesItsEdgesTo1635And300) {
     const auto rects = destinations(1755, 420);
-    EXPECT_EQ(rects[1], (TwipRect{60, 1, 1635, 60}));
-    EXPECT_EQ(rects[3], (TwipRect{1695, 60, 60, 300}));
-    EXPECT_EQ(rects[4], (TwipRect{1695, 360, 60, 60}));
+    EXPECT_EQ(rects[1], (TwipsRect{60, 1, 1635, 60}));
+    EXPECT_EQ(rects[3], (TwipsRect{1695, 60, 60, 300}));
+    EXPECT_EQ(rects[4], (TwipsRect{1695, 360, 60, 60}));
 }
 
 TEST(FaceLayout, CaptionSitsTenTwipsAboveTheMiddle) {
-    EXPECT_EQ(captionPlace(1755, 420), (TwipRect{0, 102, 1755, 195}));
-    EXPECT_EQ(captionPlace(1155, 375), (TwipRect{0, 80, 1155, 195}));
-    EXPECT_EQ(captionPlace(615, 315), (TwipRect{0, 50, 615, 195}));
+    EXPECT_EQ(captionPlace(1755, 420), (TwipsRect{0, 102, 1755, 195}));
+    EXPECT_EQ(captionPlace(1155, 375), (TwipsRect{0, 80, 1155, 195}));
+    EXPECT_EQ(captionPlace(615, 315), (TwipsRect{0, 50, 615, 195}));
 }
 
 TEST(FaceGradient, ColourTextIsReadAsRedGreenBlue) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "contract/SharedNames.h"
 #include "saver/forms/core/PixelImage.h"
 
 // A folder holding copies of Velmora.scr and Velmora.dll from VELMORA_BIN_DIR and a settings
@@ -25,8 +26,10 @@ public:
     // UTF-8 path of the folder, or of a name inside it.
     const std::string& folder() const { return folder_; }
     std::string path(const std::string& name) const { return folder_ + "\\" + name; }
-    std::string settingsFile() const { return path("Velmora.ini"); }
-    std::string perUserSettingsFile() const { return appData_ + "\\Velmora\\Velmora.ini"; }
+    std::string settingsFile() const { return path(contract::kSettingsFileName); }
+    std::string perUserSettingsFile() const {
+        return appData_ + "\\" + contract::kPerUserFolderName + "\\" + contract::kSettingsFileName;
+    }
 
 private:
     std::string folder_;

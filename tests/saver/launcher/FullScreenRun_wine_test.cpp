@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "SaverHost.h"
+#include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "tests/support/KeyTap.h"
 #include "tests/support/ProcessTimes.h"
@@ -49,7 +50,7 @@ struct Renderer {
 };
 
 void waitForRenderer(Renderer& renderer) {
-    renderer.window = waitForWindow("Vantri_VC", kStartTimeout);
+    renderer.window = waitForWindow(contract::kRendererWindowTitle, kStartTimeout);
     ASSERT_TRUE(renderer.window) << "the renderer window never appeared";
     renderer.process = processOfWindow(renderer.window);
     ASSERT_TRUE(renderer.process);
@@ -99,7 +100,7 @@ TEST(FullScreenRun, TheRendererStartsFromAFolderNamedOutsideTheCodePage) {
 
 TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ProgramFolder folder;
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
     SaverProcess saver(folder, "/s");
     ASSERT_TRUE(saver.started());
     Renderer renderer;
@@ -110,8 +111,8 @@ TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     std::printf("[figures] start to renderer window: %lld ms, to first frame: %lld ms\n", toWindow,
                 toFrame);
 
-    EXPECT_TRUE(FindWindowA(nullptr, "Vantri_Main")); // the hidden saver form
-    expectStarPicture("C:\\Vantri.bmp");
+    EXPECT_TRUE(FindWindowA(nullptr, contract::kSaverFormTitle)); // the hidden saver form
+    expectStarPicture(contract::kTexturePath);
 
     const double cpuBefore = cpuSeconds(saver.handle());
     const auto watchStart = Clock::now();
@@ -124,8 +125,8 @@ TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ASSERT_TRUE(saver.running());
 
     tapEscapeAndExpectEnd(renderer, saver);
-    EXPECT_FALSE(FindWindowA(nullptr, "Vantri_Main"));
-    EXPECT_FALSE(FindWindowA(nullptr, "Vantri_VC"));
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle));
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kRendererWindowTitle));
 }
 
 TEST(FullScreenRun, AnEmptyCommandLineRunsTheSame) {
@@ -177,7 +178,7 @@ TEST(FullScreenRun, ASecondRunEndsAtOnceWhileOneIsGoing) {
         [](HWND window, LPARAM count) {
             char title[16] = {};
             GetWindowTextA(window, title, sizeof title);
-            *reinterpret_cast<int*>(count) += std::string(title) == "Vantri_VC";
+            *reinterpret_cast<int*>(count) += std::string(title) == contract::kRendererWindowTitle;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&renderers));
@@ -187,8 +188,8 @@ TEST(FullScreenRun, ASecondRunEndsAtOnceWhileOneIsGoing) {
 }
 
 TEST(FullScreenRun, ASettingsDialogTitleBlocksEveryStart) {
-    HWND dialog = CreateWindowExA(0, "STATIC", "<Velmora>", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                  nullptr, nullptr, nullptr);
+    HWND dialog = CreateWindowExA(0, "STATIC", contract::kDialogTitle, WS_POPUP, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 152, 112, nullptr,
                                 nullptr, nullptr, nullptr);
     ProgramFolder folder;
@@ -196,19 +197,19 @@ TEST(FullScreenRun, ASettingsDialogTitleBlocksEveryStart) {
     for (const std::string arguments : {"/s", "/c", "", preview.c_str()}) {
         SaverProcess saver(folder, arguments);
         EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, "Vantri_Main")) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
         EXPECT_FALSE(FindWindowExA(host, nullptr, nullptr, "Preview Window")) << arguments;
     }
     pumpFor(Millis(500));
-    EXPECT_FALSE(FindWindowA(nullptr, "Vantri_VC"));
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kRendererWindowTitle));
     DestroyWindow(host);
     DestroyWindow(dialog);
 }
 
 TEST(FullScreenRun, AnUnwritableTexturePathPutsThePictureInTheTemporaryFolder) {
-    DeleteFileA("C:\\Vantri.bmp");
-    ASSERT_TRUE(CreateDirectoryA("C:\\Vantri.bmp", nullptr)); // a folder where the file goes
-    const std::string fallback = temporaryFolder() + "Vantri.bmp";
+    DeleteFileA(contract::kTexturePath);
+    ASSERT_TRUE(CreateDirectoryA(contract::kTexturePath, nullptr)); // a folder where the file goes
+    const std::string fallback = temporaryFolder() + contract::kTextureFileName;
     DeleteFileA(fallback.c_str());
     {
         ProgramFolder folder;
@@ -223,7 +224,7 @@ TEST(FullScreenRun, AnUnwritableTexturePathPutsThePictureInTheTemporaryFolder) {
             closeAndExpectEnd(renderer, saver);
         }
     }
-    RemoveDirectoryA("C:\\Vantri.bmp");
+    RemoveDirectoryA(contract::kTexturePath);
 }
 
 TEST(FullScreenRun, DamagedSettingsStillGiveARun) {

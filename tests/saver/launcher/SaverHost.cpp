@@ -1,5 +1,6 @@
 // Helpers for acting as the screensaver host (see SaverHost.h).
 #include "SaverHost.h"
+#include "contract/SharedNames.h"
 
 #include "saver/text/AnsiText.h"
 #include "tests/support/ScreenCapture.h"
@@ -33,7 +34,7 @@ ProgramFolder::ProgramFolder(const std::string& path, bool withRenderer) : path_
     std::filesystem::create_directories(std::filesystem::path(toWide(path_)));
     copyProgram("Velmora.scr", path_);
     if (withRenderer)
-        copyProgram("Velmora.dll", path_);
+        copyProgram(contract::kRendererFileName, path_);
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -42,7 +43,8 @@ ProgramFolder::~ProgramFolder() {
 }
 
 void ProgramFolder::writeSettings(const std::string& bytes) const {
-    std::ofstream(std::filesystem::path(toWide(path_ + "\\Velmora.ini")), std::ios::binary)
+    std::ofstream(std::filesystem::path(toWide(path_ + "\\" + contract::kSettingsFileName)),
+                  std::ios::binary)
         << bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SaverHost.h"
+#include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
@@ -24,7 +25,7 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         HWND host = makeHostWindow(kLeft, kTop, size.width, size.height);
         Vantri_R preview;
         preview.showIn(host);
-        HWND form = FindWindowExA(host, nullptr, nullptr, "Preview Window");
+        HWND form = FindWindowExA(host, nullptr, nullptr, contract::kPreviewFormTitle);
         ASSERT_TRUE(form);
         EXPECT_TRUE(GetWindowLongA(form, GWL_STYLE) & WS_CHILD);
         RECT client{};

@@ -2,10 +2,12 @@
 // titled "Vantri_VC" for 0.8 s and exits. The saver form's test runs it as Velmora.dll.
 #include <windows.h>
 
+#include "contract/SharedNames.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Sleep(1200);
-    HWND window = CreateWindowExA(0, "STATIC", "Vantri_VC", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                  nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", contract::kRendererWindowTitle, WS_POPUP, 0, 0, 10,
+                                  10, nullptr, nullptr, nullptr, nullptr);
     const ULONGLONG end = GetTickCount64() + 800;
     MSG msg;
     while (GetTickCount64() < end) {

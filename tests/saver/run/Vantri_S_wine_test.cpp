@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/SharedNames.h"
 #include "saver/forms/Program.h"
 #include "saver/run/Vantri_S.h"
 
@@ -80,8 +81,8 @@ struct RunResult {
 RunResult run(RecordingPlatform& platform, const SettingsRecord& record, unsigned rendererMs,
               bool cursorHidden = false) {
     if (rendererMs > 0) {
-        rendererWindow = CreateWindowExA(0, "STATIC", "Vantri_VC", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                         nullptr, nullptr, nullptr);
+        rendererWindow = CreateWindowExA(0, "STATIC", contract::kRendererWindowTitle, WS_POPUP, 0,
+                                         0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         SetTimer(nullptr, 0, rendererMs, closeRendererWindow);
     }
     RunResult result;
@@ -122,7 +123,7 @@ std::string besideThisProgram(const char* name) {
 }
 
 TEST(Vantri_S, ARendererSlowToOpenItsWindowIsWaitedFor) {
-    const std::string renderer = besideThisProgram("Velmora.dll");
+    const std::string renderer = besideThisProgram(contract::kRendererFileName);
     ASSERT_TRUE(CopyFileA(besideThisProgram("saver_run_slow_renderer.exe").c_str(),
                           renderer.c_str(), FALSE));
     RecordingPlatform platform;
@@ -211,10 +212,10 @@ TEST(Vantri_S, OtherFileEndingsPlayNothing) {
 }
 
 TEST(Vantri_S, LoadWritesTheStarPictureAsTheTextureBitmap) {
-    DeleteFileA("C:\\Vantri.bmp");
+    DeleteFileA(contract::kTexturePath);
     RecordingPlatform platform;
     run(platform, music(0), 0);
-    std::ifstream file("C:\\Vantri.bmp", std::ios::binary);
+    std::ifstream file(contract::kTexturePath, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
     ASSERT_EQ(bytes.size(), 54u + 32 * 32 * 3); // 32 x 32 at 96 dots per inch
     EXPECT_EQ(bytes[0], 'B');

@@ -1,7 +1,8 @@
 // INI_Read and INI_Write against the real private-profile functions, in code page 932.
+#include "contract/SharedNames.h"
 #include "saver/settings/IniFile.h"
-#include "saver/settings/Settings.h"
-#include "saver/text/VbNumber.h"
+#include "saver/settings/core/SettingsRecord.h"
+#include "saver/text/core/VbNumber.h"
 
 #include "tests/saver/settings/WineFiles.h"
 
@@ -12,7 +13,7 @@ namespace {
 class IniFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    std::string ini = folder / "Velmora.ini";
+    std::string ini = folder / contract::kSettingsFileName;
 };
 
 // The value stored after `key=`; Wine drops a leading blank that Windows keeps.
@@ -106,7 +107,7 @@ TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
     for (const char* name : {"vel-한글", "vel-〜", "vel-é"}) {
         const std::string place = folder / name;
         std::filesystem::create_directories(std::filesystem::path(toWide(place)));
-        const std::string file = place + "\\Velmora.ini";
+        const std::string file = place + "\\" + contract::kSettingsFileName;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmKindKey, " 2", file)) << name;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\音楽\\曲.mp3", file)) << name;
         EXPECT_EQ(readBytes(file),

@@ -1,5 +1,6 @@
 // LoadSettings and the path functions on a real file system: "Velmora.ini" beside the test
 // program, written byte for byte, including damaged and hostile files.
+#include "contract/SharedNames.h"
 #include "saver/settings/IniFile.h"
 #include "saver/settings/Paths.h"
 #include "saver/settings/Settings.h"
@@ -49,7 +50,7 @@ TEST_F(LoadSettingsTest, FileLivesBesideTheProgram) {
     GetModuleFileNameW(nullptr, program, MAX_PATH);
     const std::string path = fromWide(program);
     EXPECT_EQ(programFolder(), path.substr(0, path.rfind('\\')));
-    EXPECT_EQ(ini, programFolder() + "\\Velmora.ini");
+    EXPECT_EQ(ini, programFolder() + "\\" + contract::kSettingsFileName);
 }
 
 TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {

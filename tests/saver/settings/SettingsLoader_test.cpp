@@ -1,6 +1,6 @@
 // The loading rules of the settings record against a fake settings file and file system.
-#include "saver/settings/Paths.h"
-#include "saver/settings/SettingsLoader.h"
+#include "saver/settings/core/FolderOf.h"
+#include "saver/settings/core/SettingsLoader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The form of a path given to a place that only takes ANSI text.
-#include "saver/text/PathForm.h"
+#include "saver/text/core/PathForm.h"
 
 #include <gtest/gtest.h>
 

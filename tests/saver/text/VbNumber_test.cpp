@@ -1,5 +1,5 @@
 // The number conversions of the saver, case by case.
-#include "saver/text/VbNumber.h"
+#include "saver/text/core/VbNumber.h"
 
 #include <gtest/gtest.h>
 

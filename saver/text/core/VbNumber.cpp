@@ -1,6 +1,6 @@
 // Numeric text in the manner of the classic BASIC runtime: the whole-text test, the leading-number
 // reader and the integer conversions the settings and the command line rely on.
-#include "saver/text/VbNumber.h"
+#include "saver/text/core/VbNumber.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,5 +1,5 @@
 // The choice between a path's full and short form (see PathForm.h).
-#include "saver/text/PathForm.h"
+#include "saver/text/core/PathForm.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The settings record of the process and the rules that fill it from the settings file.
-#include "saver/settings/SettingsLoader.h"
+#include "saver/settings/core/SettingsLoader.h"
 
-#include "saver/settings/Paths.h"
-#include "saver/text/VbNumber.h"
+#include "saver/settings/core/FolderOf.h"
+#include "saver/text/core/VbNumber.h"
 
 SettingsRecord& settings() {
     static SettingsRecord record;
@@ -19,8 +19,8 @@ void loadSettingsFrom(SettingsSource& source, SettingsRecord& record) {
     if (!record.BgmFile.empty() && !source.fileExists(record.BgmFile)) {
         record.BgmFile.clear();
     }
-    if (record.BgmFile.empty() && record.BgmKind == 2) {
-        record.BgmKind = 0;
+    if (record.BgmFile.empty() && record.BgmKind == kMusicFile) {
+        record.BgmKind = kNoMusic;
     }
     record.BgmFolder = record.BgmFile.empty() ? source.programFolder() : FolderOf(record.BgmFile);
 }

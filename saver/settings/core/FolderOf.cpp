@@ -1,5 +1,5 @@
-// The folder part of a path, as the settings dialog's file chooser and the loader use it.
-#include "saver/settings/Paths.h"
+// The folder part of a path (see FolderOf.h).
+#include "saver/settings/core/FolderOf.h"
 
 std::string FolderOf(const std::string& path) {
     // ":" and "\" are single bytes that never occur inside a UTF-8 sequence, so a byte scan

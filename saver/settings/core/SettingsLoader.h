@@ -2,7 +2,7 @@
 // test and the program folder come through SettingsSource so the rules can be tested anywhere.
 #pragma once
 
-#include "saver/settings/Settings.h"
+#include "saver/settings/core/SettingsRecord.h"
 
 #include <string>
 

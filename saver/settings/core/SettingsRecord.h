@@ -1,0 +1,29 @@
+// The settings record of the saver program: the music choice loaded from and written to the
+// settings file, with the file's section and key names.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "saver/settings/core/BgmKind.h"
+
+// Section and keys of the settings file; the key names are the file's established ones.
+inline constexpr char kSettingsSection[] = "Section";
+inline constexpr char kBgmKindKey[] = "BGM区分";
+inline constexpr char kBgmRepeatKey[] = "BGMﾘﾋﾟｰﾄ";
+inline constexpr char kBgmFileKey[] = "BGMﾌｧｲﾙ";
+// A value is read back cut to this many bytes of the ANSI code page.
+inline constexpr size_t kSettingsValueBytes = 255;
+
+// BgmKind: the stored number of a BgmKind source. BgmRepeat: CD track to loop, 0 none.
+// BgmFolder is where the file chooser starts; it is not stored.
+struct SettingsRecord {
+    int16_t BgmKind = kNoMusic;
+    int16_t BgmRepeat = 0;
+    std::string BgmFile;
+    std::string BgmFolder;
+};
+
+// The one record of the process.
+SettingsRecord& settings();
