@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
+
 #include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/GlBillboardCanvas.h"
 #include "renderer/scene/Scene.h"
@@ -40,4 +42,16 @@ FrameTimes measureFrames(SceneReplica& replica, int frames, GoOn&& goOn, ShowFra
         replica.update();
     }
     return times;
+}
+
+// The figures both benchmarks print.
+inline void printFrameTimes(double startupMs, const FrameTimes& times) {
+    const double scene = times.sceneMs / times.frames;
+    const double bare = times.bareMs / times.frames;
+    std::printf("start-up to the first drawn frame: %.1f ms\n", startupMs);
+    std::printf("scene, mean of %d frames:            %.2f ms (%.1f frames/s)\n", times.frames,
+                scene, 1000.0 / scene);
+    std::printf("bare 4000 squares, mean of %d frames: %.2f ms (%.1f frames/s)\n", times.frames,
+                bare, 1000.0 / bare);
+    std::printf("ratio scene / bare:                 %.3f\n", scene / bare);
 }

@@ -64,13 +64,6 @@ int main(int argc, char** argv) {
     destroyRendererWindow();
     DeleteFileA(contract::kTexturePath);
 
-    const double scene = times.sceneMs / times.frames;
-    const double bare = times.bareMs / times.frames;
-    std::printf("start-up to the first drawn frame: %.1f ms\n", startup);
-    std::printf("scene, mean of %d frames:            %.2f ms (%.1f frames/s)\n", times.frames,
-                scene, 1000.0 / scene);
-    std::printf("bare 4000 squares, mean of %d frames: %.2f ms (%.1f frames/s)\n", times.frames,
-                bare, 1000.0 / bare);
-    std::printf("ratio scene / bare:                 %.3f\n", scene / bare);
+    printFrameTimes(startup, times);
     return 0;
 }
