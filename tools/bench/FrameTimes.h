@@ -44,8 +44,27 @@ FrameTimes measureFrames(SceneReplica& replica, int frames, GoOn&& goOn, ShowFra
     return times;
 }
 
-// The figures both benchmarks print.
-inline void printFrameTimes(double startupMs, const FrameTimes& times) {
+// The whole benchmark once the scene is set up in a window of width x height: the first frame
+// (start-up runs from startMs until it is on the screen), then `frames` timed pairs, and the
+// figures. Returns the program's exit code.
+template <class GoOn, class ShowFrame, class NowMs>
+int benchmarkScene(double startMs, int frames, int width, int height, GoOn&& goOn,
+                   ShowFrame&& showFrame, NowMs&& nowMs) {
+    SceneReplica replica;
+    goOn();
+    drawScene();
+    showFrame();
+    glFinish();
+    const double startupMs = nowMs() - startMs;
+    if (!replica.made()) {
+        std::fprintf(stderr, "no memory for the replica\n");
+        return 1;
+    }
+    replica.update();
+
+    const FrameTimes times = measureFrames(replica, frames, goOn, showFrame, nowMs);
+    std::printf("GL: %s, %s; %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION), width,
+                height);
     const double scene = times.sceneMs / times.frames;
     const double bare = times.bareMs / times.frames;
     std::printf("start-up to the first drawn frame: %.1f ms\n", startupMs);
@@ -54,4 +73,5 @@ inline void printFrameTimes(double startupMs, const FrameTimes& times) {
     std::printf("bare 4000 squares, mean of %d frames: %.2f ms (%.1f frames/s)\n", times.frames,
                 bare, 1000.0 / bare);
     std::printf("ratio scene / bare:                 %.3f\n", scene / bare);
+    return 0;
 }

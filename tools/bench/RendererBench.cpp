@@ -46,24 +46,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     const HDC deviceContext = rendererState().deviceContext;
-    SceneReplica replica;
-    pumpMessages();
-    drawScene();
-    SwapBuffers(deviceContext);
-    glFinish();
-    const double startup = nowMs() - start;
-    if (!replica.made()) {
-        std::fprintf(stderr, "no memory for the replica\n");
-        return 1;
-    }
-    replica.update();
-
-    const FrameTimes times = measureFrames(
-        replica, frames, pumpMessages, [&] { SwapBuffers(deviceContext); }, nowMs);
-    std::printf("GL: %s, %s; 1024 x 768\n", glGetString(GL_RENDERER), glGetString(GL_VERSION));
+    const int code = benchmarkScene(
+        start, frames, 1024, 768, pumpMessages, [&] { SwapBuffers(deviceContext); }, nowMs);
     destroyRendererWindow();
     DeleteFileA(contract::kTexturePath);
-
-    printFrameTimes(startup, times);
-    return 0;
+    return code;
 }

@@ -40,23 +40,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora_x11_bench: the scene cannot be set up\n");
         return 1;
     }
-    SceneReplica replica;
-    drawScene();
-    showFrame(hack);
-    glFinish();
-    const double startup = nowMs() - start;
-    if (!replica.made()) {
-        std::fprintf(stderr, "no memory for the replica\n");
-        return 1;
-    }
-    replica.update();
-
-    const FrameTimes times = measureFrames(
-        replica, frames, [] { return true; }, [&hack] { showFrame(hack); }, nowMs);
-    std::printf("GL: %s, %s; %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION),
-                hack.width, hack.height);
+    const int code = benchmarkScene(
+        start, frames, hack.width, hack.height, [] { return true; }, [&hack] { showFrame(hack); },
+        nowMs);
     closeHackWindow(hack);
-
-    printFrameTimes(startup, times);
-    return 0;
+    return code;
 }
