@@ -4,7 +4,7 @@
 // programs, the native builds and the tests can include it.
 #pragma once
 
-namespace contract {
+namespace velmora::contract {
 
 // Window titles.
 inline constexpr char kRendererWindowTitle[] = "Vantri_VC";   // the renderer's full-screen window
@@ -23,4 +23,4 @@ inline constexpr char kPerUserFolderName[] = "Velmora";
 inline constexpr char kTexturePath[] = "C:\\Vantri.bmp";
 inline constexpr char kTextureFileName[] = "Vantri.bmp";
 
-} // namespace contract
+} // namespace velmora::contract

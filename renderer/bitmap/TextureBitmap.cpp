@@ -43,7 +43,7 @@ std::wstring temporaryTexturePath() {
     if (length == 0 || length > MAX_PATH) {
         return {};
     }
-    return std::wstring(folder, length) + widened(contract::kTextureFileName);
+    return std::wstring(folder, length) + widened(velmora::contract::kTextureFileName);
 }
 
 std::optional<std::string> exactlyInAnsi(const std::wstring& text) {
@@ -71,7 +71,7 @@ std::string ansiPath(const std::wstring& path) {
             return *ansi;
         }
     }
-    return contract::kTexturePath;
+    return velmora::contract::kTexturePath;
 }
 
 } // namespace
@@ -87,9 +87,9 @@ std::string sceneTexturePath() {
     const std::wstring temporary = temporaryTexturePath();
     const std::optional<std::uint64_t> temporaryWritten =
         temporary.empty() ? std::nullopt : writtenAt(temporary);
-    if (freshestTexturePlace(writtenAt(widened(contract::kTexturePath)), temporaryWritten) ==
-        TexturePlace::Root) {
-        return contract::kTexturePath;
+    if (freshestTexturePlace(writtenAt(widened(velmora::contract::kTexturePath)),
+                             temporaryWritten) == TexturePlace::Root) {
+        return velmora::contract::kTexturePath;
     }
     return ansiPath(temporary);
 }

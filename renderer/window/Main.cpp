@@ -5,7 +5,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The saver polls for this title to learn when the run has ended.
-    if (!createRendererWindow(contract::kRendererWindowTitle, 1024, 768, 16, true)) {
+    if (!createRendererWindow(velmora::contract::kRendererWindowTitle, 1024, 768, 16, true)) {
         return 0;
     }
     const WPARAM exitCode = runFrameLoop();

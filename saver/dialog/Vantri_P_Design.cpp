@@ -31,8 +31,8 @@ HICON dialogIcon() {
 }
 
 FormDesign dialogDesign() {
-    return fixedSingleFormDesign(contract::kDialogTitle, kClientWidthTwips, kClientHeightTwips,
-                                 kFormBack, dialogIcon());
+    return fixedSingleFormDesign(velmora::contract::kDialogTitle, kClientWidthTwips,
+                                 kClientHeightTwips, kFormBack, dialogIcon());
 }
 
 ControlArray<PictureBox> panelArray(Form& form) {

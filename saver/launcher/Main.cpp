@@ -22,8 +22,8 @@ constexpr char kProgramTitle[] = "Velmora (ScreenSaver)";
 
 // A saver run or a settings dialog of another copy, hidden windows included.
 bool anotherCopyIsOpen() {
-    return FindWindowA(nullptr, contract::kSaverFormTitle) ||
-           FindWindowA(nullptr, contract::kDialogTitle);
+    return FindWindowA(nullptr, velmora::contract::kSaverFormTitle) ||
+           FindWindowA(nullptr, velmora::contract::kDialogTitle);
 }
 
 // A handle of 0 or of no window would leave an invisible preview that nothing ever ends.
@@ -37,9 +37,10 @@ int runPreview(int32_t handle) {
 }
 
 bool rendererIsThere() {
-    if (FileExists(programFolder() + "\\" + contract::kRendererFileName))
+    if (FileExists(programFolder() + "\\" + velmora::contract::kRendererFileName))
         return true;
-    const std::string message = contract::kRendererFileName + std::string(kNotBesideProgram);
+    const std::string message =
+        velmora::contract::kRendererFileName + std::string(kNotBesideProgram);
     MessageBoxW(nullptr, toWide(message).c_str(), toWide(kProgramTitle).c_str(), MB_OK);
     return false;
 }

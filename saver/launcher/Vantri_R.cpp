@@ -11,7 +11,7 @@ namespace {
 
 FormDesign previewFormDesign() {
     FormDesign design;
-    design.caption = contract::kPreviewFormTitle;
+    design.caption = velmora::contract::kPreviewFormTitle;
     design.backColour = RGB(0, 0, 0);
     return design;
 }

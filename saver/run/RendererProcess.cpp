@@ -17,7 +17,7 @@ RendererProcess::~RendererProcess() {
 }
 
 void RendererProcess::start() {
-    const std::wstring path = toWide(programFolder() + "\\" + contract::kRendererFileName);
+    const std::wstring path = toWide(programFolder() + "\\" + velmora::contract::kRendererFileName);
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

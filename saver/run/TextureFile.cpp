@@ -24,13 +24,13 @@ std::string temporaryTexturePath() {
             return {};
         path = fromWide({folder, length});
     }
-    return path + contract::kTextureFileName;
+    return path + velmora::contract::kTextureFileName;
 }
 
 } // namespace
 
 bool saveTextureBitmap(const PixelImage& image) {
-    if (savePicture(image, contract::kTexturePath))
+    if (savePicture(image, velmora::contract::kTexturePath))
         return true;
     const std::string fallback = temporaryTexturePath();
     return !fallback.empty() && savePicture(image, fallback);

@@ -14,7 +14,7 @@ namespace {
 FormDesign saverFormDesign() {
     FormDesign design;
     design.caption =
-        contract::kSaverFormTitle; // what a second copy's single-instance guard looks for
+        velmora::contract::kSaverFormTitle; // what a second copy's single-instance guard looks for
     return design;
 }
 
@@ -76,7 +76,7 @@ void Vantri_S::Timer2_Timer() {
 // The run ends at the first tick that finds no renderer window, unless the renderer process
 // is still on its way to opening it.
 void Vantri_S::Timer3_Timer() {
-    if (FindWindowA(nullptr, contract::kRendererWindowTitle)) {
+    if (FindWindowA(nullptr, velmora::contract::kRendererWindowTitle)) {
         renderer_.windowSeen();
         return;
     }

@@ -36,7 +36,7 @@ bool pumpMessages() {
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
-    if (frames <= 0 || !writeStarGlowBitmap(contract::kTexturePath)) {
+    if (frames <= 0 || !writeStarGlowBitmap(velmora::contract::kTexturePath)) {
         std::fprintf(stderr, "usage: velmora_bench [frames]; C:\\Vantri.bmp must be writable\n");
         return 2;
     }
@@ -49,6 +49,6 @@ int main(int argc, char** argv) {
     const int code = benchmarkScene(
         start, frames, 1024, 768, pumpMessages, [&] { SwapBuffers(deviceContext); }, nowMs);
     destroyRendererWindow();
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
     return code;
 }

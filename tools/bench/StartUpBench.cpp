@@ -110,8 +110,8 @@ void measureModeListing() {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     const std::string bare = besideThisProgram("velmora_bare_window.exe");
-    const std::string renderer = besideThisProgram(contract::kRendererFileName);
-    if (runs <= 0 || !writeStarGlowBitmap(contract::kTexturePath)) {
+    const std::string renderer = besideThisProgram(velmora::contract::kRendererFileName);
+    if (runs <= 0 || !writeStarGlowBitmap(velmora::contract::kTexturePath)) {
         std::fprintf(stderr,
                      "usage: velmora_startup_bench [runs]; C:\\Vantri.bmp must be writable\n");
         return 2;
@@ -123,11 +123,15 @@ int main(int argc, char** argv) {
         {"bare window + renderer's libraries", bare, "libs", bareTitle, {}},
         {"bare window + display-mode change", bare, "mode", bareTitle, {}},
         {"bare window + both", bare, "libs mode", bareTitle, {}},
-        {contract::kRendererFileName, renderer, "", contract::kRendererWindowTitle, {}},
+        {velmora::contract::kRendererFileName,
+         renderer,
+         "",
+         velmora::contract::kRendererWindowTitle,
+         {}},
     };
     const bool measured = measure(variants, runs);
     measureModeListing();
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
     if (measured) {
         const double bareMs = median(variants.front().times);
         const double rendererMs = median(variants.back().times);

@@ -5,7 +5,7 @@
 
 namespace {
 std::string settingsFileIn(const std::string& folder) {
-    return folder + "\\" + contract::kSettingsFileName;
+    return folder + "\\" + velmora::contract::kSettingsFileName;
 }
 } // namespace
 
@@ -16,7 +16,7 @@ SettingsFiles settingsFilesFor(const std::string& programFolder, const std::stri
         if (folder.back() == '\\') {
             folder.pop_back();
         }
-        files.perUserFolder = folder + "\\" + contract::kPerUserFolderName;
+        files.perUserFolder = folder + "\\" + velmora::contract::kPerUserFolderName;
         files.perUser = settingsFileIn(files.perUserFolder);
     }
     return files;

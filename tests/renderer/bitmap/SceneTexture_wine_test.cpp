@@ -54,12 +54,12 @@ private:
     HGLRC context_ = nullptr;
 };
 
-const std::string kRootPath = contract::kTexturePath;
+const std::string kRootPath = velmora::contract::kTexturePath;
 
 std::string tempPath() {
     char folder[MAX_PATH + 1];
     GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + contract::kTextureFileName;
+    return std::string(folder) + velmora::contract::kTextureFileName;
 }
 
 uint32_t pattern(int row, int x) {

@@ -90,13 +90,13 @@ std::string sourcePath(const char* relative) {
 TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HiddenGlWindow gl;
     ASSERT_TRUE(gl.ready());
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
     resizeScene(kWidth, kHeight);
     // Without the texture bitmap there is no scene.
     EXPECT_FALSE(initScene());
 
-    ASSERT_TRUE(
-        CopyFileA(sourcePath("saver\\assets\\star.bmp").c_str(), contract::kTexturePath, FALSE));
+    ASSERT_TRUE(CopyFileA(sourcePath("saver\\assets\\star.bmp").c_str(),
+                          velmora::contract::kTexturePath, FALSE));
     resizeScene(kWidth, kHeight);
     ASSERT_TRUE(initScene());
     ASSERT_TRUE(drawScene());
@@ -122,5 +122,5 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     EXPECT_LE(largestBlockDifference(signature, reference), kSameFrameBlockDifference)
         << "this frame's signature:\n"
         << signatureText(signature);
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
 }

@@ -65,18 +65,19 @@ TEST_F(RefusedModeTest, NoClosesWithAMessageAndNeverOpensTheWindow) {
     ASSERT_TRUE(renderer.started());
     HWND question = waitForQuestion(renderer);
     ASSERT_NE(nullptr, question);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
     answer(question, IDNO);
 
     HWND notice = renderer.waitForWindow("#32770", "ERROR", 5000);
     ASSERT_NE(nullptr, notice);
     EXPECT_EQ("Program Will Now Close.", messageText(notice));
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
     answer(notice, IDOK);
 
     bool windowSeen = false;
     while (renderer.running()) {
-        windowSeen = windowSeen || FindWindowA(nullptr, contract::kRendererWindowTitle) != nullptr;
+        windowSeen =
+            windowSeen || FindWindowA(nullptr, velmora::contract::kRendererWindowTitle) != nullptr;
         Sleep(5);
     }
     DWORD code = 1;
@@ -92,7 +93,7 @@ TEST_F(RefusedModeTest, YesRunsInACaptionedWindowAtTheTopLeft) {
     ASSERT_NE(nullptr, question);
     answer(question, IDYES);
 
-    HWND window = renderer.waitForWindow(nullptr, contract::kRendererWindowTitle, 10000);
+    HWND window = renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
     ASSERT_NE(nullptr, window);
     // Let the scene set up and a few frames pass before looking at the window.
     Sleep(500);

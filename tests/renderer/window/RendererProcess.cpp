@@ -39,17 +39,17 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
 std::string tempBitmapPath() {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + contract::kTextureFileName;
+    return std::string(folder) + velmora::contract::kTextureFileName;
 }
 
 } // namespace
 
 bool writeTextureBitmap() {
-    return writeStarGlowBitmap(contract::kTexturePath);
+    return writeStarGlowBitmap(velmora::contract::kTexturePath);
 }
 
 void removeTextureBitmaps() {
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
     DeleteFileA(tempBitmapPath().c_str());
 }
 
@@ -60,7 +60,7 @@ HWND findProcessWindow(DWORD processId, const char* className, const char* title
 }
 
 RendererProcess::RendererProcess() {
-    std::string path = builtFile(contract::kRendererFileName);
+    std::string path = builtFile(velmora::contract::kRendererFileName);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -37,7 +37,8 @@ protected:
     // Starts the renderer and waits until its window has the keyboard.
     static HWND startAndFindWindow(RendererProcess& renderer) {
         EXPECT_TRUE(renderer.started());
-        HWND window = renderer.waitForWindow(nullptr, contract::kRendererWindowTitle, 10000);
+        HWND window =
+            renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
         for (int i = 0; window && GetForegroundWindow() != window && i < 500; ++i) {
             Sleep(10);
         }
@@ -55,11 +56,12 @@ TEST_F(RendererProcessTest, TitledWindowExistsBeforeTheSaversFirstPoll) {
         const double start = nowMs();
         RendererProcess renderer;
         ASSERT_TRUE(renderer.started());
-        HWND window = renderer.waitForWindow(nullptr, contract::kRendererWindowTitle, 10000);
+        HWND window =
+            renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
         const double elapsed = nowMs() - start;
         ASSERT_NE(nullptr, window);
-        std::printf("window \"%s\" %.0f ms after the start\n", contract::kRendererWindowTitle,
-                    elapsed);
+        std::printf("window \"%s\" %.0f ms after the start\n",
+                    velmora::contract::kRendererWindowTitle, elapsed);
         best = elapsed < best ? elapsed : best;
         PostMessageA(window, WM_CLOSE, 0, 0);
         DWORD code = 1;
@@ -86,7 +88,7 @@ TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
     ASSERT_TRUE(renderer.waitForExit(5000, code));
     std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", nowMs() - tapped);
     EXPECT_LT(nowMs() - tapped, 1000.0);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
     const DEVMODEA after = currentDisplayMode();
     EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
     EXPECT_EQ(before.dmBitsPerPel, after.dmBitsPerPel);
@@ -170,5 +172,5 @@ TEST_F(RendererProcessTest, MissingBitmapEndsQuietlyWithCodeZero) {
     ASSERT_TRUE(renderer.waitForExit(10000, code));
     EXPECT_EQ(0u, code);
     EXPECT_FALSE(dialogSeen);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
 }

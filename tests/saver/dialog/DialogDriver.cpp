@@ -50,7 +50,7 @@ Installation::Installation(std::string folder)
     makeFolder(folder_);
     makeFolder(appData_);
     const std::string bin = environment("VELMORA_BIN_DIR");
-    for (const char* program : {"Velmora.scr", contract::kRendererFileName})
+    for (const char* program : {"Velmora.scr", velmora::contract::kRendererFileName})
         std::filesystem::copy_file(widePath(bin + "\\" + program), widePath(path(program)),
                                    std::filesystem::copy_options::overwrite_existing);
     wchar_t previous[32768] = {};
@@ -108,7 +108,7 @@ ConfigureRun::ConfigureRun(const Installation& installation) {
         ADD_FAILURE() << "Velmora.scr did not start";
         return;
     }
-    dialog_ = waitForWindow(toWide(contract::kDialogTitle).c_str(), 20000);
+    dialog_ = waitForWindow(toWide(velmora::contract::kDialogTitle).c_str(), 20000);
     settle(700); // the first painting and the zoom
 }
 

@@ -26,9 +26,10 @@ public:
     // UTF-8 path of the folder, or of a name inside it.
     const std::string& folder() const { return folder_; }
     std::string path(const std::string& name) const { return folder_ + "\\" + name; }
-    std::string settingsFile() const { return path(contract::kSettingsFileName); }
+    std::string settingsFile() const { return path(velmora::contract::kSettingsFileName); }
     std::string perUserSettingsFile() const {
-        return appData_ + "\\" + contract::kPerUserFolderName + "\\" + contract::kSettingsFileName;
+        return appData_ + "\\" + velmora::contract::kPerUserFolderName + "\\" +
+               velmora::contract::kSettingsFileName;
     }
 
 private:

@@ -481,7 +481,7 @@ TEST_F(SettingsDialog, APressOnCancelReleasedOverSetClicksNothing) {
 TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
     const char* bin = std::getenv("VELMORA_BIN_DIR");
     ASSERT_NE(bin, nullptr);
-    for (const char* program : {"Velmora.scr", contract::kRendererFileName}) {
+    for (const char* program : {"Velmora.scr", velmora::contract::kRendererFileName}) {
         const HMODULE module = LoadLibraryExW(toWide(std::string(bin) + "\\" + program).c_str(),
                                               nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr) << program;

@@ -50,7 +50,7 @@ struct Renderer {
 };
 
 void waitForRenderer(Renderer& renderer) {
-    renderer.window = waitForWindow(contract::kRendererWindowTitle, kStartTimeout);
+    renderer.window = waitForWindow(velmora::contract::kRendererWindowTitle, kStartTimeout);
     ASSERT_TRUE(renderer.window) << "the renderer window never appeared";
     renderer.process = processOfWindow(renderer.window);
     ASSERT_TRUE(renderer.process);
@@ -100,7 +100,7 @@ TEST(FullScreenRun, TheRendererStartsFromAFolderNamedOutsideTheCodePage) {
 
 TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ProgramFolder folder;
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
     SaverProcess saver(folder, "/s");
     ASSERT_TRUE(saver.started());
     Renderer renderer;
@@ -111,8 +111,8 @@ TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     std::printf("[figures] start to renderer window: %lld ms, to first frame: %lld ms\n", toWindow,
                 toFrame);
 
-    EXPECT_TRUE(FindWindowA(nullptr, contract::kSaverFormTitle)); // the hidden saver form
-    expectStarPicture(contract::kTexturePath);
+    EXPECT_TRUE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)); // the hidden saver form
+    expectStarPicture(velmora::contract::kTexturePath);
 
     const double cpuBefore = cpuSeconds(saver.handle());
     const auto watchStart = Clock::now();
@@ -125,8 +125,8 @@ TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ASSERT_TRUE(saver.running());
 
     tapEscapeAndExpectEnd(renderer, saver);
-    EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle));
-    EXPECT_FALSE(FindWindowA(nullptr, contract::kRendererWindowTitle));
+    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle));
+    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
 }
 
 TEST(FullScreenRun, AnEmptyCommandLineRunsTheSame) {
@@ -178,7 +178,8 @@ TEST(FullScreenRun, ASecondRunEndsAtOnceWhileOneIsGoing) {
         [](HWND window, LPARAM count) {
             char title[16] = {};
             GetWindowTextA(window, title, sizeof title);
-            *reinterpret_cast<int*>(count) += std::string(title) == contract::kRendererWindowTitle;
+            *reinterpret_cast<int*>(count) +=
+                std::string(title) == velmora::contract::kRendererWindowTitle;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&renderers));
@@ -188,8 +189,8 @@ TEST(FullScreenRun, ASecondRunEndsAtOnceWhileOneIsGoing) {
 }
 
 TEST(FullScreenRun, ASettingsDialogTitleBlocksEveryStart) {
-    HWND dialog = CreateWindowExA(0, "STATIC", contract::kDialogTitle, WS_POPUP, 0, 0, 10, 10,
-                                  nullptr, nullptr, nullptr, nullptr);
+    HWND dialog = CreateWindowExA(0, "STATIC", velmora::contract::kDialogTitle, WS_POPUP, 0, 0, 10,
+                                  10, nullptr, nullptr, nullptr, nullptr);
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 152, 112, nullptr,
                                 nullptr, nullptr, nullptr);
     ProgramFolder folder;
@@ -197,19 +198,20 @@ TEST(FullScreenRun, ASettingsDialogTitleBlocksEveryStart) {
     for (const std::string arguments : {"/s", "/c", "", preview.c_str()}) {
         SaverProcess saver(folder, arguments);
         EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)) << arguments;
         EXPECT_FALSE(FindWindowExA(host, nullptr, nullptr, "Preview Window")) << arguments;
     }
     pumpFor(Millis(500));
-    EXPECT_FALSE(FindWindowA(nullptr, contract::kRendererWindowTitle));
+    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
     DestroyWindow(host);
     DestroyWindow(dialog);
 }
 
 TEST(FullScreenRun, AnUnwritableTexturePathPutsThePictureInTheTemporaryFolder) {
-    DeleteFileA(contract::kTexturePath);
-    ASSERT_TRUE(CreateDirectoryA(contract::kTexturePath, nullptr)); // a folder where the file goes
-    const std::string fallback = temporaryFolder() + contract::kTextureFileName;
+    DeleteFileA(velmora::contract::kTexturePath);
+    ASSERT_TRUE(
+        CreateDirectoryA(velmora::contract::kTexturePath, nullptr)); // a folder where the file goes
+    const std::string fallback = temporaryFolder() + velmora::contract::kTextureFileName;
     DeleteFileA(fallback.c_str());
     {
         ProgramFolder folder;
@@ -224,7 +226,7 @@ TEST(FullScreenRun, AnUnwritableTexturePathPutsThePictureInTheTemporaryFolder) {
             closeAndExpectEnd(renderer, saver);
         }
     }
-    RemoveDirectoryA(contract::kTexturePath);
+    RemoveDirectoryA(velmora::contract::kTexturePath);
 }
 
 TEST(FullScreenRun, DamagedSettingsStillGiveARun) {

@@ -34,7 +34,7 @@ ProgramFolder::ProgramFolder(const std::string& path, bool withRenderer) : path_
     std::filesystem::create_directories(std::filesystem::path(toWide(path_)));
     copyProgram("Velmora.scr", path_);
     if (withRenderer)
-        copyProgram(contract::kRendererFileName, path_);
+        copyProgram(velmora::contract::kRendererFileName, path_);
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -43,8 +43,9 @@ ProgramFolder::~ProgramFolder() {
 }
 
 void ProgramFolder::writeSettings(const std::string& bytes) const {
-    std::ofstream(std::filesystem::path(toWide(path_ + "\\" + contract::kSettingsFileName)),
-                  std::ios::binary)
+    std::ofstream(
+        std::filesystem::path(toWide(path_ + "\\" + velmora::contract::kSettingsFileName)),
+        std::ios::binary)
         << bytes;
 }
 

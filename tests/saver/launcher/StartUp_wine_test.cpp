@@ -62,7 +62,8 @@ public:
         const auto deadline = Clock::now() + timeout;
         while (Clock::now() < deadline) {
             // Shown last, once placed and sized.
-            HWND preview = FindWindowExA(window_, nullptr, nullptr, contract::kPreviewFormTitle);
+            HWND preview =
+                FindWindowExA(window_, nullptr, nullptr, velmora::contract::kPreviewFormTitle);
             if (preview && IsWindowVisible(preview))
                 return preview;
             pumpFor(Millis(10));
@@ -91,8 +92,8 @@ void expectMissingRendererMessage(const ProgramFolder& folder, const std::string
     EXPECT_TRUE(saver.running()) << arguments; // waits for the message to be read
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-    EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
-    EXPECT_FALSE(FindWindowA(nullptr, contract::kDialogTitle)) << arguments;
+    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)) << arguments;
+    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kDialogTitle)) << arguments;
 }
 
 } // namespace
@@ -113,11 +114,11 @@ TEST(StartUp, ConfigureShowsTheSettingsDialogAndEndsWhenItCloses) {
     ProgramFolder folder;
     for (const std::string arguments : {"/c", "/C:1234"}) {
         SaverProcess saver(folder, arguments);
-        HWND dialog = waitForWindow(contract::kDialogTitle, Millis(10000));
+        HWND dialog = waitForWindow(velmora::contract::kDialogTitle, Millis(10000));
         ASSERT_TRUE(dialog) << arguments;
         pumpFor(Millis(300));
         EXPECT_TRUE(IsWindowVisible(dialog)) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)) << arguments;
         PostMessageA(dialog, WM_CLOSE, 0, 0);
         EXPECT_TRUE(saver.waitForExit(Millis(5000))) << arguments;
     }
@@ -161,6 +162,6 @@ TEST(Preview, AHandleOfNoWindowEndsAtOnce) {
     for (const std::string arguments : {"/p 0", "/p", "/p:0", "/p 123456789"}) {
         SaverProcess saver(folder, arguments);
         EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, contract::kPreviewFormTitle)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kPreviewFormTitle)) << arguments;
     }
 }

@@ -25,7 +25,7 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         HWND host = makeHostWindow(kLeft, kTop, size.width, size.height);
         Vantri_R preview;
         preview.showIn(host);
-        HWND form = FindWindowExA(host, nullptr, nullptr, contract::kPreviewFormTitle);
+        HWND form = FindWindowExA(host, nullptr, nullptr, velmora::contract::kPreviewFormTitle);
         ASSERT_TRUE(form);
         EXPECT_TRUE(GetWindowLongA(form, GWL_STYLE) & WS_CHILD);
         RECT client{};

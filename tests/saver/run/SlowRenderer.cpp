@@ -6,8 +6,8 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Sleep(1200);
-    HWND window = CreateWindowExA(0, "STATIC", contract::kRendererWindowTitle, WS_POPUP, 0, 0, 10,
-                                  10, nullptr, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", velmora::contract::kRendererWindowTitle, WS_POPUP, 0,
+                                  0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const ULONGLONG end = GetTickCount64() + 800;
     MSG msg;
     while (GetTickCount64() < end) {

@@ -81,8 +81,9 @@ struct RunResult {
 RunResult run(RecordingPlatform& platform, const SettingsRecord& record, unsigned rendererMs,
               bool cursorHidden = false) {
     if (rendererMs > 0) {
-        rendererWindow = CreateWindowExA(0, "STATIC", contract::kRendererWindowTitle, WS_POPUP, 0,
-                                         0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        rendererWindow =
+            CreateWindowExA(0, "STATIC", velmora::contract::kRendererWindowTitle, WS_POPUP, 0, 0,
+                            10, 10, nullptr, nullptr, nullptr, nullptr);
         SetTimer(nullptr, 0, rendererMs, closeRendererWindow);
     }
     RunResult result;
@@ -123,7 +124,7 @@ std::string besideThisProgram(const char* name) {
 }
 
 TEST(Vantri_S, ARendererSlowToOpenItsWindowIsWaitedFor) {
-    const std::string renderer = besideThisProgram(contract::kRendererFileName);
+    const std::string renderer = besideThisProgram(velmora::contract::kRendererFileName);
     ASSERT_TRUE(CopyFileA(besideThisProgram("saver_run_slow_renderer.exe").c_str(),
                           renderer.c_str(), FALSE));
     RecordingPlatform platform;
@@ -212,10 +213,10 @@ TEST(Vantri_S, OtherFileEndingsPlayNothing) {
 }
 
 TEST(Vantri_S, LoadWritesTheStarPictureAsTheTextureBitmap) {
-    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(velmora::contract::kTexturePath);
     RecordingPlatform platform;
     run(platform, music(0), 0);
-    std::ifstream file(contract::kTexturePath, std::ios::binary);
+    std::ifstream file(velmora::contract::kTexturePath, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
     ASSERT_EQ(bytes.size(), 54u + 32 * 32 * 3); // 32 x 32 at 96 dots per inch
     EXPECT_EQ(bytes[0], 'B');

@@ -13,7 +13,7 @@ namespace {
 class IniFileTest : public ::testing::Test {
 protected:
     TempFolder folder;
-    std::string ini = folder / contract::kSettingsFileName;
+    std::string ini = folder / velmora::contract::kSettingsFileName;
 };
 
 // The value stored after `key=`; Wine drops a leading blank that Windows keeps.
@@ -107,7 +107,7 @@ TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
     for (const char* name : {"vel-한글", "vel-〜", "vel-é"}) {
         const std::string place = folder / name;
         std::filesystem::create_directories(std::filesystem::path(toWide(place)));
-        const std::string file = place + "\\" + contract::kSettingsFileName;
+        const std::string file = place + "\\" + velmora::contract::kSettingsFileName;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmKindKey, " 2", file)) << name;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\音楽\\曲.mp3", file)) << name;
         EXPECT_EQ(readBytes(file),

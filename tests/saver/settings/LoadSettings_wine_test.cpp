@@ -50,7 +50,7 @@ TEST_F(LoadSettingsTest, FileLivesBesideTheProgram) {
     GetModuleFileNameW(nullptr, program, MAX_PATH);
     const std::string path = fromWide(program);
     EXPECT_EQ(programFolder(), path.substr(0, path.rfind('\\')));
-    EXPECT_EQ(ini, programFolder() + "\\" + contract::kSettingsFileName);
+    EXPECT_EQ(ini, programFolder() + "\\" + velmora::contract::kSettingsFileName);
 }
 
 TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {
