@@ -5,6 +5,8 @@
 
 #include <utility>
 
+namespace velmora::bitmap {
+
 namespace {
 
 void showMessageBox(const std::string& text) {
@@ -28,3 +30,5 @@ DibMessageSink setDibMessageSink(DibMessageSink sink) {
 void showDibMessage(const std::string& text) {
     currentSink()(text);
 }
+
+} // namespace velmora::bitmap

@@ -5,9 +5,13 @@
 #include <functional>
 #include <string>
 
+namespace velmora::bitmap {
+
 using DibMessageSink = std::function<void(const std::string& text)>;
 
 // Installs sink (an empty one restores the message box) and returns the previous one.
 DibMessageSink setDibMessageSink(DibMessageSink sink);
 
 void showDibMessage(const std::string& text);
+
+} // namespace velmora::bitmap

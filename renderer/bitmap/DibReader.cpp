@@ -3,9 +3,9 @@
 // (device context, section, header blocks, view, mapping, file, in that order).
 #include "renderer/bitmap/DibReader.h"
 
-#include "renderer/bitmap/DibLayout.h"
 #include "renderer/bitmap/DibMessages.h"
-#include "renderer/bitmap/WorkingHeader.h"
+#include "renderer/bitmap/core/DibLayout.h"
+#include "renderer/bitmap/core/WorkingHeader.h"
 
 #include <windows.h>
 
@@ -13,6 +13,8 @@
 #include <memory>
 #include <new>
 #include <type_traits>
+
+namespace velmora::bitmap {
 
 namespace {
 
@@ -154,3 +156,5 @@ std::optional<RgbImage> readDibFile(const char* path) {
     }
     return image;
 }
+
+} // namespace velmora::bitmap

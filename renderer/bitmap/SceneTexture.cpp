@@ -4,6 +4,8 @@
 #include "renderer/bitmap/SceneTextureUpload.h"
 #include "renderer/bitmap/TextureBitmap.h"
 
+namespace velmora::bitmap {
+
 bool loadSceneTexture() {
     const std::optional<RgbImage> image = loadTextureBitmap(sceneTexturePath().c_str());
     if (!image) {
@@ -12,3 +14,5 @@ bool loadSceneTexture() {
     uploadSceneTexture(*image);
     return true;
 }
+
+} // namespace velmora::bitmap

@@ -4,6 +4,10 @@
 
 #include "renderer/bitmap/SceneTextureUpload.h"
 
+namespace velmora::bitmap {
+
 // Makes the scene texture; needs a current GL context. False when the picture cannot be had
 // (on Windows the bitmap reader has then shown its message).
 bool loadSceneTexture();
+
+} // namespace velmora::bitmap

@@ -8,6 +8,8 @@
 
 #include <GL/gl.h>
 
+namespace velmora::bitmap {
+
 namespace {
 
 GLuint sceneTexture = 0;
@@ -29,3 +31,5 @@ void uploadSceneTexture(const RgbImage& image) {
 unsigned int sceneTextureName() {
     return sceneTexture;
 }
+
+} // namespace velmora::bitmap

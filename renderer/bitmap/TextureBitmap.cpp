@@ -3,12 +3,14 @@
 
 #include "contract/SharedNames.h"
 #include "renderer/bitmap/DibReader.h"
-#include "renderer/bitmap/TexturePlace.h"
+#include "renderer/bitmap/core/TexturePlace.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+
+namespace velmora::bitmap {
 
 namespace {
 
@@ -93,3 +95,5 @@ std::string sceneTexturePath() {
     }
     return ansiPath(temporary);
 }
+
+} // namespace velmora::bitmap

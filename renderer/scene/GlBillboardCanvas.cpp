@@ -9,6 +9,8 @@
 
 #include <GL/gl.h>
 
+namespace velmora::scene {
+
 void GlBillboardCanvas::readModelView(float matrix[16]) {
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
 }
@@ -30,3 +32,5 @@ void GlBillboardCanvas::drawQuad(const BillboardQuad& quad) {
     glVertex3f(quad.bottomRight.x, quad.bottomRight.y, quad.bottomRight.z);
     glEnd();
 }
+
+} // namespace velmora::scene

@@ -1,7 +1,9 @@
 // The billboard canvas on the GL: immediate-mode textured squares, one strip per particle.
 #pragma once
 
-#include "renderer/scene/BillboardCanvas.h"
+#include "renderer/scene/core/BillboardCanvas.h"
+
+namespace velmora::scene {
 
 class GlBillboardCanvas : public BillboardCanvas {
 public:
@@ -9,3 +11,5 @@ public:
     void bindTexture(unsigned int texture) override;
     void drawQuad(const BillboardQuad& quad) override;
 };
+
+} // namespace velmora::scene

@@ -14,7 +14,9 @@
 
 #include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/GlBillboardCanvas.h"
-#include "renderer/scene/SceneLayout.h"
+#include "renderer/scene/core/SceneLayout.h"
+
+namespace velmora::scene {
 
 namespace {
 
@@ -49,7 +51,7 @@ void resizeScene(int width, int height) {
 bool initScene() {
     // Replaces the projection of the first resize until the window's size next changes.
     loadPerspective(startupPerspective());
-    if (!loadSceneTexture()) {
+    if (!bitmap::loadSceneTexture()) {
         return false;
     }
     glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
@@ -60,7 +62,7 @@ bool initScene() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     SceneState& state = scene();
-    state.particles = makeSceneParticles(sceneTextureName(), state.canvas);
+    state.particles = makeSceneParticles(bitmap::sceneTextureName(), state.canvas);
     return state.particles != nullptr;
 }
 
@@ -76,3 +78,5 @@ bool drawScene() {
     state.angles.advance();
     return true;
 }
+
+} // namespace velmora::scene

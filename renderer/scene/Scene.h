@@ -2,6 +2,8 @@
 // All three need the renderer's GL context to be current.
 #pragma once
 
+namespace velmora::scene {
+
 // Viewport and projection for a client area of the given size.
 void resizeScene(int width, int height);
 
@@ -11,3 +13,5 @@ bool initScene();
 
 // Draws one frame and advances the animation by one step. Always true.
 bool drawScene();
+
+} // namespace velmora::scene

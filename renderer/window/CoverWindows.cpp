@@ -1,7 +1,9 @@
 // Cover windows from the monitor list (see CoverWindows.h).
 #include "renderer/window/CoverWindows.h"
 
-#include "renderer/window/CoverLayout.h"
+#include "renderer/window/core/CoverLayout.h"
+
+namespace velmora::window {
 
 namespace {
 
@@ -70,3 +72,5 @@ void destroyCoverWindows(std::vector<HWND>& covers, HINSTANCE instance) {
     covers.clear();
     UnregisterClassA(kCoverClassName, instance);
 }
+
+} // namespace velmora::window

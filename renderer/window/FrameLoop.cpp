@@ -6,10 +6,12 @@
 #include <mmsystem.h>
 
 #include "renderer/scene/Scene.h"
-#include "renderer/window/FramePacer.h"
 #include "renderer/window/PerformanceClock.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/SwapControl.h"
+#include "renderer/window/core/FramePacer.h"
+
+namespace velmora::window {
 
 WPARAM runFrameLoop() {
     RendererState& state = rendererState();
@@ -45,7 +47,7 @@ WPARAM runFrameLoop() {
             break;
         case EmptyQueuePass::DrawFrame:
             pacer.frameStarts();
-            done = !drawScene();
+            done = !scene::drawScene();
             if (!done) {
                 SwapBuffers(state.deviceContext);
             }
@@ -55,3 +57,5 @@ WPARAM runFrameLoop() {
     timeEndPeriod(1);
     return lastWParam;
 }
+
+} // namespace velmora::window

@@ -4,6 +4,7 @@
 #include "renderer/window/RendererWindow.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace velmora::window;
     // The saver polls for this title to learn when the run has ended.
     if (!createRendererWindow(velmora::contract::kRendererWindowTitle, 1024, 768, 16, true)) {
         return 0;

@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
-#include "renderer/window/FramePacer.h"
+#include "renderer/window/core/FramePacer.h"
+
+namespace velmora::window {
 
 class PerformanceClock : public FrameClock {
 public:
@@ -16,3 +18,5 @@ public:
                static_cast<double>(frequency.QuadPart);
     }
 };
+
+} // namespace velmora::window

@@ -4,7 +4,9 @@
 
 #include "renderer/scene/Scene.h"
 #include "renderer/window/CoverWindows.h"
-#include "renderer/window/DisplayModeLadder.h"
+#include "renderer/window/core/DisplayModeLadder.h"
+
+namespace velmora::window {
 
 namespace {
 
@@ -130,8 +132,8 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
-    resizeScene(width, height);
-    return initScene();
+    scene::resizeScene(width, height);
+    return scene::initScene();
 }
 
 } // namespace
@@ -184,3 +186,5 @@ void destroyRendererWindow() {
     }
     UnregisterClassA(kClassName, state.instance);
 }
+
+} // namespace velmora::window

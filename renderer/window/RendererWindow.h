@@ -6,7 +6,9 @@
 
 #include <vector>
 
-#include "renderer/window/FrameInput.h"
+#include "renderer/window/core/FrameInput.h"
+
+namespace velmora::window {
 
 struct RendererState {
     HWND window = nullptr;
@@ -42,3 +44,5 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LP
 // most 60 a second), until a quit message, Escape or a failed draw. Returns the wParam of the
 // last message taken.
 WPARAM runFrameLoop();
+
+} // namespace velmora::window

@@ -3,7 +3,9 @@
 
 #include <GL/gl.h>
 
-#include "renderer/window/ExtensionList.h"
+#include "renderer/window/core/ExtensionList.h"
+
+namespace velmora::window {
 
 namespace {
 
@@ -39,3 +41,5 @@ void useSwapInterval(HDC deviceContext) {
         swapInterval(1);
     }
 }
+
+} // namespace velmora::window

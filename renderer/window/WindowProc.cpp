@@ -3,6 +3,8 @@
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
 
+namespace velmora::window {
+
 LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FrameInput& input = rendererState().input;
     switch (message) {
@@ -32,8 +34,10 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LP
         if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) {
             input.activate(wParam == SIZE_MINIMIZED);
         }
-        resizeScene(LOWORD(lParam), HIWORD(lParam));
+        scene::resizeScene(LOWORD(lParam), HIWORD(lParam));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
+
+} // namespace velmora::window

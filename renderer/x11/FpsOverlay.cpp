@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glx.h>
 
+namespace velmora::x11 {
+
 namespace {
 
 constexpr int kFirstGlyph = 32;
@@ -53,3 +55,5 @@ void FpsOverlay::draw(const std::string& text, int width, int height) const {
     glPopMatrix();
     glPopAttrib();
 }
+
+} // namespace velmora::x11

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace velmora::x11 {
+
 class FpsOverlay {
 public:
     // Needs the hack's context current; false when the font cannot be had.
@@ -18,3 +20,5 @@ private:
     XFontStruct* font_ = nullptr;
     unsigned int lists_ = 0;
 };
+
+} // namespace velmora::x11

@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+namespace velmora::x11 {
+
 namespace {
 
 constexpr int kOwnWidth = 1024;
@@ -132,3 +134,5 @@ void showFrame(const HackWindow& hack) {
         glFlush();
     }
 }
+
+} // namespace velmora::x11

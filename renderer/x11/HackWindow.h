@@ -9,6 +9,8 @@
 
 #include "renderer/x11/core/HackOptions.h"
 
+namespace velmora::x11 {
+
 struct HackWindow {
     Display* display = nullptr;
     Window window = 0;
@@ -31,3 +33,5 @@ void closeHackWindow(HackWindow& window);
 
 // Shows the frame just drawn.
 void showFrame(const HackWindow& window);
+
+} // namespace velmora::x11

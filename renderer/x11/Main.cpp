@@ -18,6 +18,7 @@
 #include "renderer/x11/core/FrameRate.h"
 #include "renderer/x11/core/HackOptions.h"
 
+namespace velmora::x11 {
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
@@ -43,7 +44,7 @@ bool takeEvents(HackWindow& hack) {
             (event.xconfigure.width != hack.width || event.xconfigure.height != hack.height)) {
             hack.width = event.xconfigure.width;
             hack.height = event.xconfigure.height;
-            resizeScene(hack.width, hack.height);
+            scene::resizeScene(hack.width, hack.height);
         } else if (hack.own && event.type == KeyPress &&
                    XLookupKeysym(&event.xkey, 0) == XK_Escape) {
             return false;
@@ -65,7 +66,7 @@ void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& o
     FrameRate rate;
     while (!stopRequested && takeEvents(hack)) {
         const Clock::time_point frameStart = Clock::now();
-        drawScene();
+        scene::drawScene();
         if (options.showFps) {
             rate.frame(secondsSince(start));
             overlay.draw(rate.text(), hack.width, hack.height);
@@ -81,8 +82,10 @@ void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& o
 }
 
 } // namespace
+} // namespace velmora::x11
 
 int main(int argc, char** argv) {
+    using namespace velmora::x11;
     const std::optional<HackOptions> options =
         parseHackOptions(std::vector<std::string_view>(argv + 1, argv + argc));
     if (!options) {
@@ -95,8 +98,8 @@ int main(int argc, char** argv) {
     std::string failure = openHackWindow(*options, hack);
     if (failure.empty()) {
         // As on Windows: the projection of the first size holds until the size changes.
-        resizeScene(hack.width, hack.height);
-        if (!initScene()) {
+        velmora::scene::resizeScene(hack.width, hack.height);
+        if (!velmora::scene::initScene()) {
             failure = "the scene cannot be set up";
         }
     }

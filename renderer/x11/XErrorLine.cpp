@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace velmora::x11 {
+
 namespace {
 
 int onError(Display* display, XErrorEvent* error) {
@@ -27,3 +29,5 @@ void exitOnXErrors() {
     XSetErrorHandler(onError);
     XSetIOErrorHandler(onLostDisplay);
 }
+
+} // namespace velmora::x11

@@ -2,5 +2,9 @@
 // happens when the window it draws on goes away.
 #pragma once
 
+namespace velmora::x11 {
+
 // Installs the handlers; exit code 1.
 void exitOnXErrors();
+
+} // namespace velmora::x11

@@ -7,7 +7,9 @@
 #include "tools/assetgen/PreviewPicture.h"
 #include "tools/assetgen/StarPicture.h"
 
-using velmora::button::ButtonFace;
+namespace velmora::assetgen {
+
+using button::ButtonFace;
 
 namespace {
 
@@ -42,3 +44,5 @@ std::vector<AssetFile> makeAssetFiles() {
     }
     return files;
 }
+
+} // namespace velmora::assetgen

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/assetgen/ByteWriter.h"
+#include "tools/assetgen/Bytes.h"
+
+namespace velmora::assetgen {
 
 struct AssetFile {
     std::string name;
@@ -12,3 +14,5 @@ struct AssetFile {
 };
 
 std::vector<AssetFile> makeAssetFiles();
+
+} // namespace velmora::assetgen

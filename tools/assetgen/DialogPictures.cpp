@@ -8,6 +8,8 @@
 
 #include "tools/assetgen/StarPicture.h"
 
+namespace velmora::assetgen {
+
 namespace {
 
 bool onBorder(int x, int y, int size) {
@@ -99,3 +101,5 @@ Picture makeHandPicture() {
     }
     return hand;
 }
+
+} // namespace velmora::assetgen

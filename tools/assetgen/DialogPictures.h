@@ -4,6 +4,8 @@
 
 #include "tools/assetgen/Picture.h"
 
+namespace velmora::assetgen {
+
 inline constexpr int kMarkSize = 12;
 inline constexpr int kIconSize = 32;
 inline constexpr int kHandHotX = 12;
@@ -17,3 +19,5 @@ Picture makeMarkOnPicture();
 Picture makeIconPicture();
 // The 32 x 32 hand pointer whose index fingertip is the hot spot.
 Picture makeHandPicture();
+
+} // namespace velmora::assetgen

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-using velmora::button::ButtonFace;
+namespace velmora::assetgen {
+
+using button::ButtonFace;
 
 namespace {
 
@@ -134,3 +136,5 @@ Picture makeFacePicture(ButtonFace face) {
     }
     return picture;
 }
+
+} // namespace velmora::assetgen

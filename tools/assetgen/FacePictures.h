@@ -5,7 +5,11 @@
 #include "saver/button/core/ButtonFace.h"
 #include "tools/assetgen/Picture.h"
 
+namespace velmora::assetgen {
+
 inline constexpr int kFaceWidth = 64;
 inline constexpr int kFaceHeight = 25;
 
-Picture makeFacePicture(velmora::button::ButtonFace face);
+Picture makeFacePicture(button::ButtonFace face);
+
+} // namespace velmora::assetgen

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace velmora::assetgen {
+
 namespace {
 
 std::uint8_t mixChannel(std::uint8_t a, std::uint8_t b, double t) {
@@ -18,3 +20,5 @@ Rgba mix(const Rgba& a, const Rgba& b, double t) {
 
 Picture::Picture(int width, int height, Rgba fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), fill) {}
+
+} // namespace velmora::assetgen

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace velmora::assetgen {
+
 struct Rgba {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -37,3 +39,5 @@ private:
     int height_;
     std::vector<Rgba> pixels_;
 };
+
+} // namespace velmora::assetgen

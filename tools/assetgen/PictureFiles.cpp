@@ -1,30 +1,25 @@
 // The bitmap, icon and cursor file layouts.
 #include "tools/assetgen/PictureFiles.h"
 
+#include "base/BmpFile.h"
+#include "base/LittleEndian.h"
+
+namespace velmora::assetgen {
+
 namespace {
 
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kDirectoryHeaderSize = 6;
 constexpr std::uint32_t kDirectoryEntrySize = 16;
 
-std::uint32_t paddedRowBytes(int width, int bitsPerPixel) {
-    return ((static_cast<std::uint32_t>(width * bitsPerPixel) + 31) / 32) * 4;
-}
-
-void writeInfoHeader(ByteWriter& w, int width, int storedHeight, int bitsPerPixel,
-                     std::uint32_t imageBytes) {
-    w.u32(kInfoHeaderSize);
-    w.u32(static_cast<std::uint32_t>(width));
-    w.u32(static_cast<std::uint32_t>(storedHeight));
-    w.u16(1); // planes
-    w.u16(static_cast<std::uint32_t>(bitsPerPixel));
-    w.u32(0); // no compression
-    w.u32(imageBytes);
-    w.u32(3780); // 96 dots per inch, in dots per metre
-    w.u32(3780);
-    w.u32(0);
-    w.u32(0);
+base::BmpInfoHeader infoHeader(int width, int storedHeight, int bitsPerPixel) {
+    base::BmpInfoHeader info;
+    info.width = width;
+    info.height = storedHeight;
+    info.planes = 1;
+    info.bitCount = static_cast<std::uint16_t>(bitsPerPixel);
+    info.xPelsPerMeter = base::kBmpPelsPerMetre96Dpi;
+    info.yPelsPerMeter = base::kBmpPelsPerMetre96Dpi;
+    return info;
 }
 
 // The image part of an icon or cursor: information header of twice the height (colour plus
@@ -32,18 +27,16 @@ void writeInfoHeader(ByteWriter& w, int width, int storedHeight, int bitsPerPixe
 Bytes encodeIconImage(const Picture& picture) {
     const int width = picture.width();
     const int height = picture.height();
-    const std::uint32_t maskRow = paddedRowBytes(width, 1);
+    const auto maskRow = static_cast<std::uint32_t>(base::bmpRowStride(width, 1));
     const std::uint32_t colourBytes = static_cast<std::uint32_t>(width * height * 4);
+    base::BmpInfoHeader info = infoHeader(width, height * 2, 32);
+    info.imageSize = colourBytes + maskRow * height;
     Bytes out;
-    ByteWriter w(out);
-    writeInfoHeader(w, width, height * 2, 32, colourBytes + maskRow * height);
+    base::appendBmpInfoHeader(out, info);
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
             const Rgba& p = picture.at(x, y);
-            w.u8(p.blue);
-            w.u8(p.green);
-            w.u8(p.red);
-            w.u8(p.alpha);
+            out.insert(out.end(), {p.blue, p.green, p.red, p.alpha});
         }
     }
     for (int y = height - 1; y >= 0; --y) {
@@ -60,22 +53,21 @@ Bytes encodeIconImage(const Picture& picture) {
 
 // Icon and cursor files differ only in the type word and in what the two middle words of the
 // directory entry hold: planes and bit count for an icon, the hot spot for a cursor.
-Bytes encodeIconDirectory(const Picture& picture, std::uint32_t type, std::uint32_t word1,
-                          std::uint32_t word2) {
+Bytes encodeIconDirectory(const Picture& picture, std::uint16_t type, std::uint16_t word1,
+                          std::uint16_t word2) {
     const Bytes image = encodeIconImage(picture);
     Bytes out;
-    ByteWriter w(out);
-    w.u16(0);
-    w.u16(type);
-    w.u16(1); // one image
-    w.u8(static_cast<std::uint32_t>(picture.width()) & 0xFF);
-    w.u8(static_cast<std::uint32_t>(picture.height()) & 0xFF);
-    w.u8(0); // no palette
-    w.u8(0);
-    w.u16(word1);
-    w.u16(word2);
-    w.u32(static_cast<std::uint32_t>(image.size()));
-    w.u32(kDirectoryHeaderSize + kDirectoryEntrySize);
+    base::appendLe16(out, 0);
+    base::appendLe16(out, type);
+    base::appendLe16(out, 1); // one image
+    out.push_back(static_cast<std::uint8_t>(picture.width()));
+    out.push_back(static_cast<std::uint8_t>(picture.height()));
+    out.push_back(0); // no palette
+    out.push_back(0);
+    base::appendLe16(out, word1);
+    base::appendLe16(out, word2);
+    base::appendLe32(out, static_cast<std::uint32_t>(image.size()));
+    base::appendLe32(out, kDirectoryHeaderSize + kDirectoryEntrySize);
     out.insert(out.end(), image.begin(), image.end());
     return out;
 }
@@ -83,28 +75,11 @@ Bytes encodeIconDirectory(const Picture& picture, std::uint32_t type, std::uint3
 } // namespace
 
 Bytes encodeBitmapFile(const Picture& picture) {
-    const std::uint32_t rowBytes = paddedRowBytes(picture.width(), 24);
-    const std::uint32_t imageBytes = rowBytes * static_cast<std::uint32_t>(picture.height());
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
-    Bytes out;
-    ByteWriter w(out);
-    w.u8('B');
-    w.u8('M');
-    w.u32(offset + imageBytes);
-    w.u32(0);
-    w.u32(offset);
-    writeInfoHeader(w, picture.width(), picture.height(), 24, imageBytes);
-    for (int y = picture.height() - 1; y >= 0; --y) {
-        const std::size_t rowStart = out.size();
-        for (int x = 0; x < picture.width(); ++x) {
+    return base::encodeBmp24File(
+        infoHeader(picture.width(), picture.height(), 24), [&](int x, int y) {
             const Rgba& p = picture.at(x, y);
-            w.u8(p.blue);
-            w.u8(p.green);
-            w.u8(p.red);
-        }
-        out.resize(rowStart + rowBytes, 0);
-    }
-    return out;
+            return std::uint32_t{p.red} << 16 | std::uint32_t{p.green} << 8 | p.blue;
+        });
 }
 
 Bytes encodeIconFile(const Picture& picture) {
@@ -112,6 +87,8 @@ Bytes encodeIconFile(const Picture& picture) {
 }
 
 Bytes encodeCursorFile(const Picture& picture, int hotX, int hotY) {
-    return encodeIconDirectory(picture, 2, static_cast<std::uint32_t>(hotX),
-                               static_cast<std::uint32_t>(hotY));
+    return encodeIconDirectory(picture, 2, static_cast<std::uint16_t>(hotX),
+                               static_cast<std::uint16_t>(hotY));
 }
+
+} // namespace velmora::assetgen

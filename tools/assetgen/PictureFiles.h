@@ -2,8 +2,10 @@
 // cursors. Each returns the whole file, the same bytes for the same picture every time.
 #pragma once
 
-#include "tools/assetgen/ByteWriter.h"
+#include "tools/assetgen/Bytes.h"
 #include "tools/assetgen/Picture.h"
+
+namespace velmora::assetgen {
 
 // An uncompressed 24-bit bitmap file: "BM" header, 40-byte information header, bottom-up rows
 // padded to four bytes. Alpha is dropped.
@@ -15,3 +17,5 @@ Bytes encodeIconFile(const Picture& picture);
 
 // A one-image cursor file laid out like the icon, with its hot spot.
 Bytes encodeCursorFile(const Picture& picture, int hotX, int hotY);
+
+} // namespace velmora::assetgen

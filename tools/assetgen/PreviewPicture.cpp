@@ -3,9 +3,11 @@
 
 #include <cmath>
 
-#include "renderer/scene/Random.h"
-#include "renderer/scene/SceneLayout.h"
+#include "renderer/scene/core/Random.h"
+#include "renderer/scene/core/SceneLayout.h"
 #include "tools/assetgen/SplatCanvas.h"
+
+namespace velmora::assetgen {
 
 namespace {
 
@@ -18,14 +20,14 @@ constexpr int kSupersampling = 4;
 Picture renderSceneFrame(int frame, int width, int height, const Picture& star) {
     // The particles come from the process's random sequence: start it afresh so that every
     // call gives the same picture.
-    processRandom() = RandomSequence{};
+    scene::processRandom() = scene::RandomSequence{};
     // A run's window keeps its size after the scene starts, so the start-up projection (square,
     // stretched over the window) is the one a run shows.
-    SplatCanvas canvas(width, height, star, startupPerspective());
+    SplatCanvas canvas(width, height, star, scene::startupPerspective());
     const auto particles = makeSceneParticles(0, canvas);
-    SceneAngles angles;
+    scene::SceneAngles angles;
     for (int i = 0; i < frame; ++i) {
-        particles->update(kSceneStep);
+        particles->update(scene::kSceneStep);
         angles.advance();
     }
     canvas.turnTo(angles);
@@ -60,3 +62,5 @@ Picture makePreviewPicture(const Picture& star) {
                                           kPreviewHeight * kSupersampling, star),
                          kSupersampling);
 }
+
+} // namespace velmora::assetgen

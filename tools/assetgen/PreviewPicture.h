@@ -4,6 +4,8 @@
 
 #include "tools/assetgen/Picture.h"
 
+namespace velmora::assetgen {
+
 inline constexpr int kPreviewWidth = 152;
 inline constexpr int kPreviewHeight = 112;
 
@@ -15,3 +17,5 @@ Picture renderSceneFrame(int frame, int width, int height, const Picture& star);
 Picture shrinkPicture(const Picture& picture, int factor);
 
 Picture makePreviewPicture(const Picture& star);
+
+} // namespace velmora::assetgen

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace velmora::assetgen {
+
 namespace {
 
 using Matrix3 = std::array<std::array<double, 3>, 3>;
@@ -54,11 +56,11 @@ double blend(double stored, double added, double levels) {
 } // namespace
 
 SplatCanvas::SplatCanvas(int width, int height, const Picture& texture,
-                         const Perspective& perspective)
+                         const scene::Perspective& perspective)
     : width_(width), height_(height), texture_(texture), perspective_(perspective), modelView_{},
       sums_(static_cast<std::size_t>(width * height), Linear{0, 0, 0}) {}
 
-void SplatCanvas::turnTo(const SceneAngles& angles) {
+void SplatCanvas::turnTo(const scene::SceneAngles& angles) {
     const Matrix3 m =
         multiply(multiply(rotation(angles.x, 0), rotation(angles.y, 1)), rotation(angles.z, 2));
     for (int row = 0; row < 3; ++row) {
@@ -73,7 +75,7 @@ void SplatCanvas::readModelView(float matrix[16]) {
     std::copy_n(modelView_, 16, matrix);
 }
 
-SplatCanvas::ScreenPoint SplatCanvas::project(const Vector3& world) const {
+SplatCanvas::ScreenPoint SplatCanvas::project(const scene::Vector3& world) const {
     const float* m = modelView_;
     const double x = m[0] * world.x + m[4] * world.y + m[8] * world.z;
     const double y = m[1] * world.x + m[5] * world.y + m[9] * world.z;
@@ -84,7 +86,7 @@ SplatCanvas::ScreenPoint SplatCanvas::project(const Vector3& world) const {
     return {(ndcX + 1.0) / 2.0 * width_, (1.0 - ndcY) / 2.0 * height_, depth};
 }
 
-void SplatCanvas::drawQuad(const BillboardQuad& quad) {
+void SplatCanvas::drawQuad(const scene::BillboardQuad& quad) {
     // A billboard faces the viewer, so its corners share one depth and project to an upright
     // rectangle.
     const ScreenPoint topLeft = project(quad.topLeft);
@@ -121,7 +123,7 @@ SplatCanvas::Linear SplatCanvas::sampleTexture(double u, double v) const {
 }
 
 void SplatCanvas::splat(double left, double top, double right, double bottom,
-                        const BillboardQuad& quad) {
+                        const scene::BillboardQuad& quad) {
     const int firstX = std::max(0, static_cast<int>(std::ceil(left - 0.5)));
     const int lastX = std::min(width_ - 1, static_cast<int>(std::floor(right - 0.5)));
     const int firstY = std::max(0, static_cast<int>(std::ceil(top - 0.5)));
@@ -151,3 +153,5 @@ Picture SplatCanvas::picture() const {
     }
     return out;
 }
+
+} // namespace velmora::assetgen

@@ -5,20 +5,23 @@
 
 #include <vector>
 
-#include "renderer/scene/BillboardCanvas.h"
-#include "renderer/scene/SceneLayout.h"
+#include "renderer/scene/core/BillboardCanvas.h"
+#include "renderer/scene/core/SceneLayout.h"
 #include "tools/assetgen/Picture.h"
 
-class SplatCanvas : public BillboardCanvas {
+namespace velmora::assetgen {
+
+class SplatCanvas : public scene::BillboardCanvas {
 public:
-    SplatCanvas(int width, int height, const Picture& texture, const Perspective& perspective);
+    SplatCanvas(int width, int height, const Picture& texture,
+                const scene::Perspective& perspective);
 
     // Sets the model-view matrix as the scene does each frame: the three rotations in turn.
-    void turnTo(const SceneAngles& angles);
+    void turnTo(const scene::SceneAngles& angles);
 
     void readModelView(float matrix[16]) override;
     void bindTexture(unsigned int) override {}
-    void drawQuad(const BillboardQuad& quad) override;
+    void drawQuad(const scene::BillboardQuad& quad) override;
 
     // What the screen shows so far.
     Picture picture() const;
@@ -31,14 +34,17 @@ private:
         double x, y, depth;
     };
 
-    ScreenPoint project(const Vector3& world) const;
+    ScreenPoint project(const scene::Vector3& world) const;
     Linear sampleTexture(double u, double v) const;
-    void splat(double left, double top, double right, double bottom, const BillboardQuad& quad);
+    void splat(double left, double top, double right, double bottom,
+               const scene::BillboardQuad& quad);
 
     int width_;
     int height_;
     const Picture& texture_;
-    Perspective perspective_;
+    scene::Perspective perspective_;
     float modelView_[16];
     std::vector<Linear> sums_;
 };
+
+} // namespace velmora::assetgen

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <span>
 
+namespace velmora::assetgen {
+
 namespace {
 
 struct Level {
@@ -66,3 +68,5 @@ Picture makeStarPicture() {
     }
     return star;
 }
+
+} // namespace velmora::assetgen

@@ -4,6 +4,8 @@
 
 #include "tools/assetgen/Picture.h"
 
+namespace velmora::assetgen {
+
 inline constexpr int kStarSize = 32;
 // The core pixel, counted from 0 at the top left.
 inline constexpr int kStarCentre = 16;
@@ -13,3 +15,5 @@ double starBrightness(double dx, double dy);
 
 // The 32 x 32 star picture, core at (16, 16).
 Picture makeStarPicture();
+
+} // namespace velmora::assetgen

@@ -7,6 +7,7 @@
 #include "tools/assetgen/AssetSet.h"
 
 int main(int argc, char** argv) {
+    using namespace velmora::assetgen;
     if (argc != 2) {
         std::fprintf(stderr, "usage: assetgen OUTPUT_FOLDER\n");
         return 2;

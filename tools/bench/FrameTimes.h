@@ -12,6 +12,8 @@
 #include "renderer/scene/Scene.h"
 #include "tools/bench/SceneReplica.h"
 
+namespace velmora::bench {
+
 struct FrameTimes {
     double sceneMs = 0.0;
     double bareMs = 0.0;
@@ -22,19 +24,19 @@ struct FrameTimes {
 template <class GoOn, class ShowFrame, class NowMs>
 FrameTimes measureFrames(SceneReplica& replica, int frames, GoOn&& goOn, ShowFrame&& showFrame,
                          NowMs&& nowMs) {
-    GlBillboardCanvas canvas;
+    scene::GlBillboardCanvas canvas;
     FrameTimes times;
     for (; times.frames < frames && goOn(); ++times.frames) {
         double start = nowMs();
-        drawScene();
+        scene::drawScene();
         showFrame();
         times.sceneMs += nowMs() - start;
 
-        const std::vector<BillboardQuad>& squares = replica.squares();
+        const std::vector<scene::BillboardQuad>& squares = replica.squares();
         start = nowMs();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        canvas.bindTexture(sceneTextureName());
-        for (const BillboardQuad& quad : squares) {
+        canvas.bindTexture(bitmap::sceneTextureName());
+        for (const scene::BillboardQuad& quad : squares) {
             canvas.drawQuad(quad);
         }
         showFrame();
@@ -52,7 +54,7 @@ int benchmarkScene(double startMs, int frames, int width, int height, GoOn&& goO
                    ShowFrame&& showFrame, NowMs&& nowMs) {
     SceneReplica replica;
     goOn();
-    drawScene();
+    scene::drawScene();
     showFrame();
     glFinish();
     const double startupMs = nowMs() - startMs;
@@ -75,3 +77,5 @@ int benchmarkScene(double startMs, int frames, int width, int height, GoOn&& goO
     std::printf("ratio scene / bare:                 %.3f\n", scene / bare);
     return 0;
 }
+
+} // namespace velmora::bench

@@ -17,6 +17,7 @@
 #include "tools/bench/StarGlow.h"
 #include "tools/bench/Stopwatch.h"
 
+namespace velmora::bench {
 namespace {
 
 // False when the window was closed meanwhile.
@@ -33,8 +34,12 @@ bool pumpMessages() {
 }
 
 } // namespace
+} // namespace velmora::bench
 
 int main(int argc, char** argv) {
+    using namespace velmora::bench;
+    using namespace velmora::window;
+    using namespace velmora::scene;
     const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
     if (frames <= 0 || !writeStarGlowBitmap(velmora::contract::kTexturePath)) {
         std::fprintf(stderr, "usage: velmora_bench [frames]; C:\\Vantri.bmp must be writable\n");

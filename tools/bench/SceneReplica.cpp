@@ -4,22 +4,26 @@
 #include <utility>
 
 #include "renderer/bitmap/SceneTexture.h"
-#include "renderer/scene/SceneLayout.h"
+#include "renderer/scene/core/SceneLayout.h"
+
+namespace velmora::bench {
 
 SceneReplica::SceneReplica() {
-    std::swap(processRandom(), random_);
-    particles_ = makeSceneParticles(sceneTextureName(), recorder_);
-    std::swap(processRandom(), random_);
+    std::swap(scene::processRandom(), random_);
+    particles_ = makeSceneParticles(bitmap::sceneTextureName(), recorder_);
+    std::swap(scene::processRandom(), random_);
 }
 
-const std::vector<BillboardQuad>& SceneReplica::squares() {
+const std::vector<scene::BillboardQuad>& SceneReplica::squares() {
     recorder_.quads.clear();
     particles_->draw();
     return recorder_.quads;
 }
 
 void SceneReplica::update() {
-    std::swap(processRandom(), random_);
-    particles_->update(kSceneStep);
-    std::swap(processRandom(), random_);
+    std::swap(scene::processRandom(), random_);
+    particles_->update(scene::kSceneStep);
+    std::swap(scene::processRandom(), random_);
 }
+
+} // namespace velmora::bench

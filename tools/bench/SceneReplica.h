@@ -7,9 +7,11 @@
 #include <memory>
 #include <vector>
 
-#include "renderer/scene/BillboardParticleSystem.h"
 #include "renderer/scene/GlBillboardCanvas.h"
-#include "renderer/scene/Random.h"
+#include "renderer/scene/core/BillboardParticleSystem.h"
+#include "renderer/scene/core/Random.h"
+
+namespace velmora::bench {
 
 class SceneReplica {
 public:
@@ -18,26 +20,28 @@ public:
     bool made() const { return particles_ != nullptr; }
 
     // The squares of the current state, seen through the current model-view matrix.
-    const std::vector<BillboardQuad>& squares();
+    const std::vector<scene::BillboardQuad>& squares();
 
     // One step of the scene's motion.
     void update();
 
 private:
     // Reads the real model-view matrix but keeps the squares instead of drawing them.
-    class RecordingCanvas : public BillboardCanvas {
+    class RecordingCanvas : public scene::BillboardCanvas {
     public:
-        std::vector<BillboardQuad> quads;
+        std::vector<scene::BillboardQuad> quads;
 
         void readModelView(float matrix[16]) override { gl_.readModelView(matrix); }
         void bindTexture(unsigned int) override {}
-        void drawQuad(const BillboardQuad& quad) override { quads.push_back(quad); }
+        void drawQuad(const scene::BillboardQuad& quad) override { quads.push_back(quad); }
 
     private:
-        GlBillboardCanvas gl_;
+        scene::GlBillboardCanvas gl_;
     };
 
-    RandomSequence random_;
+    scene::RandomSequence random_;
     RecordingCanvas recorder_;
-    std::unique_ptr<BillboardParticleSystem> particles_;
+    std::unique_ptr<scene::BillboardParticleSystem> particles_;
 };
+
+} // namespace velmora::bench

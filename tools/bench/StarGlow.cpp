@@ -2,24 +2,16 @@
 // additive blending of many stars builds soft light rather than hard squares.
 #include "tools/bench/StarGlow.h"
 
+#include "base/BmpFile.h"
+
 #include <cstdint>
 #include <fstream>
+
+namespace velmora::bench {
 
 namespace {
 
 constexpr int kSide = 32;
-constexpr std::uint32_t kHeaderBytes = 14 + 40;
-constexpr std::uint32_t kPixelBytes = kSide * kSide * 3;
-
-void put16(std::vector<unsigned char>& out, std::size_t at, std::uint32_t value) {
-    out[at] = static_cast<unsigned char>(value & 0xFF);
-    out[at + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
-}
-
-void put32(std::vector<unsigned char>& out, std::size_t at, std::uint32_t value) {
-    put16(out, at, value & 0xFFFF);
-    put16(out, at + 2, value >> 16);
-}
 
 unsigned char glowAt(int x, int y) {
     const double dx = (x + 0.5 - kSide / 2.0) / (kSide / 2.0);
@@ -31,28 +23,10 @@ unsigned char glowAt(int x, int y) {
 } // namespace
 
 std::vector<unsigned char> starGlowBitmap() {
-    std::vector<unsigned char> out(kHeaderBytes + kPixelBytes, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    put32(out, 2, kHeaderBytes + kPixelBytes);
-    put32(out, 10, kHeaderBytes);
-    put32(out, 14, 40);
-    put32(out, 18, kSide);
-    put32(out, 22, kSide);
-    put16(out, 26, 1);
-    put16(out, 28, 24);
-    put32(out, 34, kPixelBytes);
-    std::size_t at = kHeaderBytes;
-    // 32 pixels of 3 bytes make rows of 96 bytes: no padding.
-    for (int y = 0; y < kSide; ++y) {
-        for (int x = 0; x < kSide; ++x) {
-            const unsigned char level = glowAt(x, y);
-            out[at++] = level;
-            out[at++] = level;
-            out[at++] = level;
-        }
-    }
-    return out;
+    base::BmpInfoHeader info;
+    info.width = kSide;
+    info.height = kSide;
+    return base::encodeBmp24File(info, [](int x, int y) { return glowAt(x, y) * 0x010101u; });
 }
 
 bool writeStarGlowBitmap(const std::string& path) {
@@ -62,3 +36,5 @@ bool writeStarGlowBitmap(const std::string& path) {
                static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
 }
+
+} // namespace velmora::bench

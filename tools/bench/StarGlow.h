@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+namespace velmora::bench {
+
 // The complete bitmap file: "BM" header, 40-byte information header, rows bottom-up.
 std::vector<unsigned char> starGlowBitmap();
 
 // Writes the bitmap to the path; false when the file cannot be written.
 bool writeStarGlowBitmap(const std::string& path);
+
+} // namespace velmora::bench

@@ -15,6 +15,7 @@
 #include "tools/bench/StarGlow.h"
 #include "tools/bench/Stopwatch.h"
 
+namespace velmora::bench {
 namespace {
 
 std::string besideThisProgram(const char* name) {
@@ -106,8 +107,10 @@ void measureModeListing() {
 }
 
 } // namespace
+} // namespace velmora::bench
 
 int main(int argc, char** argv) {
+    using namespace velmora::bench;
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     const std::string bare = besideThisProgram("velmora_bare_window.exe");
     const std::string renderer = besideThisProgram(velmora::contract::kRendererFileName);

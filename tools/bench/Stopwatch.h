@@ -3,6 +3,10 @@
 
 #include "renderer/window/PerformanceClock.h"
 
+namespace velmora::bench {
+
 inline double nowMs() {
-    return PerformanceClock().nowMs();
+    return window::PerformanceClock().nowMs();
 }
+
+} // namespace velmora::bench

@@ -13,6 +13,7 @@
 #include "renderer/x11/HackWindow.h"
 #include "tools/bench/FrameTimes.h"
 
+namespace velmora::x11bench {
 namespace {
 
 double nowMs() {
@@ -22,8 +23,12 @@ double nowMs() {
 }
 
 } // namespace
+} // namespace velmora::x11bench
 
 int main(int argc, char** argv) {
+    using namespace velmora::x11bench;
+    using namespace velmora::bench;
+    using namespace velmora::x11;
     const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
     if (frames <= 0) {
         std::fprintf(stderr, "usage: velmora_x11_bench [frames]\n");
@@ -35,8 +40,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora_x11_bench: %s\n", failure.c_str());
         return 1;
     }
-    resizeScene(hack.width, hack.height);
-    if (!initScene()) {
+    velmora::scene::resizeScene(hack.width, hack.height);
+    if (!velmora::scene::initScene()) {
         std::fprintf(stderr, "velmora_x11_bench: the scene cannot be set up\n");
         return 1;
     }

@@ -6,7 +6,11 @@
 #include <optional>
 #include <span>
 
-#include "renderer/bitmap/RgbImage.h"
+#include "renderer/bitmap/core/RgbImage.h"
+
+namespace velmora::x11 {
 
 // Nothing for a damaged file or one of another kind (palette, bit fields, compression).
-std::optional<RgbImage> readRgbBitmapFile(std::span<const std::uint8_t> file);
+std::optional<bitmap::RgbImage> readRgbBitmapFile(std::span<const std::uint8_t> file);
+
+} // namespace velmora::x11

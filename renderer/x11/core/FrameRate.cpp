@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+namespace velmora::x11 {
+
 void FrameRate::frame(double nowSeconds) {
     if (since_ < 0.0) {
         since_ = nowSeconds;
@@ -22,3 +24,5 @@ void FrameRate::frame(double nowSeconds) {
 long microsecondsBeforeNextFrame(long elapsedMicroseconds, long periodMicroseconds) {
     return elapsedMicroseconds >= periodMicroseconds ? 0 : periodMicroseconds - elapsedMicroseconds;
 }
+
+} // namespace velmora::x11

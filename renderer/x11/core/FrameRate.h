@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace velmora::x11 {
+
 class FrameRate {
 public:
     // Counts one frame shown at the given time in seconds.
@@ -21,3 +23,5 @@ private:
 // Microseconds to wait before the next frame starts, for frames that start one period apart;
 // a frame that took the whole period or longer is followed at once, never caught up.
 long microsecondsBeforeNextFrame(long elapsedMicroseconds, long periodMicroseconds);
+
+} // namespace velmora::x11

@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+namespace velmora::x11 {
+
 namespace {
 
 // The option's name without its one or two leading dashes; empty for a word without a dash.
@@ -64,3 +66,5 @@ std::optional<HackOptions> parseHackOptions(const std::vector<std::string_view>&
     }
     return options;
 }
+
+} // namespace velmora::x11

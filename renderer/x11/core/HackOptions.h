@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace velmora::x11 {
+
 // The frame period that gives 60 frames a second.
 inline constexpr long kDefaultDelayMicroseconds = 16667;
 
@@ -33,3 +35,5 @@ std::optional<HackOptions> parseHackOptions(const std::vector<std::string_view>&
 // A window id as X tools print it: decimal, or hexadecimal after 0x. Nothing for anything else,
 // including 0, which names no window.
 std::optional<unsigned long> parseWindowId(std::string_view text);
+
+} // namespace velmora::x11

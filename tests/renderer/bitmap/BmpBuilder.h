@@ -2,65 +2,55 @@
 // ones: every header field can be set freely.
 #pragma once
 
+#include "base/BmpFile.h"
+#include "base/LittleEndian.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-struct BmpFields {
+namespace velmora::bitmap {
+
+// The header fields as written, size included (12 writes a core header; any other size pads
+// the 40 bytes with zeros or cuts them), and what follows them.
+struct BmpFields : base::BmpInfoHeader {
+    BmpFields() {
+        width = 1;
+        height = 1;
+        planes = 1;
+        bitCount = 24;
+        xPelsPerMeter = 2835;
+        yPelsPerMeter = 2835;
+    }
+
     bool fileHeader = true;
-    uint32_t headerSize = 40; // 12 writes a core header; any other size pads with zeros
-    int32_t width = 1;
-    int32_t height = 1;
-    uint16_t planes = 1;
-    uint16_t bitCount = 24;
-    uint32_t compression = 0;
-    uint32_t imageSize = 0;
-    uint32_t colorsUsed = 0;
     std::vector<uint32_t> masks;   // written right after the header
     std::vector<uint32_t> palette; // 0x00RRGGBB, three or four bytes each by header kind
     std::vector<uint8_t> pixels;   // as stored in the file
     int64_t offBitsAdjust = 0;     // added to the true pixel offset in the file header
 };
 
-inline void appendLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-}
-
 inline std::vector<uint8_t> buildBmp(const BmpFields& s) {
+    const bool core = s.size == base::kBmpCoreHeaderSize;
     std::vector<uint8_t> info;
-    appendLe(info, s.headerSize, 4);
-    if (s.headerSize == 12) {
-        appendLe(info, static_cast<uint32_t>(s.width), 2);
-        appendLe(info, static_cast<uint32_t>(s.height), 2);
-        appendLe(info, s.planes, 2);
-        appendLe(info, s.bitCount, 2);
-    } else {
-        for (uint32_t v : {static_cast<uint32_t>(s.width), static_cast<uint32_t>(s.height)}) {
-            appendLe(info, v, 4);
-        }
-        appendLe(info, s.planes, 2);
-        appendLe(info, s.bitCount, 2);
-        for (uint32_t v : {s.compression, s.imageSize, 2835u, 2835u, s.colorsUsed, 0u}) {
-            appendLe(info, v, 4);
-        }
-        info.resize(s.headerSize, 0);
+    base::appendBmpInfoHeader(info, s);
+    if (!core) {
+        info.resize(s.size, 0);
     }
     for (uint32_t mask : s.masks) {
-        appendLe(info, mask, 4);
+        base::appendLe32(info, mask);
     }
     for (uint32_t colour : s.palette) {
-        appendLe(info, colour, s.headerSize == 12 ? 3 : 4);
+        base::appendLe32(info, colour);
+        if (core) {
+            info.pop_back();
+        }
     }
     std::vector<uint8_t> file;
     if (s.fileHeader) {
-        const uint32_t offBits = static_cast<uint32_t>(14 + info.size() + s.offBitsAdjust);
-        file.push_back('B');
-        file.push_back('M');
-        appendLe(file, static_cast<uint32_t>(14 + info.size() + s.pixels.size()), 4);
-        appendLe(file, 0, 4);
-        appendLe(file, offBits, 4);
+        const auto offBits = static_cast<uint32_t>(14 + info.size() + s.offBitsAdjust);
+        base::appendBmpFileHeader(
+            file, {static_cast<uint32_t>(14 + info.size() + s.pixels.size()), offBits});
     }
     file.insert(file.end(), info.begin(), info.end());
     file.insert(file.end(), s.pixels.begin(), s.pixels.end());
@@ -96,3 +86,5 @@ inline std::vector<uint8_t> bgrRows(int width, int rows,
     }
     return out;
 }
+
+} // namespace velmora::bitmap

@@ -1,10 +1,12 @@
 // Fuzz target over the header reading and bounds checks: whatever the bytes, an accepted layout
 // must describe data inside the file and a picture within the size cap, and building the working
 // header from it must stay inside the file (the sanitizers watch every read).
-#include "renderer/bitmap/DibLayout.h"
-#include "renderer/bitmap/WorkingHeader.h"
+#include "renderer/bitmap/core/DibLayout.h"
+#include "renderer/bitmap/core/WorkingHeader.h"
 
 #include <cstdlib>
+
+namespace velmora::bitmap {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
@@ -24,3 +26,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     return 0;
 }
+
+} // namespace velmora::bitmap

@@ -1,14 +1,15 @@
 // Header reading and bounds checks of the bitmap reader: accepted layouts, damaged and hostile
 // files, and the working header handed to the platform conversion.
-#include "renderer/bitmap/DibLayout.h"
-#include "renderer/bitmap/LittleEndian.h"
-#include "renderer/bitmap/WorkingHeader.h"
+#include "base/LittleEndian.h"
+#include "renderer/bitmap/core/DibLayout.h"
+#include "renderer/bitmap/core/WorkingHeader.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+namespace velmora::bitmap {
 namespace {
 
 BmpFields rgb24(int32_t width, int32_t height) {
@@ -17,6 +18,14 @@ BmpFields rgb24(int32_t width, int32_t height) {
     s.height = height;
     s.pixels = bgrRows(width, height < 0 ? -height : height, [](int, int) { return 0x102030u; });
     return s;
+}
+
+// The pixels of a 1 x 1 picture under a header that claims another size.
+std::vector<uint8_t> claimedSize(int32_t width, int32_t height) {
+    BmpFields s = rgb24(1, 1);
+    s.width = width;
+    s.height = height;
+    return buildBmp(s);
 }
 
 BmpFields paletted8(uint32_t colorsUsed, size_t entries) {
@@ -32,7 +41,7 @@ BmpFields paletted8(uint32_t colorsUsed, size_t entries) {
 
 BmpFields rle8(uint32_t imageSize, int32_t height) {
     BmpFields s = paletted8(2, 2);
-    s.compression = kCompressionRle8;
+    s.compression = base::kBmpRle8;
     s.height = height;
     s.imageSize = imageSize;
     s.pixels = {4, 1, 0, 0, 4, 1, 0, 1};
@@ -45,7 +54,7 @@ BmpFields bitFields565(bool fileHeader) {
     s.width = 2;
     s.height = 1;
     s.bitCount = 16;
-    s.compression = kCompressionBitFields;
+    s.compression = base::kBmpBitFields;
     s.masks = {0xF800, 0x07E0, 0x001F};
     s.pixels = {0x00, 0xF8, 0xE0, 0x07};
     return s;
@@ -83,7 +92,7 @@ std::vector<LayoutCase> layoutCases() {
          buildBmp(with(paletted8(0, 256),
                        [](BmpFields& s) {
                            s.fileHeader = false;
-                           s.headerSize = 12;
+                           s.size = 12;
                        })),
          DibError::None, 12 + 768, 8, 256},
         {"BitFieldsMasksBeforePixels", buildBmp(bitFields565(false)), DibError::None, 52, 4, 0},
@@ -107,49 +116,29 @@ std::vector<LayoutCase> layoutCases() {
          buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.offBitsAdjust = 0xFFFFFFFFLL - 54; })),
          DibError::ConversionError},
         {"ColorsUsedBeyond16Bits", buildBmp(paletted8(0x12340003, 3)), DibError::ConversionError},
-        {"NegativeWidth", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.width = -1; })),
-         DibError::ConversionError},
-        {"ZeroHeight", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.height = 0; })),
-         DibError::ConversionError},
+        {"NegativeWidth", claimedSize(-1, 1), DibError::ConversionError},
+        {"ZeroHeight", claimedSize(1, 0), DibError::ConversionError},
         {"RunLengthTopDown", buildBmp(rle8(8, -2)), DibError::ConversionError},
         {"RunLengthWrongDepth",
-         buildBmp(with(rle8(8, 2), [](BmpFields& s) { s.compression = kCompressionRle4; })),
+         buildBmp(with(rle8(8, 2), [](BmpFields& s) { s.compression = base::kBmpRle4; })),
          DibError::ConversionError},
         {"SixtyFourBitPixels", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.bitCount = 64; })),
          DibError::ConversionError},
         {"EmbeddedJpeg", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.compression = 4; })),
          DibError::ConversionError},
         {"BitFieldsOn24Bit",
-         buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.compression = kCompressionBitFields; })),
+         buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.compression = base::kBmpBitFields; })),
          DibError::ConversionError},
 
-        {"SizeOverflowsInt32",
-         buildBmp(with(rgb24(1, 1),
-                       [](BmpFields& s) {
-                           s.width = 0x7FFFFFFF;
-                           s.height = -0x7FFFFFFF - 1;
-                       })),
-         DibError::OutOfMemory},
-        {"JustAboveThePixelCap",
-         buildBmp(with(rgb24(1, 1),
-                       [](BmpFields& s) {
-                           s.width = 4097;
-                           s.height = 4096;
-                       })),
-         DibError::OutOfMemory},
-        {"AtThePixelCapButNoData",
-         buildBmp(with(rgb24(1, 1),
-                       [](BmpFields& s) {
-                           s.width = 4096;
-                           s.height = 4096;
-                       })),
-         DibError::ConversionError},
+        {"SizeOverflowsInt32", claimedSize(0x7FFFFFFF, -0x7FFFFFFF - 1), DibError::OutOfMemory},
+        {"JustAboveThePixelCap", claimedSize(4097, 4096), DibError::OutOfMemory},
+        {"AtThePixelCapButNoData", claimedSize(4096, 4096), DibError::ConversionError},
 
-        {"Header108", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 108; })),
+        {"Header108", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.size = 108; })),
          DibError::UnknownFormat},
-        {"Header124", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 124; })),
+        {"Header124", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.size = 124; })),
          DibError::UnknownFormat},
-        {"HeaderSizeZero", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 0; })),
+        {"HeaderSizeZero", buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.size = 0; })),
          DibError::UnknownFormat},
     };
 }
@@ -206,7 +195,7 @@ std::vector<uint8_t> workingHeaderOf(const std::vector<uint8_t>& file) {
 
 TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
     BmpFields s = paletted8(0, 0);
-    s.headerSize = 12;
+    s.size = 12;
     s.width = 300;
     s.height = 2;
     s.palette = {0xAABBCC, 0x010203};
@@ -215,15 +204,15 @@ TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
     const auto block = workingHeaderOf(buildBmp(s));
 
     ASSERT_EQ(block.size(), 40u + 2 * 4 + 4);
-    EXPECT_EQ(readLe32(block, 0), 40u);
-    EXPECT_EQ(readLe32(block, 4), 300u);
-    EXPECT_EQ(readLe32(block, 8), 2u);
-    EXPECT_EQ(readLe16(block, 12), 1);
-    EXPECT_EQ(readLe16(block, 14), 1);
-    EXPECT_EQ(readLe32(block, 16), 0u);
-    EXPECT_EQ(readLe32(block, 20), 80u);
-    EXPECT_EQ(readLe32(block, 32), 2u);
-    EXPECT_EQ(readLe32(block, 36), 2u);
+    EXPECT_EQ(base::readLe32(block, 0), 40u);
+    EXPECT_EQ(base::readLe32(block, 4), 300u);
+    EXPECT_EQ(base::readLe32(block, 8), 2u);
+    EXPECT_EQ(base::readLe16(block, 12), 1);
+    EXPECT_EQ(base::readLe16(block, 14), 1);
+    EXPECT_EQ(base::readLe32(block, 16), 0u);
+    EXPECT_EQ(base::readLe32(block, 20), 80u);
+    EXPECT_EQ(base::readLe32(block, 32), 2u);
+    EXPECT_EQ(base::readLe32(block, 36), 2u);
     const std::vector<uint8_t> table(block.begin() + 40, block.begin() + 48);
     EXPECT_EQ(table, (std::vector<uint8_t>{0xCC, 0xBB, 0xAA, 0, 0x03, 0x02, 0x01, 0}));
 }
@@ -235,18 +224,19 @@ TEST(WorkingHeaderTest, CarriesBitFieldMasksWhereTheTableBegins) {
     const auto block = workingHeaderOf(buildBmp(s));
 
     ASSERT_EQ(block.size(), 40u + 12 + 4 + 4);
-    EXPECT_EQ(readLe32(block, 16), kCompressionBitFields);
-    EXPECT_EQ(readLe32(block, 40), 0xF800u);
-    EXPECT_EQ(readLe32(block, 44), 0x07E0u);
-    EXPECT_EQ(readLe32(block, 48), 0x001Fu);
-    EXPECT_EQ(readLe32(block, 52), 0x445566u);
+    EXPECT_EQ(base::readLe32(block, 16), base::kBmpBitFields);
+    EXPECT_EQ(base::readLe32(block, 40), 0xF800u);
+    EXPECT_EQ(base::readLe32(block, 44), 0x07E0u);
+    EXPECT_EQ(base::readLe32(block, 48), 0x001Fu);
+    EXPECT_EQ(base::readLe32(block, 52), 0x445566u);
 }
 
 TEST(WorkingHeaderTest, SizeFieldsDescribeOnlyCheckedData) {
     // The file claims far more run-length data and colours than it holds.
     const auto block = workingHeaderOf(buildBmp(rle8(0x7FFFFFFF, 2)));
-    EXPECT_EQ(readLe32(block, 20), 8u);
-    EXPECT_EQ(readLe32(block, 32), 2u);
+    EXPECT_EQ(base::readLe32(block, 20), 8u);
+    EXPECT_EQ(base::readLe32(block, 32), 2u);
 }
 
 } // namespace
+} // namespace velmora::bitmap

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <thread>
 
+namespace velmora::bitmap {
 namespace {
 
 HWND waitForBox(const char* caption) {
@@ -61,3 +62,4 @@ TEST(DibMessageBoxTest, ShowsOkOnlyBoxWithoutIcon) {
 }
 
 } // namespace
+} // namespace velmora::bitmap

@@ -12,6 +12,7 @@
 
 #include <optional>
 
+namespace velmora::bitmap {
 namespace {
 
 std::string scratchPath(const std::string& name) {
@@ -77,7 +78,7 @@ std::vector<EdgeCase> edgeCases() {
     full8.pixels = {255, 0, 0, 0};
 
     BmpFields core = rgb24(2, 2);
-    core.headerSize = 12;
+    core.size = 12;
 
     BmpFields rle;
     rle.width = 4;
@@ -106,9 +107,9 @@ std::vector<EdgeCase> edgeCases() {
         {"CoreHeader", core, "", 2, 2, rgbRows(2, 2, gradient)},
         {"RunLengthSizeBeyondFile", rle, "", 4, 2, rlePixels},
 
-        {"Header108", with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 108; }),
+        {"Header108", with(rgb24(1, 1), [](BmpFields& s) { s.size = 108; }),
          "Unknown DIB file format."},
-        {"Header124", with(rgb24(1, 1), [](BmpFields& s) { s.headerSize = 124; }),
+        {"Header124", with(rgb24(1, 1), [](BmpFields& s) { s.size = 124; }),
          "Unknown DIB file format."},
         {"PixelsCut", with(rgb24(3, 2), [](BmpFields& s) { s.pixels.pop_back(); }),
          "Image file conversion error."},
@@ -177,3 +178,4 @@ TEST(OpenFailureTest, LoadTextureBitmapIsSilentWithoutFile) {
 }
 
 } // namespace
+} // namespace velmora::bitmap

@@ -12,6 +12,7 @@
 #include <map>
 #include <set>
 
+namespace velmora::bitmap {
 namespace {
 
 const std::string kUnknown = "Unknown DIB file format.";
@@ -121,3 +122,4 @@ TEST(SuiteImageTest, BadImagesGivePictureOrOneMessage) {
 }
 
 } // namespace
+} // namespace velmora::bitmap

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace velmora::bitmap {
+
 class MessageLog {
 public:
     MessageLog() {
@@ -20,3 +22,5 @@ public:
 private:
     DibMessageSink previous_;
 };
+
+} // namespace velmora::bitmap

@@ -1,8 +1,9 @@
 // The row copy from a 24-bit section: colour order, row padding and the top-down flip.
-#include "renderer/bitmap/RgbImage.h"
+#include "renderer/bitmap/core/RgbImage.h"
 
 #include <gtest/gtest.h>
 
+namespace velmora::bitmap {
 namespace {
 
 // Section rows of a 3-pixel-wide picture: 9 bytes of blue, green, red, then 3 padding bytes.
@@ -27,3 +28,4 @@ TEST(RgbImageTest, TopDownSectionIsTurnedBottomUp) {
 }
 
 } // namespace
+} // namespace velmora::bitmap

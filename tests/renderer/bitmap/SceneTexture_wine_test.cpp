@@ -12,6 +12,7 @@
 
 #include <GL/gl.h>
 
+namespace velmora::bitmap {
 namespace {
 
 // A hidden window with a pixel format and a current GL context.
@@ -160,3 +161,4 @@ TEST_F(SceneTextureTest, NoBitmapGivesFalseWithoutMessage) {
 }
 
 } // namespace
+} // namespace velmora::bitmap

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace velmora::bitmap {
+
 inline std::vector<uint8_t> readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -28,3 +30,5 @@ inline std::string environmentOr(const char* name, const char* fallback) {
 inline std::string bmpSuiteFolder(const char* kind) {
     return environmentOr("VELMORA_TESTDATA_DIR", ".") + "\\bmpsuite\\" + kind + "\\";
 }
+
+} // namespace velmora::bitmap

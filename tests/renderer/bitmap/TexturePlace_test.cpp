@@ -1,7 +1,9 @@
 // The texture bitmap's place: the file written last wins, whichever place it is in.
-#include "renderer/bitmap/TexturePlace.h"
+#include "renderer/bitmap/core/TexturePlace.h"
 
 #include <gtest/gtest.h>
+
+namespace velmora::bitmap {
 
 TEST(TexturePlace, TheFileWrittenLastIsRead) {
     struct Case {
@@ -20,3 +22,5 @@ TEST(TexturePlace, TheFileWrittenLastIsRead) {
             << c.root.value_or(0) << " " << c.temporary.value_or(0);
     }
 }
+
+} // namespace velmora::bitmap

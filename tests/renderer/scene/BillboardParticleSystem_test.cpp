@@ -1,13 +1,14 @@
 // The billboard particles: spawning, motion, the strict box and the quads handed to the canvas.
-#include "renderer/scene/BillboardParticleSystem.h"
+#include "renderer/scene/core/BillboardParticleSystem.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "renderer/scene/Random.h"
+#include "renderer/scene/core/Random.h"
 
+namespace velmora::scene {
 namespace {
 
 // Records what the particles ask of the GL; the model-view matrix is set by the test.
@@ -186,3 +187,5 @@ TEST_F(BillboardParticleSystemTest, DrawBindsOnceAndHandsEveryParticleItsSquare)
     expectVector(scene.particle(3999).position + Vector3(1.5f, -1.5f, 0.0f),
                  canvas.quads[3999].bottomRight);
 }
+
+} // namespace velmora::scene

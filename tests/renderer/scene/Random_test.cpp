@@ -1,7 +1,9 @@
 // The generator's fixed sequence and the fractional draws made from it.
-#include "renderer/scene/Random.h"
+#include "renderer/scene/core/Random.h"
 
 #include <gtest/gtest.h>
+
+namespace velmora::scene {
 
 TEST(RandomSequence, StartsWithTheFixedSequence) {
     RandomSequence sequence;
@@ -30,3 +32,5 @@ TEST(ProcessRandom, DrawsAreThousandthsOfTheSharedSequence) {
     EXPECT_EQ(334.0f / 1000.0f, nextDraw());
     EXPECT_EQ(0.5f, nextDraw());
 }
+
+} // namespace velmora::scene

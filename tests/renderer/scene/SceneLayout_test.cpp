@@ -1,10 +1,11 @@
 // The starfield's fixed layout: its particle system, the turning angles and the projections.
-#include "renderer/scene/SceneLayout.h"
+#include "renderer/scene/core/SceneLayout.h"
 
 #include <gtest/gtest.h>
 
-#include "renderer/scene/Random.h"
+#include "renderer/scene/core/Random.h"
 
+namespace velmora::scene {
 namespace {
 
 class NoCanvas : public BillboardCanvas {
@@ -76,3 +77,5 @@ TEST(SceneLayout, StartupProjectionIsSquareAndReachesTwoHundred) {
     EXPECT_EQ(0.10000000149011612, p.nearPlane);
     EXPECT_EQ(200.0, p.farPlane);
 }
+
+} // namespace velmora::scene

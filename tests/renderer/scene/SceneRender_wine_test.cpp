@@ -18,6 +18,7 @@
 #include "tests/support/BackBuffer.h"
 #include "tests/support/FrameSignature.h"
 
+namespace velmora::scene {
 namespace {
 
 // A quarter of the real size each way: the same picture, a sixteenth of the fill work.
@@ -45,7 +46,7 @@ public:
         window_ = CreateWindowExA(0, "SceneRenderTest", "scene", WS_POPUP, 0, 0, kWidth, kHeight,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
         dc_ = GetDC(window_);
-        context_ = setRendererPixelFormat(dc_, 16) ? wglCreateContext(dc_) : nullptr;
+        context_ = window::setRendererPixelFormat(dc_, 16) ? wglCreateContext(dc_) : nullptr;
         ready_ = context_ && wglMakeCurrent(dc_, context_);
     }
     ~HiddenGlWindow() {
@@ -124,3 +125,5 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
         << signatureText(signature);
     DeleteFileA(velmora::contract::kTexturePath);
 }
+
+} // namespace velmora::scene

@@ -1,8 +1,9 @@
 // The cover layout: every monitor but the scene's, wherever the others stand.
-#include "renderer/window/CoverLayout.h"
+#include "renderer/window/core/CoverLayout.h"
 
 #include <gtest/gtest.h>
 
+namespace velmora::window {
 namespace {
 
 constexpr ScreenRect kPrimary{0, 0, 1024, 768};
@@ -32,3 +33,5 @@ TEST(CoverLayout, CoversEveryMonitorButTheOneHoldingTheScenesCorner) {
         EXPECT_EQ(c.covers, coverRectangles(c.monitors, 0, 0)) << c.what;
     }
 }
+
+} // namespace velmora::window

@@ -1,11 +1,12 @@
 // The display-mode ladder: which modes are asked for, in which order, and which one is taken,
 // for displays that offer the 16-bit mode, only the desktop's depth, or neither.
-#include "renderer/window/DisplayModeLadder.h"
+#include "renderer/window/core/DisplayModeLadder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+namespace velmora::window {
 namespace {
 
 constexpr DisplayMode kWanted{1024, 768, 16};
@@ -72,3 +73,5 @@ TEST(DisplayModeLadder, TriesTheWantedModeThenTheDesktopDepthWhenOfferedThenGive
         EXPECT_EQ(taken != kWanted, listed) << c.what;
     }
 }
+
+} // namespace velmora::window

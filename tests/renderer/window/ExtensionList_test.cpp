@@ -1,7 +1,9 @@
 // Extension lookup: whole words only.
-#include "renderer/window/ExtensionList.h"
+#include "renderer/window/core/ExtensionList.h"
 
 #include <gtest/gtest.h>
+
+namespace velmora::window {
 
 TEST(ExtensionList, FindsWholeWordsOnly) {
     const char* swap = "WGL_EXT_swap_control";
@@ -12,3 +14,5 @@ TEST(ExtensionList, FindsWholeWordsOnly) {
     EXPECT_FALSE(hasExtension("XWGL_EXT_swap_control WGL_ARB_pbuffer", swap));
     EXPECT_FALSE(hasExtension("", swap));
 }
+
+} // namespace velmora::window

@@ -1,7 +1,9 @@
 // The frame loop's decisions: what an empty-queue pass does, the key table and the Escape press.
-#include "renderer/window/FrameInput.h"
+#include "renderer/window/core/FrameInput.h"
 
 #include <gtest/gtest.h>
+
+namespace velmora::window {
 
 TEST(FrameInput, EachEmptyQueuePassEndsOnEscapeAwaitsInputWhenMinimizedAndDrawsWhenDue) {
     struct Case {
@@ -70,3 +72,5 @@ TEST(FrameInput, KeysAreHeldUntilReleasedAndCodesOutsideTheTableAreIgnored) {
     input.key(0x10000 + kEscapeKey, false);
     EXPECT_TRUE(input.keyDown[kEscapeKey]);
 }
+
+} // namespace velmora::window

@@ -1,11 +1,12 @@
 // The frame pacer against a fake clock: at most 60 frames a second, the cadence kept through
 // early and slightly late frames, and no burst after a stall.
-#include "renderer/window/FramePacer.h"
+#include "renderer/window/core/FramePacer.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
+namespace velmora::window {
 namespace {
 
 class FakeClock : public FrameClock {
@@ -81,3 +82,5 @@ TEST(FramePacer, AStallIsNotMadeUpByABurst) {
         EXPECT_NEAR(1000.0 / 60, starts[i + 1] - starts[i], 1.0) << i;
     }
 }
+
+} // namespace velmora::window

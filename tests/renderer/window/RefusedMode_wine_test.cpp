@@ -8,6 +8,7 @@
 
 #include <string>
 
+namespace velmora::window {
 namespace {
 
 // The static text of a message box carries this control id.
@@ -115,3 +116,5 @@ TEST_F(RefusedModeTest, YesRunsInACaptionedWindowAtTheTopLeft) {
     ASSERT_TRUE(renderer.waitForExit(5000, code));
     EXPECT_EQ(0u, code);
 }
+
+} // namespace velmora::window

@@ -7,6 +7,7 @@
 
 #include "tools/bench/StarGlow.h"
 
+namespace velmora::window {
 namespace {
 
 struct WindowSearch {
@@ -45,7 +46,7 @@ std::string tempBitmapPath() {
 } // namespace
 
 bool writeTextureBitmap() {
-    return writeStarGlowBitmap(velmora::contract::kTexturePath);
+    return bench::writeStarGlowBitmap(velmora::contract::kTexturePath);
 }
 
 void removeTextureBitmaps() {
@@ -96,8 +97,8 @@ bool RendererProcess::waitForExit(DWORD milliseconds, DWORD& exitCode) const {
 
 HWND RendererProcess::waitForWindow(const char* className, const char* title,
                                     DWORD milliseconds) const {
-    const double end = nowMs() + milliseconds;
-    while (nowMs() < end) {
+    const double end = bench::nowMs() + milliseconds;
+    while (bench::nowMs() < end) {
         if (HWND window = findProcessWindow(id(), className, title)) {
             return window;
         }
@@ -108,3 +109,5 @@ HWND RendererProcess::waitForWindow(const char* className, const char* title,
     }
     return nullptr;
 }
+
+} // namespace velmora::window

@@ -8,6 +8,8 @@
 #include "tests/support/BuiltFile.h"
 #include "tools/bench/Stopwatch.h"
 
+namespace velmora::window {
+
 // Puts the star glow bitmap where the renderer looks for it; false when it cannot be written.
 bool writeTextureBitmap();
 
@@ -41,3 +43,5 @@ public:
 private:
     PROCESS_INFORMATION info_{};
 };
+
+} // namespace velmora::window

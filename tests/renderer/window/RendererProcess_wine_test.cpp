@@ -11,6 +11,7 @@
 #include "tests/support/KeyTap.h"
 #include "tests/support/ProcessTimes.h"
 
+namespace velmora::window {
 namespace {
 
 DEVMODEA currentDisplayMode() {
@@ -53,12 +54,12 @@ protected:
 TEST_F(RendererProcessTest, TitledWindowExistsBeforeTheSaversFirstPoll) {
     double best = 1e9;
     for (int attempt = 0; attempt < 3 && best >= 500.0; ++attempt) {
-        const double start = nowMs();
+        const double start = bench::nowMs();
         RendererProcess renderer;
         ASSERT_TRUE(renderer.started());
         HWND window =
             renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
-        const double elapsed = nowMs() - start;
+        const double elapsed = bench::nowMs() - start;
         ASSERT_NE(nullptr, window);
         std::printf("window \"%s\" %.0f ms after the start\n",
                     velmora::contract::kRendererWindowTitle, elapsed);
@@ -82,12 +83,12 @@ TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
     Sleep(2000);
     ASSERT_TRUE(renderer.running());
 
-    const double tapped = nowMs();
+    const double tapped = bench::nowMs();
     tapKey(VK_ESCAPE);
     DWORD code = 0;
     ASSERT_TRUE(renderer.waitForExit(5000, code));
-    std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", nowMs() - tapped);
-    EXPECT_LT(nowMs() - tapped, 1000.0);
+    std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", bench::nowMs() - tapped);
+    EXPECT_LT(bench::nowMs() - tapped, 1000.0);
     EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
     const DEVMODEA after = currentDisplayMode();
     EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
@@ -144,11 +145,11 @@ TEST_F(RendererProcessTest, MinimizedRendererSleepsUntilRestored) {
     Sleep(300);
     ASSERT_TRUE(IsIconic(window));
     const double cpuBefore = threadCpuSeconds(renderer.mainThread());
-    const double start = nowMs();
+    const double start = bench::nowMs();
     Sleep(3000);
     const double cpuMs = (threadCpuSeconds(renderer.mainThread()) - cpuBefore) * 1000;
     std::printf("[figures] renderer's loop thread CPU while minimized: %.1f ms in %.0f ms\n", cpuMs,
-                nowMs() - start);
+                bench::nowMs() - start);
     EXPECT_LT(cpuMs, 150.0); // 5 %: a loop that still swaps would use the whole 3 s
     ShowWindow(window, SW_RESTORE);
     Sleep(300);
@@ -174,3 +175,5 @@ TEST_F(RendererProcessTest, MissingBitmapEndsQuietlyWithCodeZero) {
     EXPECT_FALSE(dialogSeen);
     EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
 }
+
+} // namespace velmora::window

@@ -9,14 +9,15 @@
 
 #include "renderer/x11/StarAsset.h"
 
+namespace velmora::x11 {
 namespace {
 
-int level(const RgbImage& image, int x, int y) {
+int level(const bitmap::RgbImage& image, int x, int y) {
     return image.pixels[static_cast<std::size_t>((y * image.width + x) * 3)];
 }
 
 TEST(BitmapFile, EmbeddedStarIsTheSaversPicture) {
-    const std::optional<RgbImage> star = readRgbBitmapFile(starBitmapFile());
+    const std::optional<bitmap::RgbImage> star = readRgbBitmapFile(starBitmapFile());
     ASSERT_TRUE(star);
     EXPECT_EQ(32, star->width);
     EXPECT_EQ(32, star->height);
@@ -39,3 +40,4 @@ TEST(BitmapFile, RefusesOtherKindsAndDamage) {
 }
 
 } // namespace
+} // namespace velmora::x11

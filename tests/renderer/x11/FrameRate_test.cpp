@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::x11 {
+
 TEST(FrameRate, FigureChangesOncePerSecond) {
     FrameRate rate;
     rate.frame(10.0);
@@ -25,3 +27,5 @@ TEST(FrameRate, FramesStartOnePeriodApartWithoutCatchingUp) {
     EXPECT_EQ(0, microsecondsBeforeNextFrame(50000, 16667));
     EXPECT_EQ(0, microsecondsBeforeNextFrame(3, 0));
 }
+
+} // namespace velmora::x11

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::x11 {
 namespace {
 
 struct Accepted {
@@ -70,3 +71,4 @@ TEST(HackOptions, WindowIdsAsXToolsPrintThem) {
 }
 
 } // namespace
+} // namespace velmora::x11

@@ -32,6 +32,7 @@
 
 extern char** environ;
 
+namespace velmora::x11 {
 namespace {
 
 using namespace std::chrono_literals;
@@ -201,12 +202,12 @@ TEST(HackScene, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HackWindow hack;
     ASSERT_EQ("", openHackWindow(options, hack));
     EXPECT_EQ(kSceneWidth, hack.width);
-    resizeScene(hack.width, hack.height);
-    ASSERT_TRUE(initScene());
-    drawScene();
+    scene::resizeScene(hack.width, hack.height);
+    ASSERT_TRUE(scene::initScene());
+    scene::drawScene();
     EXPECT_EQ(0, litPixels(readBackBuffer(kSceneWidth, kSceneHeight)));
     for (int frame = 2; frame <= 150; ++frame) {
-        drawScene();
+        scene::drawScene();
     }
     // The same frame as the Windows renderer's after as many steps.
     const std::vector<unsigned char> pixels = readBackBuffer(kSceneWidth, kSceneHeight);
@@ -298,3 +299,5 @@ TEST(HackProgram, BadOptionsAndXErrorsEndWithOneLine) {
         EXPECT_EQ(1, std::count(errors.begin(), errors.end(), '\n')) << errors;
     }
 }
+
+} // namespace velmora::x11

@@ -1,9 +1,13 @@
 // Reading the committed asset files for the tests.
 #include "tests/saver/assets/AssetFileReader.h"
 
+#include "base/LittleEndian.h"
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+namespace velmora::assetgen {
 
 std::vector<std::uint8_t> readAssetFile(const std::string& name) {
     std::ifstream in(std::string(VELMORA_ASSET_DIR) + "/" + name, std::ios::binary);
@@ -13,38 +17,28 @@ std::vector<std::uint8_t> readAssetFile(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::uint32_t readU16(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return bytes.at(offset) | (bytes.at(offset + 1) << 8);
-}
-
-std::uint32_t readU32(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return readU16(bytes, offset) | (readU16(bytes, offset + 2) << 16);
-}
-
 BitmapFile decodeBitmap(const std::vector<std::uint8_t>& bytes) {
     BitmapFile f;
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
         throw std::runtime_error("not a bitmap file");
     }
+    static_cast<base::BmpInfoHeader&>(f) =
+        base::readBmpInfoHeader(std::span(bytes).subspan(base::kBmpFileHeaderSize));
+    const base::BmpFileHeader header = base::readBmpFileHeader(bytes);
     f.fileSize = bytes.size();
-    f.declaredSize = readU32(bytes, 2);
-    f.pixelOffset = readU32(bytes, 10);
-    f.infoSize = readU32(bytes, 14);
-    f.width = static_cast<std::int32_t>(readU32(bytes, 18));
-    f.height = static_cast<std::int32_t>(readU32(bytes, 22));
-    f.bitCount = readU16(bytes, 28);
-    f.compression = readU32(bytes, 30);
+    f.declaredSize = header.fileSize;
+    f.pixelOffset = header.pixelOffset;
     if (f.bitCount != 24 || f.width <= 0 || f.height <= 0) {
         return f;
     }
-    const std::size_t rowBytes = (static_cast<std::size_t>(f.width) * 3 + 3) / 4 * 4;
+    const auto rows = std::span(bytes).subspan(f.pixelOffset);
+    if (rows.size() < base::bmpRowStride(f.width, 24) * static_cast<std::uint64_t>(f.height)) {
+        throw std::runtime_error("bitmap rows cut short");
+    }
     f.pixels = Picture(f.width, f.height);
     for (int y = 0; y < f.height; ++y) {
-        const std::size_t row =
-            f.pixelOffset + rowBytes * static_cast<std::size_t>(f.height - 1 - y);
         for (int x = 0; x < f.width; ++x) {
-            const std::size_t at = row + static_cast<std::size_t>(x) * 3;
-            f.pixels.at(x, y) = {bytes.at(at + 2), bytes.at(at + 1), bytes.at(at), 255};
+            f.pixels.at(x, y) = rgb(base::bmp24PixelAt(rows, f.width, f.height, x, y));
         }
     }
     return f;
@@ -52,21 +46,22 @@ BitmapFile decodeBitmap(const std::vector<std::uint8_t>& bytes) {
 
 IconEntry decodeIcon(const std::vector<std::uint8_t>& bytes) {
     IconEntry e;
-    e.type = readU16(bytes, 2);
-    e.count = readU16(bytes, 4);
+    e.type = base::readLe16(bytes, 2);
+    e.count = base::readLe16(bytes, 4);
     e.width = bytes.at(6) == 0 ? 256 : bytes.at(6);
     e.height = bytes.at(7) == 0 ? 256 : bytes.at(7);
-    e.hotX = readU16(bytes, 10);
-    e.hotY = readU16(bytes, 12);
-    const std::size_t image = readU32(bytes, 18);
-    e.imageWidth = static_cast<int>(readU32(bytes, image + 4));
+    e.hotX = base::readLe16(bytes, 10);
+    e.hotY = base::readLe16(bytes, 12);
+    const std::size_t image = base::readLe32(bytes, 18);
+    const base::BmpInfoHeader info = base::readBmpInfoHeader(std::span(bytes).subspan(image));
+    e.imageWidth = info.width;
     // The stored height counts the colour rows and the mask rows.
-    e.imageHeight = static_cast<int>(readU32(bytes, image + 8)) / 2;
-    e.imageBitCount = readU16(bytes, image + 14);
+    e.imageHeight = info.height / 2;
+    e.imageBitCount = info.bitCount;
     if (e.imageBitCount != 32) {
         return e;
     }
-    const std::size_t colours = image + readU32(bytes, image);
+    const std::size_t colours = image + base::readLe32(bytes, image);
     const std::size_t mask = colours + static_cast<std::size_t>(e.imageWidth * e.imageHeight) * 4;
     const std::size_t maskRow = (static_cast<std::size_t>(e.imageWidth) + 31) / 32 * 4;
     e.colours = Picture(e.imageWidth, e.imageHeight);
@@ -84,3 +79,5 @@ IconEntry decodeIcon(const std::vector<std::uint8_t>& bytes) {
     }
     return e;
 }
+
+} // namespace velmora::assetgen

@@ -6,23 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "base/BmpFile.h"
 #include "tools/assetgen/Picture.h"
+
+namespace velmora::assetgen {
 
 std::vector<std::uint8_t> readAssetFile(const std::string& name);
 
-std::uint32_t readU16(const std::vector<std::uint8_t>& bytes, std::size_t offset);
-std::uint32_t readU32(const std::vector<std::uint8_t>& bytes, std::size_t offset);
-
 // A 24-bit bitmap file's headers and pixels, top row first.
-struct BitmapFile {
+struct BitmapFile : base::BmpInfoHeader {
     std::size_t fileSize = 0;
     std::uint32_t declaredSize = 0;
     std::uint32_t pixelOffset = 0;
-    std::uint32_t infoSize = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::uint32_t bitCount = 0;
-    std::uint32_t compression = 0;
     Picture pixels{0, 0};
 };
 
@@ -46,3 +41,5 @@ struct IconEntry {
 };
 
 IconEntry decodeIcon(const std::vector<std::uint8_t>& bytes);
+
+} // namespace velmora::assetgen

@@ -14,6 +14,7 @@
 #include "tools/assetgen/PreviewPicture.h"
 #include "tools/assetgen/StarPicture.h"
 
+namespace velmora::assetgen {
 namespace {
 
 std::set<std::string> filesNamedByResourceScript() {
@@ -59,3 +60,4 @@ TEST(AssetSet, SceneFramesRepeatWithinOneProcess) {
 }
 
 } // namespace
+} // namespace velmora::assetgen

@@ -5,6 +5,7 @@
 
 #include "tests/saver/assets/AssetFileReader.h"
 
+namespace velmora::assetgen {
 namespace {
 
 TEST(OptionMarks, AreTwelvePixelSquares) {
@@ -100,3 +101,4 @@ TEST(HandCursor, MaskAndAlphaAgreeAndTheHandIsOutlinedWhite) {
 }
 
 } // namespace
+} // namespace velmora::assetgen

@@ -7,6 +7,7 @@
 #include "tests/saver/assets/AssetFileReader.h"
 #include "tools/assetgen/Picture.h"
 
+namespace velmora::assetgen {
 namespace {
 
 struct FaceCase {
@@ -41,7 +42,7 @@ TEST_P(FacePictureTest, IsA4854ByteUncompressed24BitBitmapOf64By25) {
     EXPECT_EQ(bytes.size(), 4854u);
     EXPECT_EQ(face.declaredSize, 4854u);
     EXPECT_EQ(face.pixelOffset, 54u);
-    EXPECT_EQ(face.infoSize, 40u);
+    EXPECT_EQ(face.size, 40u);
     EXPECT_EQ(face.width, 64);
     EXPECT_EQ(face.height, 25);
     EXPECT_EQ(face.bitCount, 24u);
@@ -97,3 +98,4 @@ TEST(FacePictures, InteriorShowsTheFaceColour) {
 }
 
 } // namespace
+} // namespace velmora::assetgen

@@ -2,9 +2,11 @@
 // do: row order, byte order of the channels, padding and the header sizes that follow from it.
 #include <gtest/gtest.h>
 
+#include "base/LittleEndian.h"
 #include "tests/saver/assets/AssetFileReader.h"
 #include "tools/assetgen/PictureFiles.h"
 
+namespace velmora::assetgen {
 namespace {
 
 Picture threeByTwo() {
@@ -18,8 +20,8 @@ Picture threeByTwo() {
 TEST(BitmapFileEncoder, PadsRowsToFourBytesAndStoresThemBottomUp) {
     const Bytes bytes = encodeBitmapFile(threeByTwo());
     ASSERT_EQ(bytes.size(), 54u + 2 * 12);
-    EXPECT_EQ(readU32(bytes, 2), bytes.size());
-    EXPECT_EQ(readU32(bytes, 34), 24u); // image bytes
+    EXPECT_EQ(base::readLe32(bytes, 2), bytes.size());
+    EXPECT_EQ(base::readLe32(bytes, 34), 24u); // image bytes
     // The bottom row comes first: its middle pixel, blue first, then three padding zeros.
     EXPECT_EQ(bytes[54 + 3], 0x90);
     EXPECT_EQ(bytes[54 + 4], 0x80);
@@ -39,7 +41,7 @@ TEST(IconFileEncoders, MaskMarksTheSeeThroughPixelsInPaddedRows) {
         EXPECT_EQ(entry.imageWidth, 3);
         EXPECT_EQ(entry.imageHeight, 2);
         // 40 + 3 * 2 * 4 colour bytes + 2 mask rows of 4 bytes.
-        EXPECT_EQ(readU32(bytes, 14), 40u + 24 + 8);
+        EXPECT_EQ(base::readLe32(bytes, 14), 40u + 24 + 8);
         EXPECT_EQ(bytes.size(), 22u + 40 + 24 + 8);
         EXPECT_EQ(entry.seeThrough, (std::vector<bool>{false, false, false, false, true, false}));
         EXPECT_EQ(entry.colours.at(2, 0), rgb(0x405060));
@@ -58,3 +60,4 @@ TEST(IconFileEncoders, IconCarriesPlanesAndDepthWhereTheCursorCarriesItsHotSpot)
 }
 
 } // namespace
+} // namespace velmora::assetgen

@@ -6,6 +6,7 @@
 
 #include "tests/saver/assets/AssetFileReader.h"
 
+namespace velmora::assetgen {
 namespace {
 
 class PreviewPictureTest : public ::testing::Test {
@@ -71,3 +72,4 @@ TEST_F(PreviewPictureTest, BrightGlowLiesAcrossTheMiddle) {
 }
 
 } // namespace
+} // namespace velmora::assetgen

@@ -6,6 +6,7 @@
 
 #include "saver/assets/AssetIds.h"
 
+namespace velmora::assets {
 namespace {
 
 struct BitmapCase {
@@ -116,3 +117,4 @@ TEST(Resources, ProgramIconIsTheFirstIconGroup) {
 }
 
 } // namespace
+} // namespace velmora::assets

@@ -7,6 +7,7 @@
 
 #include "tests/saver/assets/AssetFileReader.h"
 
+namespace velmora::assetgen {
 namespace {
 
 class StarPictureTest : public ::testing::Test {
@@ -24,7 +25,7 @@ TEST_F(StarPictureTest, IsA32By32TrueColourBitmap) {
     EXPECT_EQ(star.height, 32);
     EXPECT_EQ(star.bitCount, 24u);
     EXPECT_EQ(star.compression, 0u);
-    EXPECT_EQ(star.infoSize, 40u);
+    EXPECT_EQ(star.size, 40u);
     EXPECT_EQ(star.declaredSize, star.fileSize);
 }
 
@@ -85,3 +86,4 @@ TEST_F(StarPictureTest, BrightnessNeverRisesAwayFromTheCore) {
 }
 
 } // namespace
+} // namespace velmora::assetgen

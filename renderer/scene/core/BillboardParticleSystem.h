@@ -1,0 +1,51 @@
+// BillboardParticleSystem: particles that spawn in a flat rectangle around the emitter, drift in
+// straight lines, respawn when they leave a box around the emitter and are drawn as
+// camera-facing textured squares.
+#pragma once
+
+#include "renderer/scene/core/BillboardCanvas.h"
+#include "renderer/scene/core/ParticleSystem.h"
+
+namespace velmora::scene {
+
+// The offsets from a particle's position to the corners of its square.
+struct BillboardCorners {
+    Vector3 topLeft;
+    Vector3 bottomLeft;
+    Vector3 topRight;
+    Vector3 bottomRight;
+};
+
+// Corners of a square of side 2 * halfSize facing the viewer, from the model-view matrix:
+// its first row is the screen's x axis in world space, its second row the y axis.
+BillboardCorners billboardCorners(const float modelView[16], float halfSize);
+
+class BillboardParticleSystem : public ParticleSystem {
+public:
+    BillboardParticleSystem(std::int32_t count, const Vector3& origin, float spawnWidth,
+                            float spawnDepth, float margin, unsigned int texture,
+                            BillboardCanvas& canvas);
+
+    void resetParticle(std::int32_t index) override;
+    void update(std::int32_t step) override;
+    void draw() override;
+
+    // The box in which particles live, strict on every face.
+    bool inside(const Vector3& position) const;
+
+    float minX() const { return minX_; }
+    float maxX() const { return maxX_; }
+    float minY() const { return minY_; }
+    float maxY() const { return maxY_; }
+    float minZ() const { return minZ_; }
+    float maxZ() const { return maxZ_; }
+
+private:
+    unsigned int texture_;
+    float spawnWidth_;
+    float spawnDepth_;
+    float minX_, maxX_, minY_, maxY_, minZ_, maxZ_;
+    BillboardCanvas& canvas_;
+};
+
+} // namespace velmora::scene
