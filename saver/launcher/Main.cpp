@@ -8,8 +8,8 @@
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
 #include "saver/launcher/core/CommandLine.h"
-#include "saver/music/MusicPlayer.h"
 #include "saver/music/WinmmMusicPlatform.h"
+#include "saver/music/core/MusicPlayer.h"
 #include "saver/run/Vantri_S.h"
 #include "saver/settings/Paths.h"
 #include "saver/settings/Settings.h"
@@ -48,9 +48,9 @@ bool rendererIsThere() {
 int runSaver(bool hideCursor) {
     if (hideCursor)
         ShowCursor(FALSE);
-    WinmmMusicPlatform platform;
-    MusicPlayer music(platform, settings());
-    Vantri_S saver(music, settings(), hideCursor, [] { endProgram(); });
+    velmora::music::WinmmMusicPlatform platform;
+    velmora::music::MusicPlayer music(platform, settings());
+    velmora::run::Vantri_S saver(music, settings(), hideCursor, [] { endProgram(); });
     saver.load();
     return runMessageLoop();
 }

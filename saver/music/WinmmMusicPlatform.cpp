@@ -12,6 +12,8 @@
 
 #include <mmsystem.h>
 
+namespace velmora::music {
+
 namespace {
 
 // Turns the ANSI reply in a buffer into UTF-8 in place, cut at a character boundary to fit.
@@ -67,3 +69,5 @@ std::optional<std::string> WinmmMusicPlatform::commandPath(const std::string& pa
 int32_t WinmmMusicPlatform::waveOutDeviceCount() {
     return static_cast<int32_t>(waveOutGetNumDevs());
 }
+
+} // namespace velmora::music

@@ -3,7 +3,9 @@
 // UTF-16 name.
 #pragma once
 
-#include "saver/music/MusicPlatform.h"
+#include "saver/music/core/MusicPlatform.h"
+
+namespace velmora::music {
 
 class WinmmMusicPlatform : public MusicPlatform {
 public:
@@ -13,3 +15,5 @@ public:
     int32_t waveOutDeviceCount() override;
     std::optional<std::string> commandPath(const std::string& path) override;
 };
+
+} // namespace velmora::music

@@ -1,4 +1,4 @@
-// Starting Velmora.dll (see RendererProcess.h).
+// Starting Velmora.dll and looking for its window (see RendererProcess.h).
 #include "saver/run/RendererProcess.h"
 
 #include <string>
@@ -8,16 +8,14 @@
 #include "saver/settings/Paths.h"
 #include "saver/text/AnsiText.h"
 
-namespace {
-constexpr ULONGLONG kStartUpGraceMs = 10000;
-}
+namespace velmora::run {
 
 RendererProcess::~RendererProcess() {
-    windowSeen();
+    release();
 }
 
-void RendererProcess::start() {
-    const std::wstring path = toWide(programFolder() + "\\" + velmora::contract::kRendererFileName);
+bool RendererProcess::start() {
+    const std::wstring path = toWide(programFolder() + "\\" + contract::kRendererFileName);
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -26,22 +24,27 @@ void RendererProcess::start() {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process))
-        return;
+        return false;
     // The renderer is a grandchild of the program in front; without this permission its window
     // could not take the foreground, and Escape would go to that program.
     AllowSetForegroundWindow(process.dwProcessId);
     CloseHandle(process.hThread);
     process_ = process.hProcess;
-    startedAt_ = GetTickCount64();
+    return true;
 }
 
-bool RendererProcess::starting() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT &&
-           GetTickCount64() - startedAt_ < kStartUpGraceMs;
+bool RendererProcess::running() {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
-void RendererProcess::windowSeen() {
+bool RendererProcess::windowOpen() {
+    return FindWindowA(nullptr, contract::kRendererWindowTitle) != nullptr;
+}
+
+void RendererProcess::release() {
     if (process_)
         CloseHandle(process_);
     process_ = nullptr;
 }
+
+} // namespace velmora::run

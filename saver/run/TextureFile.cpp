@@ -8,6 +8,8 @@
 #include "saver/forms/SavePicture.h"
 #include "saver/text/AnsiText.h"
 
+namespace velmora::run {
+
 namespace {
 
 // The picture is saved by its ANSI name, so a temporary folder named outside the code page goes
@@ -35,3 +37,5 @@ bool saveTextureBitmap(const PixelImage& image) {
     const std::string fallback = temporaryTexturePath();
     return !fallback.empty() && savePicture(image, fallback);
 }
+
+} // namespace velmora::run

@@ -1,7 +1,5 @@
-// Vantri_S: the hidden form that carries a full-screen run. Its load writes the texture bitmap,
-// starts the renderer and the music; every 500 ms it looks for the renderer's window
-// "Vantri_VC", and once that is gone it stops the music, gives the cursor back and ends.
-// A renderer still starting up (running, its window not yet seen) is waited for.
+// Vantri_S: the hidden form that carries a full-screen run. It holds the picture of the texture
+// and the three watch timers, and hands every event to the run's machine.
 #pragma once
 
 #include <functional>
@@ -9,32 +7,38 @@
 #include "saver/forms/Form.h"
 #include "saver/forms/PictureBox.h"
 #include "saver/forms/Timer.h"
-#include "saver/music/MusicPlayer.h"
+#include "saver/music/core/MusicPlayer.h"
 #include "saver/run/RendererProcess.h"
+#include "saver/run/TickClock.h"
+#include "saver/run/core/RunMachine.h"
+#include "saver/run/core/RunSeams.h"
 #include "saver/settings/Settings.h"
 
-class Vantri_S {
+namespace velmora::run {
+
+class Vantri_S : private RunForm {
 public:
     // cursorHidden: the start-up hid the mouse cursor, so the end of the run shows it again.
     // endRun ends the program (the program's own end; tests pass something gentler).
-    Vantri_S(MusicPlayer& music, const SettingsRecord& record, bool cursorHidden,
+    Vantri_S(music::MusicPlayer& music, const SettingsRecord& record, bool cursorHidden,
              std::function<void()> endRun);
 
     void load() { form_.load(); }
     bool loaded() const { return form_.loaded(); }
 
 private:
-    void Form_Load();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Form_QueryUnload();
+    void saveTexture() override;
+    void setFileWatch(bool on) override { Timer1.setEnabled(on); }
+    void setCdWatch(bool on) override { Timer2.setEnabled(on); }
+    void setRendererWatch(bool on) override { Timer3.setEnabled(on); }
+    void unload() override { form_.unload(); }
+    void showCursor() override;
+    void endRun() override { endRun_(); }
 
-    MusicPlayer& music_;
-    const SettingsRecord& settings_;
-    const bool cursorHidden_;
     const std::function<void()> endRun_;
     RendererProcess renderer_;
+    TickClock clock_;
+    RunMachine machine_;
 
     Form form_;
     PictureBox Display;
@@ -42,3 +46,5 @@ private:
     Timer Timer2; // audio-CD watch
     Timer Timer3; // renderer-window watch
 };
+
+} // namespace velmora::run

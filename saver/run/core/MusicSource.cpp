@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+namespace velmora::run {
+
 namespace {
 
 // Non-ASCII characters are bytes of 0x80 and above in UTF-8, so the last three bytes spell
@@ -18,9 +20,9 @@ std::string lastThreeUpper(std::string_view path) {
 } // namespace
 
 MusicSource musicSourceOf(int16_t bgmKind, std::string_view bgmFile) {
-    if (bgmKind == 1)
+    if (bgmKind == kAudioCd)
         return MusicSource::Cd;
-    if (bgmKind != 2)
+    if (bgmKind != kMusicFile)
         return MusicSource::None;
     const std::string ending = lastThreeUpper(bgmFile);
     if (ending == "WAV")
@@ -29,3 +31,5 @@ MusicSource musicSourceOf(int16_t bgmKind, std::string_view bgmFile) {
         return MusicSource::Mp3;
     return MusicSource::None;
 }
+
+} // namespace velmora::run

@@ -4,70 +4,72 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
+// Printed names, so that a failure shows the modes in words.
+constexpr std::pair<LaunchMode, const char*> kModeNames[] = {
+    {LaunchMode::Preview, "Preview"}, {LaunchMode::Configure, "Configure"},
+    {LaunchMode::Saver, "Saver"},     {LaunchMode::SaverCursorShown, "SaverCursorShown"},
+    {LaunchMode::None, "None"},
+};
+
 const char* name(LaunchMode mode) {
-    switch (mode) {
-    case LaunchMode::Preview:
-        return "Preview";
-    case LaunchMode::Configure:
-        return "Configure";
-    case LaunchMode::Saver:
-        return "Saver";
-    case LaunchMode::SaverCursorShown:
-        return "SaverCursorShown";
-    case LaunchMode::None:
-        return "None";
-    }
+    for (const auto& [known, text] : kModeNames)
+        if (known == mode)
+            return text;
     return "?";
 }
 
 } // namespace
 
-TEST(ParseCommandLine, ModeAndHandleOfEveryShape) {
+TEST(ParseCommandLine, ModeOfEveryShape) {
+    const struct {
+        LaunchMode mode;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // The first character is never looked at; the second is a character, not a byte.
+        {LaunchMode::Saver, {"/S", "/s", "-s", "xs", "/s 1234", "あs"}},
+        {LaunchMode::SaverCursorShown, {""}},
+        // No second character, the slash as the second, a full-width letter.
+        {LaunchMode::None, {"S", "/", "/x", " /s", "/ｓ"}},
+        {LaunchMode::Configure, {"/c", "/C", "/c:1234"}},
+        {LaunchMode::Preview, {"/p 1234", "/P 1234", "/p:1234", "-p 1234", "/p", "/p abc"}},
+    };
+    for (const auto& c : cases)
+        for (const std::string& line : c.lines)
+            EXPECT_STREQ(name(parseCommandLine(line).mode), name(c.mode)) << '"' << line << '"';
+}
+
+TEST(ParseCommandLine, PreviewHandle) {
     const struct {
         std::string line;
-        LaunchMode mode;
         int32_t handle;
     } cases[] = {
-        {"/S", LaunchMode::Saver, 0},
-        {"/s", LaunchMode::Saver, 0},
-        {"-s", LaunchMode::Saver, 0},
-        {"xs", LaunchMode::Saver, 0}, // the first character is never looked at
-        {"/s 1234", LaunchMode::Saver, 0},
-        {"", LaunchMode::SaverCursorShown, 0},
-        {"S", LaunchMode::None, 0}, // no second character
-        {"/", LaunchMode::None, 0},
-        {"/x", LaunchMode::None, 0},
-        {" /s", LaunchMode::None, 0},  // the second character is the slash
-        {"/ｓ", LaunchMode::None, 0},  // a full-width letter is no mode letter
-        {"あs", LaunchMode::Saver, 0}, // the second character, not the second byte
-        {"/c", LaunchMode::Configure, 0},
-        {"/C", LaunchMode::Configure, 0},
-        {"/c:1234", LaunchMode::Configure, 0},
-        {"/p 1234", LaunchMode::Preview, 1234},
-        {"/P 1234", LaunchMode::Preview, 1234},
-        {"/p:1234", LaunchMode::Preview, 1234},
-        {"-p 1234", LaunchMode::Preview, 1234},
-        {"/p", LaunchMode::Preview, 0},
-        {"/p ", LaunchMode::Preview, 0},
-        {"/p abc", LaunchMode::Preview, 0},
-        {"/p &H1F", LaunchMode::Preview, 31},
-        {"/p &h1f", LaunchMode::Preview, 31},
-        {"/p &O17", LaunchMode::Preview, 15},
-        {"/p 12 34", LaunchMode::Preview, 1234}, // blanks inside the number are skipped
-        {"/p\t1\t2\t3", LaunchMode::Preview, 123},
-        {"/p 1 2\n3", LaunchMode::Preview, 123},
-        {"/p 5678 /x", LaunchMode::Preview, 5678}, // reading stops at the first non-digit
-        {"/p 2147483647", LaunchMode::Preview, 2147483647},
-        {"/p 99999999999", LaunchMode::Preview, 0}, // no 32-bit handle
+        {"/p 1234", 1234},
+        {"/P 1234", 1234},
+        {"/p:1234", 1234},
+        {"-p 1234", 1234},
+        {"/p", 0},
+        {"/p ", 0},
+        {"/p abc", 0},
+        {"/p &H1F", 31},
+        {"/p &h1f", 31},
+        {"/p &O17", 15},
+        // Blanks inside the number are skipped; reading stops at the first non-digit.
+        {"/p 12 34", 1234},
+        {"/p\t1\t2\t3", 123},
+        {"/p 1 2\n3", 123},
+        {"/p 5678 /x", 5678},
+        {"/p 2147483647", 2147483647},
+        {"/p 99999999999", 0}, // no 32-bit handle
     };
     for (const auto& c : cases) {
         const LaunchRequest request = parseCommandLine(c.line);
-        EXPECT_STREQ(name(request.mode), name(c.mode)) << '"' << c.line << '"';
-        if (c.mode == LaunchMode::Preview)
-            EXPECT_EQ(request.previewHandle, c.handle) << '"' << c.line << '"';
+        EXPECT_STREQ(name(request.mode), "Preview") << '"' << c.line << '"';
+        EXPECT_EQ(request.previewHandle, c.handle) << '"' << c.line << '"';
     }
 }
 

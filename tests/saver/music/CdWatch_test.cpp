@@ -1,14 +1,17 @@
 // The CD watch of the music player: opening, each tick's decisions and closing, as command
 // sequences against a scripted drive.
-#include "saver/music/MusicPlayer.h"
+#include "saver/music/core/MusicPlayer.h"
 
-#include "tests/saver/music/ScriptedMusicPlatform.h"
+#include "tests/support/FakeMusicPlatform.h"
 
 #include <gtest/gtest.h>
 
+namespace velmora::music {
+
 namespace {
 
-using Sent = ScriptedMusicPlatform::Sent;
+using testing::FakeMusicPlatform;
+using Sent = FakeMusicPlatform::Sent;
 using Commands = std::vector<std::string>;
 
 constexpr char kTrack[] = "status cdaudio current track";
@@ -18,17 +21,17 @@ constexpr char kMode[] = "status cdaudio mode";
 struct TickCase {
     const char* name;
     int16_t repeat;
-    ScriptedMusicPlatform::Answer track;
-    ScriptedMusicPlatform::Answer count;
+    FakeMusicPlatform::Answer track;
+    FakeMusicPlatform::Answer count;
     const char* mode;
     Commands expected; // everything sent by the tick
     bool active;
 };
 
-const ScriptedMusicPlatform::Answer kTracks{0, "12"};
+const FakeMusicPlatform::Answer kTracks{0, "12"};
 
 TEST(CdWatchTest, EachTickFollowsTheDriveState) {
-    const ScriptedMusicPlatform::Answer noDrive{275, std::nullopt};
+    const FakeMusicPlatform::Answer noDrive{275, std::nullopt};
     const TickCase cases[] = {
         {"no drive", 0, noDrive, kTracks, "", {kTrack}, false},
         {"no drive while repeating", 3, noDrive, kTracks, "", {kTrack}, false},
@@ -90,7 +93,7 @@ TEST(CdWatchTest, EachTickFollowsTheDriveState) {
          true},
     };
     for (const auto& c : cases) {
-        ScriptedMusicPlatform drive;
+        FakeMusicPlatform drive;
         SettingsRecord record{1, c.repeat, "", ""};
         MusicPlayer player(drive, record);
         drive.script(kTrack, c.track);
@@ -106,7 +109,7 @@ TEST(CdWatchTest, EachTickFollowsTheDriveState) {
 }
 
 TEST(CdWatchTest, ModeIsAskedWithTheShortenedBuffer) {
-    ScriptedMusicPlatform drive;
+    FakeMusicPlatform drive;
     SettingsRecord record{1, 0, "", ""};
     MusicPlayer player(drive, record);
     player.CD_Poll();
@@ -114,7 +117,7 @@ TEST(CdWatchTest, ModeIsAskedWithTheShortenedBuffer) {
 }
 
 TEST(CdWatchTest, AFailedModeQueryKeepsTheLastModeSeen) {
-    ScriptedMusicPlatform drive;
+    FakeMusicPlatform drive;
     SettingsRecord record{1, 0, "", ""};
     MusicPlayer player(drive, record);
     drive.succeed(kMode, "stopped");
@@ -126,7 +129,7 @@ TEST(CdWatchTest, AFailedModeQueryKeepsTheLastModeSeen) {
 }
 
 TEST(CdWatchTest, RepeatedTrackLoopsAcrossTicks) {
-    ScriptedMusicPlatform drive;
+    FakeMusicPlatform drive;
     SettingsRecord record{1, 2, "", ""};
     MusicPlayer player(drive, record);
     drive.succeed(kMode, "playing");
@@ -145,7 +148,7 @@ TEST(CdWatchTest, RepeatedTrackLoopsAcrossTicks) {
 }
 
 TEST(CdWatchTest, OpenAndCloseSendWithoutReplyBuffers) {
-    ScriptedMusicPlatform drive;
+    FakeMusicPlatform drive;
     SettingsRecord record{1, 0, "", ""};
     MusicPlayer player(drive, record);
     EXPECT_FALSE(player.CdActive());
@@ -158,3 +161,5 @@ TEST(CdWatchTest, OpenAndCloseSendWithoutReplyBuffers) {
 }
 
 } // namespace
+
+} // namespace velmora::music

@@ -1,20 +1,23 @@
 // The music player's command strings and reply handling, and the MP3 and WAV procedures, as
 // command sequences against a scripted platform.
-#include "saver/music/MusicPlayer.h"
+#include "saver/music/core/MusicPlayer.h"
 
-#include "tests/saver/music/ScriptedMusicPlatform.h"
+#include "tests/support/FakeMusicPlatform.h"
 
 #include <gtest/gtest.h>
 
+namespace velmora::music {
+
 namespace {
 
-using Sent = ScriptedMusicPlatform::Sent;
-using Sound = ScriptedMusicPlatform::Sound;
+using testing::FakeMusicPlatform;
+using Sent = FakeMusicPlatform::Sent;
+using Sound = FakeMusicPlatform::Sound;
 using Commands = std::vector<std::string>;
 
 class MusicPlayerTest : public ::testing::Test {
 protected:
-    ScriptedMusicPlatform platform;
+    FakeMusicPlatform platform;
     SettingsRecord record{2, 0, "C:\\Music\\曲.mp3", "C:\\Music"};
     MusicPlayer player{platform, record};
 };
@@ -119,7 +122,7 @@ TEST_F(MusicPlayerTest, Mp3IsPlayingReadsSevenCharactersOfTheModeBuffer) {
         {"stopped", false}, {"play", false},        {"", false},
     };
     for (const auto& [mode, playing] : cases) {
-        ScriptedMusicPlatform device;
+        FakeMusicPlatform device;
         MusicPlayer fresh(device, record);
         device.succeed("status MP3Play mode", mode);
         EXPECT_EQ(fresh.MP3_IsPlaying(), playing) << mode;
@@ -171,3 +174,5 @@ TEST_F(MusicPlayerTest, WavLoopsOnlyWithAWaveDevice) {
 }
 
 } // namespace
+
+} // namespace velmora::music

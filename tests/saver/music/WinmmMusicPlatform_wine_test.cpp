@@ -1,7 +1,7 @@
 // The music player on the real multimedia functions: an MP3 and a WAV made at build time play
 // on the session's sound device, and the CD watch ends on a machine without a CD drive.
-#include "saver/music/MusicPlayer.h"
 #include "saver/music/WinmmMusicPlatform.h"
+#include "saver/music/core/MusicPlayer.h"
 #include "saver/text/AnsiText.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <mmsystem.h>
+
+namespace velmora::music {
 
 namespace {
 
@@ -100,7 +102,7 @@ TEST_F(WinmmMusicTest, WavLoopsUntilStopped) {
 }
 
 TEST_F(WinmmMusicTest, CdWatchEndsWithoutADrive) {
-    record.BgmKind = 1;
+    record.BgmKind = kAudioCd;
     record.BgmRepeat = 2;
     player.CD_Open();
     player.CD_Poll();
@@ -109,3 +111,5 @@ TEST_F(WinmmMusicTest, CdWatchEndsWithoutADrive) {
 }
 
 } // namespace
+
+} // namespace velmora::music

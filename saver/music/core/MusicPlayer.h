@@ -3,12 +3,14 @@
 // load, from its CD and file timers, and at unload; failures are silent by design.
 #pragma once
 
-#include "saver/music/MusicPlatform.h"
+#include "saver/music/core/MusicPlatform.h"
 #include "saver/settings/core/SettingsRecord.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+namespace velmora::music {
 
 class MusicPlayer {
 public:
@@ -55,3 +57,5 @@ private:
     std::array<char, 256> cdModeBuffer_{};
     std::array<char, 30> fileModeBuffer_{};
 };
+
+} // namespace velmora::music

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace velmora::music {
+
 class MusicPlatform {
 public:
     virtual ~MusicPlatform() = default;
@@ -31,3 +33,5 @@ public:
 
     virtual int32_t waveOutDeviceCount() = 0;
 };
+
+} // namespace velmora::music

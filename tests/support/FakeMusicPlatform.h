@@ -1,8 +1,8 @@
-// A music platform for the tests: records every call and answers MCI commands from a script.
+// The music platform of the tests: records every call and answers MCI commands from a script.
 // Unscripted commands succeed with an empty reply, as reply-less MCI commands do.
 #pragma once
 
-#include "saver/music/MusicPlatform.h"
+#include "saver/music/core/MusicPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,9 @@
 #include <optional>
 #include <vector>
 
-class ScriptedMusicPlatform : public MusicPlatform {
+namespace velmora::testing {
+
+class FakeMusicPlatform : public music::MusicPlatform {
 public:
     struct Answer {
         int32_t code = 0;
@@ -48,6 +50,12 @@ public:
         }
         return texts;
     }
+    int count(const std::string& command) const {
+        const std::vector<std::string> texts = commands();
+        return static_cast<int>(std::count(texts.begin(), texts.end(), command));
+    }
+    // Neither a command nor a sound reached the platform.
+    bool silent() const { return sent.empty() && sounds.empty(); }
 
     int32_t sendString(const std::string& command, char* reply, uint32_t capacity) override {
         sent.push_back({command, capacity});
@@ -99,3 +107,5 @@ public:
 private:
     std::map<std::string, std::deque<Answer>> answers_;
 };
+
+} // namespace velmora::testing

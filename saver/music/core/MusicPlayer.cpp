@@ -1,10 +1,12 @@
 // The music player's command strings, reply handling and the CD, MP3 and WAV procedures.
-#include "saver/music/MusicPlayer.h"
+#include "saver/music/core/MusicPlayer.h"
 
 #include "saver/text/core/VbNumber.h"
 
 #include <algorithm>
 #include <cstring>
+
+namespace velmora::music {
 
 namespace {
 
@@ -166,3 +168,5 @@ void MusicPlayer::WAV_Play() {
 void MusicPlayer::WAV_Stop() {
     platform_.playSound(nullptr, 0);
 }
+
+} // namespace velmora::music

@@ -1,0 +1,74 @@
+// The run's start, watches and end (see RunMachine.h).
+#include "saver/run/core/RunMachine.h"
+
+namespace velmora::run {
+
+RunMachine::RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music, Clock& clock,
+                       const SettingsRecord& record, bool cursorHidden)
+    : form_(form), renderer_(renderer), music_(music), clock_(clock),
+      source_(musicSourceOf(record.BgmKind, record.BgmFile)), cursorHidden_(cursorHidden) {}
+
+void RunMachine::Form_Load() {
+    form_.saveTexture();
+    waitingForWindow_ = renderer_.start();
+    startedAt_ = clock_.now();
+    if (source_ == MusicSource::Cd) {
+        music_.CD_Open();
+        cdWatching_ = true;
+        form_.setCdWatch(true);
+    }
+    if (source_ == MusicSource::Wav)
+        music_.WAV_Play();
+    if (source_ == MusicSource::Mp3) {
+        music_.MP3_Open();
+        form_.setFileWatch(true);
+    }
+}
+
+void RunMachine::Timer1_Timer() {
+    music_.MP3_Poll();
+}
+
+// The CD watch stops itself once the player reports the disc unusable.
+void RunMachine::Timer2_Timer() {
+    music_.CD_Poll();
+    cdWatching_ = music_.CdActive();
+    form_.setCdWatch(cdWatching_);
+}
+
+void RunMachine::Timer3_Timer() {
+    if (renderer_.windowOpen()) {
+        waitingForWindow_ = false;
+        renderer_.release();
+        return;
+    }
+    if (rendererStarting())
+        return;
+    form_.setRendererWatch(false);
+    form_.unload();
+}
+
+bool RunMachine::rendererStarting() {
+    return waitingForWindow_ && renderer_.running() &&
+           clock_.now() - startedAt_ < kRendererStartUpGraceMs;
+}
+
+// A CD watch that has stopped itself left its device alone, so it is not closed either.
+void RunMachine::Form_QueryUnload() {
+    if (cdWatching_) {
+        cdWatching_ = false;
+        form_.setCdWatch(false);
+        music_.CD_Close();
+    }
+    if (source_ == MusicSource::Wav)
+        music_.WAV_Stop();
+    if (source_ == MusicSource::Mp3) {
+        form_.setFileWatch(false);
+        music_.MP3_Close();
+    }
+    if (cursorHidden_)
+        form_.showCursor();
+    form_.endRun();
+}
+
+} // namespace velmora::run

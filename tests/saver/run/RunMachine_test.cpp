@@ -1,0 +1,188 @@
+// The run's start, renderer watch and end with a fake clock, renderer and form: when the watch
+// keeps waiting, when it ends the run, and what each end stops.
+#include "saver/run/core/RunMachine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/FakeMusicPlatform.h"
+#include "tests/support/MusicSettings.h"
+
+namespace velmora::run {
+namespace {
+
+using testing::musicSettings;
+
+class FakeClock : public Clock {
+public:
+    uint64_t now() override { return time; }
+    uint64_t time = 5000;
+};
+
+class FakeRenderer : public Renderer {
+public:
+    bool start() override { return startable; }
+    bool running() override { return processRunning; }
+    bool windowOpen() override { return windowShown; }
+    void release() override { ++releases; }
+
+    bool startable = true;
+    bool processRunning = true;
+    bool windowShown = false;
+    int releases = 0;
+};
+
+// Every request of the machine, in order, as a word.
+class RecordingForm : public RunForm {
+public:
+    void saveTexture() override { calls.push_back("texture"); }
+    void setFileWatch(bool on) override { calls.push_back(on ? "file on" : "file off"); }
+    void setCdWatch(bool on) override { calls.push_back(on ? "cd on" : "cd off"); }
+    void setRendererWatch(bool on) override {
+        calls.push_back(on ? "renderer on" : "renderer off");
+    }
+    void unload() override { calls.push_back("unload"); }
+    void showCursor() override { calls.push_back("cursor"); }
+    void endRun() override { calls.push_back("end"); }
+
+    std::vector<std::string> calls;
+};
+
+using Calls = std::vector<std::string>;
+
+struct RunRig {
+    explicit RunRig(SettingsRecord settings, bool cursorHidden = false)
+        : record(std::move(settings)), machine(form, renderer, music, clock, record, cursorHidden) {
+    }
+
+    // The form's calls since the last look.
+    Calls takeCalls() { return std::exchange(form.calls, {}); }
+
+    FakeClock clock;
+    FakeRenderer renderer;
+    RecordingForm form;
+    testing::FakeMusicPlatform platform;
+    SettingsRecord record;
+    music::MusicPlayer music{platform, record};
+    RunMachine machine;
+};
+
+const Calls kEnds{"renderer off", "unload"};
+
+TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOnly) {
+    const struct {
+        const char* name;
+        bool startable;
+        bool processRunning;
+        uint64_t elapsed; // since the start
+        Calls expected;
+    } cases[] = {
+        {"starting, just started", true, true, 0, {}},
+        {"starting, last moment of the grace", true, true, kRendererStartUpGraceMs - 1, {}},
+        {"starting, grace over", true, true, kRendererStartUpGraceMs, kEnds},
+        {"process ended before its window", true, false, 500, kEnds},
+        {"never started", false, false, 500, kEnds},
+        {"never started, a running process reported", false, true, 500, kEnds},
+    };
+    for (const auto& c : cases) {
+        RunRig run(musicSettings(kNoMusic));
+        run.renderer.startable = c.startable;
+        run.renderer.processRunning = c.processRunning;
+        run.machine.Form_Load();
+        run.takeCalls();
+        run.clock.time += c.elapsed;
+        run.machine.Timer3_Timer();
+        EXPECT_EQ(run.takeCalls(), c.expected) << c.name;
+    }
+}
+
+TEST(RunMachine, AWindowSeenThenGoneEndsTheRunEvenWithinTheGrace) {
+    RunRig run(musicSettings(kNoMusic));
+    run.machine.Form_Load();
+    EXPECT_EQ(run.takeCalls(), Calls{"texture"});
+    run.renderer.windowShown = true;
+    run.machine.Timer3_Timer();
+    run.machine.Timer3_Timer();
+    EXPECT_TRUE(run.takeCalls().empty());
+    EXPECT_GE(run.renderer.releases, 1);
+    run.renderer.windowShown = false;
+    run.clock.time += 500;
+    run.machine.Timer3_Timer();
+    EXPECT_EQ(run.takeCalls(), kEnds);
+}
+
+TEST(RunMachine, EachMusicSourceStartsItsWatchAndIsStoppedAtTheEnd) {
+    const struct {
+        const char* name;
+        SettingsRecord record;
+        Calls loadCalls;
+        std::vector<std::string> loadCommands;
+        Calls endCalls;
+        std::vector<std::string> endCommands;
+    } cases[] = {
+        {"none", musicSettings(kNoMusic), {"texture"}, {}, {"end"}, {}},
+        {"unknown kind", musicSettings(7, "a.wav"), {"texture"}, {}, {"end"}, {}},
+        {"cd",
+         musicSettings(kAudioCd),
+         {"texture", "cd on"},
+         {"open cdaudio", "set cdaudio time format tmsf"},
+         {"cd off", "end"},
+         {"stop cdaudio", "close cdaudio"}},
+        {"mp3",
+         musicSettings(kMusicFile, "C:\\a.mp3"),
+         {"texture", "file on"},
+         {"open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", "play MP3Play"},
+         {"file off", "end"},
+         {"stop MP3Play", "close MP3Play"}},
+        {"wav", musicSettings(kMusicFile, "C:\\a.wav"), {"texture"}, {}, {"end"}, {}},
+        {"other file", musicSettings(kMusicFile, "C:\\a.mid"), {"texture"}, {}, {"end"}, {}},
+    };
+    for (const auto& c : cases) {
+        RunRig run(c.record);
+        run.machine.Form_Load();
+        EXPECT_EQ(run.takeCalls(), c.loadCalls) << c.name;
+        EXPECT_EQ(run.platform.commands(), c.loadCommands) << c.name;
+        run.platform.sent.clear();
+        run.machine.Form_QueryUnload();
+        EXPECT_EQ(run.takeCalls(), c.endCalls) << c.name;
+        EXPECT_EQ(run.platform.commands(), c.endCommands) << c.name;
+    }
+}
+
+TEST(RunMachine, WavLoopsFromTheLoadAndIsSilencedAtTheEnd) {
+    RunRig run(musicSettings(kMusicFile, "C:\\a.WAV"));
+    run.machine.Form_Load();
+    ASSERT_EQ(run.platform.sounds.size(), 1u);
+    EXPECT_EQ(run.platform.sounds[0].name, "C:\\a.WAV");
+    run.machine.Form_QueryUnload();
+    ASSERT_EQ(run.platform.sounds.size(), 2u);
+    EXPECT_EQ(run.platform.sounds[1], (testing::FakeMusicPlatform::Sound{std::nullopt, 0}));
+}
+
+TEST(RunMachine, ACdWatchThatStoppedItselfLeavesTheDriveAloneAtTheEnd) {
+    RunRig run(musicSettings(kAudioCd));
+    run.platform.fail("status cdaudio current track", 275);
+    run.machine.Form_Load();
+    run.machine.Timer2_Timer();
+    EXPECT_EQ(run.takeCalls(), (Calls{"texture", "cd on", "cd off"}));
+    run.platform.sent.clear();
+    run.machine.Form_QueryUnload();
+    EXPECT_EQ(run.takeCalls(), Calls{"end"});
+    EXPECT_TRUE(run.platform.silent());
+}
+
+TEST(RunMachine, TheCursorComesBackOnlyWhenTheStartUpHidIt) {
+    for (const bool hidden : {false, true}) {
+        RunRig run(musicSettings(kNoMusic), hidden);
+        run.machine.Form_Load();
+        run.takeCalls();
+        run.machine.Form_QueryUnload();
+        EXPECT_EQ(run.takeCalls(), hidden ? (Calls{"cursor", "end"}) : Calls{"end"});
+    }
+}
+
+} // namespace
+} // namespace velmora::run
