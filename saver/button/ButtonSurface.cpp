@@ -111,8 +111,8 @@ void ButtonSurface::copyTiles(HDC source, double faceTwipsPerPixel, double twips
     const int heightTwips = static_cast<int>(twipsFromPixels(height_, twipsPerPixelY));
     SetStretchBltMode(dc_, COLORONCOLOR);
     for (const auto& tile : faceTiles(widthTwips, heightTwips)) {
-        const RECT from = pixelRect(tile.Source, faceTwipsPerPixel, faceTwipsPerPixel);
-        const RECT to = pixelRect(tile.Destination, twipsPerPixelX, twipsPerPixelY);
+        const RECT from = pixelRect(tile.source, faceTwipsPerPixel, faceTwipsPerPixel);
+        const RECT to = pixelRect(tile.destination, twipsPerPixelX, twipsPerPixelY);
         StretchBlt(dc_, to.left, to.top, to.right - to.left, to.bottom - to.top, source, from.left,
                    from.top, from.right - from.left, from.bottom - from.top, SRCCOPY);
     }

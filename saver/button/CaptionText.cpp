@@ -14,13 +14,13 @@ namespace {
 HFONT createCaptionFont(const CaptionFont& font) {
     LOGFONTW design{};
     // A negative height asks for the character height, as a point size means.
-    design.lfHeight = -fontPixelHeight(font.Size, screenTwipsPerPixelY());
-    design.lfWeight = font.Weight;
-    design.lfItalic = font.Italic;
-    design.lfUnderline = font.Underline;
-    design.lfStrikeOut = font.Strikethrough;
-    design.lfCharSet = static_cast<BYTE>(font.Charset);
-    const std::wstring name = toWide(font.Name);
+    design.lfHeight = -fontPixelHeight(font.size, screenTwipsPerPixelY());
+    design.lfWeight = font.weight;
+    design.lfItalic = font.italic;
+    design.lfUnderline = font.underline;
+    design.lfStrikeOut = font.strikethrough;
+    design.lfCharSet = static_cast<BYTE>(font.charset);
+    const std::wstring name = toWide(font.name);
     lstrcpynW(design.lfFaceName, name.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&design);
 }
@@ -42,21 +42,21 @@ CaptionText::~CaptionText() {
 }
 
 void CaptionText::show(const CaptionLook& look) {
-    if (!font_ || look.Font != look_.Font) {
+    if (!font_ || look.font != look_.font) {
         if (font_) {
             DeleteObject(font_);
         }
-        font_ = createCaptionFont(look.Font);
+        font_ = createCaptionFont(look.font);
     }
-    text_ = toWide(look.Text);
+    text_ = toWide(look.text);
     look_ = look;
 }
 
 void CaptionText::paint(HDC dc, const RECT& place) const {
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     HGDIOBJ previousFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-    if (look_.Enabled) {
-        drawText(dc, place, resolveColour(look_.Colour));
+    if (look_.enabled) {
+        drawText(dc, place, resolveColour(look_.colour));
     } else {
         // The platform's greyed text: a highlight one pixel down and right, the grey over it.
         RECT shifted = place;

@@ -86,8 +86,7 @@ Vantri_P::Vantri_P()
 void Vantri_P::makeControls() {
     // Panel: the heading in its frame, the three sources, the repeat box and the chosen file.
     const PixelRect frame = pixelsOf(place::kHeadingFrame);
-    Shape3.load(place::kHeadingFrame.index, panelControls_,
-                ShapeRectDesign{frame.left, frame.top, frame.width, frame.height, kBlack});
+    Shape3.load(place::kHeadingFrame.index, panelControls_, ShapeRectDesign{frame, kBlack});
     LabelDesign heading = labelAt(place::kHeading, "BGM", kBlack, false);
     heading.alignment = TextAlignment::Centre;
     lbl.load(place::kHeading.index, panelControls_, heading);

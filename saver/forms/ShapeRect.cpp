@@ -6,7 +6,8 @@ ShapeRect::ShapeRect(WindowlessHost& host, ShapeRectDesign design) : design_(des
 }
 
 RECT ShapeRect::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
+    const PixelRect& at = design_.place;
+    return {at.left, at.top, at.left + at.width, at.top + at.height};
 }
 
 void ShapeRect::paint(HDC dc) {

@@ -3,13 +3,11 @@
 #pragma once
 
 #include "saver/forms/Windowless.h"
+#include "saver/forms/core/TwipsRect.h"
 
 // Position and size in pixels within the container; a one-pixel border.
 struct ShapeRectDesign {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    PixelRect place;
     COLORREF borderColour = RGB(0, 0, 0);
 };
 

@@ -29,7 +29,7 @@ void ButtonMachine::setEnabled(bool enabled) {
 }
 
 uint32_t ButtonMachine::FontColour() {
-    const uint32_t colour = caption_.Colour;
+    const uint32_t colour = caption_.colour;
     RefreshNormalLook();
     return colour;
 }
@@ -59,13 +59,13 @@ void ButtonMachine::setVisible(bool visible) {
 }
 
 void ButtonMachine::setCaption(const std::string& text) {
-    caption_.Text = text;
+    caption_.text = text;
     view_.showCaption(caption_);
     view_.propertyChanged("Caption");
 }
 
 void ButtonMachine::setFont(const CaptionFont& font) {
-    caption_.Font = font;
+    caption_.font = font;
     view_.showCaption(caption_);
     view_.propertyChanged("Font");
 }
@@ -207,13 +207,13 @@ bool ButtonMachine::setCaptionColour(uint32_t colour) {
     if (!isValidColour(colour)) {
         return false;
     }
-    caption_.Colour = colour;
+    caption_.colour = colour;
     view_.showCaption(caption_);
     return true;
 }
 
 void ButtonMachine::setCaptionEnabled(bool enabled) {
-    caption_.Enabled = enabled;
+    caption_.enabled = enabled;
     view_.showCaption(caption_);
 }
 

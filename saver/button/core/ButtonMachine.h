@@ -26,9 +26,9 @@ public:
     void setFontColour(uint32_t colour);
     bool Visible();
     void setVisible(bool visible);
-    const std::string& Caption() const { return caption_.Text; }
+    const std::string& Caption() const { return caption_.text; }
     void setCaption(const std::string& text);
-    const CaptionFont& Font() const { return caption_.Font; }
+    const CaptionFont& Font() const { return caption_.font; }
     void setFont(const CaptionFont& font);
 
     // Events of the window (the caption label passes its mouse events on unchanged).

@@ -14,9 +14,9 @@ namespace {
 
 // Keys with their read and write defaults.
 struct PropertyKey {
-    const char* Name;
-    const char* ReadDefault;
-    const char* WriteDefault;
+    const char* name;
+    const char* readDefault;
+    const char* writeDefault;
 };
 constexpr PropertyKey kEnabled{"Enabled", "True", "True"};
 constexpr PropertyKey kCaption{"Caption", "Command1", "Command"};
@@ -56,11 +56,11 @@ std::optional<uint32_t> parseColour(std::string_view text) {
 }
 
 std::string read(const forms::PropertyBag& bag, const PropertyKey& key) {
-    return bag.read(key.Name, key.ReadDefault);
+    return bag.read(key.name, key.readDefault);
 }
 
 void write(forms::PropertyBag& bag, const PropertyKey& key, const std::string& value) {
-    bag.write(key.Name, value, key.WriteDefault);
+    bag.write(key.name, value, key.writeDefault);
 }
 
 } // namespace
@@ -69,9 +69,9 @@ void ButtonMachine::ReadProperties(const forms::PropertyBag& bag, const CaptionF
     if (const auto enabled = parseBoolean(read(bag, kEnabled))) {
         enabledFlag_ = *enabled;
     }
-    caption_.Text = read(bag, kCaption);
+    caption_.text = read(bag, kCaption);
     if (const auto font = fontFromText(bag.read(kFont, fontToText(ambient)))) {
-        caption_.Font = *font;
+        caption_.font = *font;
     }
     const auto firstRun = parseInteger(read(bag, kFirstRun));
     if (firstRun && *firstRun >= 0 && *firstRun <= UINT8_MAX) {
@@ -91,10 +91,10 @@ void ButtonMachine::ReadProperties(const forms::PropertyBag& bag, const CaptionF
 
 void ButtonMachine::WriteProperties(forms::PropertyBag& bag, const CaptionFont& ambient) {
     write(bag, kEnabled, enabledFlag_ ? "True" : "False");
-    write(bag, kCaption, caption_.Text);
+    write(bag, kCaption, caption_.text);
     write(bag, kFirstRun, std::to_string(firstRun_));
-    bag.write(kFont, fontToText(caption_.Font), fontToText(ambient));
-    write(bag, kFontColour, std::to_string(caption_.Colour));
+    bag.write(kFont, fontToText(caption_.font), fontToText(ambient));
+    write(bag, kFontColour, std::to_string(caption_.colour));
     write(bag, kVisible, opaque_ ? "1" : "0");
     RefreshNormalLook();
 }

@@ -44,18 +44,18 @@ bool parseWeight(std::string_view text, int& weight) {
 } // namespace
 
 CaptionFont designFont() {
-    return CaptionFont{.Name = kDesignFont.face,
-                       .Size = kDesignFont.points,
-                       .Charset = kDesignFont.charset,
-                       .Weight = kDesignFont.weight};
+    return CaptionFont{.name = kDesignFont.face,
+                       .size = kDesignFont.points,
+                       .charset = kDesignFont.charset,
+                       .weight = kDesignFont.weight};
 }
 
 std::string fontToText(const CaptionFont& font) {
     char numbers[96];
-    std::snprintf(numbers, sizeof numbers, "%g,%d,%d,%d,%d,%d,", font.Size, font.Charset,
-                  font.Weight, font.Italic ? 1 : 0, font.Underline ? 1 : 0,
-                  font.Strikethrough ? 1 : 0);
-    return numbers + font.Name;
+    std::snprintf(numbers, sizeof numbers, "%g,%d,%d,%d,%d,%d,", font.size, font.charset,
+                  font.weight, font.italic ? 1 : 0, font.underline ? 1 : 0,
+                  font.strikethrough ? 1 : 0);
+    return numbers + font.name;
 }
 
 std::optional<CaptionFont> fontFromText(std::string_view text) {
@@ -69,11 +69,11 @@ std::optional<CaptionFont> fontFromText(std::string_view text) {
         text.remove_prefix(comma + 1);
     }
     CaptionFont font;
-    font.Name = std::string(text);
-    if (font.Name.empty() || !parseSize(fields[0], font.Size) ||
-        !parseInt(fields[1], font.Charset) || !parseWeight(fields[2], font.Weight) ||
-        !parseFlag(fields[3], font.Italic) || !parseFlag(fields[4], font.Underline) ||
-        !parseFlag(fields[5], font.Strikethrough)) {
+    font.name = std::string(text);
+    if (font.name.empty() || !parseSize(fields[0], font.size) ||
+        !parseInt(fields[1], font.charset) || !parseWeight(fields[2], font.weight) ||
+        !parseFlag(fields[3], font.italic) || !parseFlag(fields[4], font.underline) ||
+        !parseFlag(fields[5], font.strikethrough)) {
         return std::nullopt;
     }
     return font;

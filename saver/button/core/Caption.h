@@ -10,13 +10,13 @@
 namespace velmora::button {
 
 struct CaptionFont {
-    std::string Name;  // face name, UTF-8
-    double Size = 0.0; // points
-    int Charset = 0;
-    int Weight = 400;
-    bool Italic = false;
-    bool Underline = false;
-    bool Strikethrough = false;
+    std::string name;  // face name, UTF-8
+    double size = 0.0; // points
+    int charset = 0;
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
     bool operator==(const CaptionFont&) const = default;
 };
 
@@ -29,10 +29,10 @@ std::string fontToText(const CaptionFont& font);
 std::optional<CaptionFont> fontFromText(std::string_view text);
 
 struct CaptionLook {
-    std::string Text = "Command";
-    CaptionFont Font = designFont();
-    uint32_t Colour = 0; // &H00BBGGRR, or &H800000nn for a system colour
-    bool Enabled = true;
+    std::string text = "Command";
+    CaptionFont font = designFont();
+    uint32_t colour = 0; // &H00BBGGRR, or &H800000nn for a system colour
+    bool enabled = true;
     bool operator==(const CaptionLook&) const = default;
 };
 

@@ -12,8 +12,8 @@
 namespace velmora::button {
 
 struct FaceTile {
-    TwipsRect Source;      // in the face bitmap
-    TwipsRect Destination; // on the control
+    TwipsRect source;      // in the face bitmap
+    TwipsRect destination; // on the control
 };
 
 // A face bitmap is 64 x 25 pixels at 15 twips a pixel; its border band is 4 pixels.

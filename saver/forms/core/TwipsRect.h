@@ -1,22 +1,11 @@
-// A rectangle in twips, as forms and controls are placed, and the same rectangle in pixels of a
-// screen.
+// A place in twips, as forms and controls are placed, turned into pixels of a screen.
 #pragma once
 
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const TwipsRect&) const = default;
-};
+#include "base/Rect.h"
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PixelRect&) const = default;
-};
+// The forms still live in the global namespace; these keep their short names until they move.
+using velmora::base::PixelRect;
+using velmora::base::TwipsRect;
 
 // Each of the four converted on its own, rounded as pixelsFromTwips rounds.
 PixelRect toPixels(const TwipsRect& twips, double twipsPerPixelX, double twipsPerPixelY);

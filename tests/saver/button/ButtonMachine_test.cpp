@@ -368,7 +368,7 @@ TEST(ButtonMachine, DisabledButtonIgnoresEverything) {
     Fixture f(Start::HighLight);
     f.button.setEnabled(false);
     EXPECT_THAT(f.view.take(), ElementsAre("Disable~"));
-    EXPECT_FALSE(f.view.caption.Enabled);
+    EXPECT_FALSE(f.view.caption.enabled);
     for (Event event : {Event::MouseMove, Event::PollAway, Event::GotFocus, Event::LostFocus,
                         Event::DownLeft, Event::UpLeft, Event::UpRight}) {
         send(f.button, event);
@@ -386,7 +386,7 @@ TEST(ButtonMachine, EnablingAgainRestoresTheNormalLookAndClicks) {
     Fixture f(Start::Normal);
     f.button.setEnabled(false);
     f.button.setEnabled(true);
-    EXPECT_TRUE(f.view.caption.Enabled);
+    EXPECT_TRUE(f.view.caption.enabled);
     f.button.MouseUp(kRightButton);
     EXPECT_THAT(f.view.calls, ElementsAre("Disable", "Normal", "Click"));
     EXPECT_THAT(f.view.changed, ElementsAre("Enabled", "Enabled"));
@@ -424,7 +424,7 @@ TEST(ButtonMachine, FontColourRejectsValuesThatAreNotColours) {
     f.button.setFontColour(0x8000000F); // a system colour
     f.button.setFontColour(0x12345678);
     f.button.setFontColour(0x80000040);
-    EXPECT_EQ(f.view.caption.Colour, 0x8000000Fu);
+    EXPECT_EQ(f.view.caption.colour, 0x8000000Fu);
     EXPECT_THAT(f.view.changed, ElementsAre("FontColour", "FontColour"));
     EXPECT_THAT(f.view.calls, ElementsAre("Normal", "Normal", "Normal", "Normal"));
 }
@@ -433,11 +433,11 @@ TEST(ButtonMachine, CaptionAndFontReachTheLabel) {
     Fixture f(Start::Normal);
     f.button.setCaption("設定");
     CaptionFont bold = designFont();
-    bold.Weight = 700;
+    bold.weight = 700;
     f.button.setFont(bold);
     EXPECT_EQ(f.button.Caption(), "設定");
-    EXPECT_EQ(f.view.caption.Text, "設定");
-    EXPECT_EQ(f.view.caption.Font, bold);
+    EXPECT_EQ(f.view.caption.text, "設定");
+    EXPECT_EQ(f.view.caption.font, bold);
     EXPECT_THAT(f.view.changed, ElementsAre("Caption", "Font"));
     EXPECT_THAT(f.view.calls, IsEmpty());
 }

@@ -15,7 +15,7 @@ using ::testing::Pair;
 using ::testing::UnorderedElementsAre;
 
 CaptionFont arial() {
-    return CaptionFont{.Name = "Arial", .Size = 12, .Charset = 0, .Weight = 700, .Italic = true};
+    return CaptionFont{.name = "Arial", .size = 12, .charset = 0, .weight = 700, .italic = true};
 }
 
 TEST(ButtonPersistence, DefaultsAreNotStored) {
@@ -60,7 +60,7 @@ TEST(ButtonPersistence, EveryChangedPropertyRoundTrips) {
     EXPECT_FALSE(reloaded.EnabledFlag());
     EXPECT_EQ(reloaded.Caption(), "ｷｬﾝｾﾙ");
     EXPECT_EQ(reloaded.Font(), arial());
-    EXPECT_EQ(reloaded.captionLook().Colour, 0x8000000Fu);
+    EXPECT_EQ(reloaded.captionLook().colour, 0x8000000Fu);
     EXPECT_FALSE(reloadedView.opaque);
     EXPECT_EQ(reloadedView.caption, reloaded.captionLook());
     // A disabled button's load does not draw the normal face.
@@ -73,13 +73,13 @@ TEST(ButtonPersistence, TheDialogsButtonsLoadEnabledAndDrawTheNormalFace) {
     stored.write("Font", fontToText(designFont()), "");
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(stored, CaptionFont{.Name = "Tahoma", .Size = 8});
+    button.ReadProperties(stored, CaptionFont{.name = "Tahoma", .size = 8});
     EXPECT_EQ(button.Caption(), "設定");
     EXPECT_EQ(button.Font(), designFont());
     EXPECT_TRUE(button.EnabledFlag());
     EXPECT_FALSE(button.Reversed());
     EXPECT_THAT(view.calls, ElementsAre("Normal"));
-    EXPECT_EQ(view.caption.Text, "設定");
+    EXPECT_EQ(view.caption.text, "設定");
 }
 
 TEST(ButtonPersistence, AFontAtTheAmbientFontIsNotStoredAndFollowsIt) {
@@ -111,7 +111,7 @@ TEST(ButtonPersistence, UnreadableValuesLeaveTheirPropertiesAlone) {
     outOfRange.write("Visible", "2", "");
     button.ReadProperties(outOfRange, arial());
     EXPECT_EQ(button.FirstRun(), 0);
-    EXPECT_EQ(button.captionLook().Colour, 0u);
+    EXPECT_EQ(button.captionLook().colour, 0u);
     EXPECT_TRUE(button.Opaque());
 }
 
@@ -123,7 +123,7 @@ TEST(ButtonPersistence, NumbersAndBooleansAreReadInTheirUsualForms) {
     ButtonMachine button(view);
     button.ReadProperties(stored, designFont());
     EXPECT_TRUE(button.EnabledFlag());
-    EXPECT_EQ(button.captionLook().Colour, 0x8000000Fu);
+    EXPECT_EQ(button.captionLook().colour, 0x8000000Fu);
 }
 
 TEST(ButtonPersistence, AButtonNotYetRunLoadsWithABlackCaption) {
@@ -134,7 +134,7 @@ TEST(ButtonPersistence, AButtonNotYetRunLoadsWithABlackCaption) {
     ButtonMachine button(view);
     button.ReadProperties(stored, designFont());
     EXPECT_EQ(button.FirstRun(), 0);
-    EXPECT_EQ(view.caption.Colour, 0u);
+    EXPECT_EQ(view.caption.colour, 0u);
 }
 
 TEST(ButtonPersistence, FirstReadOfEnabledInitialisesANewButton) {
@@ -147,7 +147,7 @@ TEST(ButtonPersistence, FirstReadOfEnabledInitialisesANewButton) {
     EXPECT_TRUE(button.Enabled());
     EXPECT_EQ(button.FirstRun(), 1);
     EXPECT_THAT(view.take(), ElementsAre("Normal"));
-    EXPECT_TRUE(view.caption.Enabled);
+    EXPECT_TRUE(view.caption.enabled);
 
     PropertyBag after;
     button.setCaption("OK");
@@ -162,13 +162,13 @@ TEST(ButtonPersistence, AFaceThatCannotBeDrawnTurnsTheCaptionBlack) {
     stored.write("FontColour", "255", "");
     view.faceDrawable = false;
     button.ReadProperties(stored, designFont());
-    EXPECT_EQ(button.captionLook().Colour, 0u);
+    EXPECT_EQ(button.captionLook().colour, 0u);
 }
 
 TEST(CaptionFont, TextFormRoundTripsAndRejectsDamage) {
     CaptionFont named = arial();
-    named.Name = "Odd, Name";
-    named.Strikethrough = true;
+    named.name = "Odd, Name";
+    named.strikethrough = true;
     EXPECT_EQ(fontFromText(fontToText(named)), named);
     EXPECT_EQ(fontToText(designFont()), "9.75,128,400,0,0,0,ＭＳ Ｐゴシック");
     for (const char* damaged :

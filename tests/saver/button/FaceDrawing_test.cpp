@@ -13,7 +13,7 @@ Tiles destinations(int width, int height) {
     Tiles rects;
     const auto tiles = faceTiles(width, height);
     for (size_t i = 0; i < tiles.size(); ++i) {
-        rects[i] = tiles[i].Destination;
+        rects[i] = tiles[i].destination;
     }
     return rects;
 }
@@ -29,7 +29,7 @@ TEST(FaceLayout, SourceTilesCoverTheBitmapsBorderBand) {
                              {1, 60, 60, 255}}};
     const auto tiles = faceTiles(1755, 420);
     for (size_t i = 0; i < tiles.size(); ++i) {
-        EXPECT_EQ(tiles[i].Source, expected[i]) << "tile " << i;
+        EXPECT_EQ(tiles[i].source, expected[i]) << "tile " << i;
     }
 }
 
