@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest clang-format
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest clang-format-16
   g++-mingw-w64-x86-64 wine wine64
   xvfb xauth xdotool x11-utils imagemagick e2fsprogs
   locales fonts-ipafont-gothic unzip dpkg-dev

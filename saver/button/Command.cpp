@@ -169,8 +169,9 @@ void Command::onMouseButton(UINT message, LPARAM lParam) {
     switch (followMousePress(window_, message, lParam)) {
     case PressStep::Press:
         // A left press focuses the button before the press itself is seen.
-        if (button == kLeftButton && GetFocus() != window_)
+        if (button == kLeftButton && GetFocus() != window_) {
             SetFocus(window_);
+        }
         machine_.MouseDown(button);
         break;
     case PressStep::ReleaseOver:

@@ -31,8 +31,9 @@ constexpr char kMessageCaption[] = "Velmora";
 
 // One line per pixel row, across the whole width, in the colour of the row's level.
 void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
-    if (!dc)
+    if (!dc) {
         return;
+    }
     const std::vector<int> levels = sineGradientLevels(size.cy);
     for (size_t y = 0; y < levels.size(); ++y) {
         const RowColour colour = colourOf(levels[y]);
@@ -49,8 +50,9 @@ void showMessage(HWND owner, const char* text) {
 
 SIZE clientSize(HWND window) {
     RECT client{};
-    if (window)
+    if (window) {
         GetClientRect(window, &client);
+    }
     return {client.right, client.bottom};
 }
 
@@ -68,8 +70,9 @@ void Vantri_P::Form_Load() {
     showSource();
 
     BGM_Repeat->setText(repeatText(record.BgmRepeat));
-    for (const std::string& entry : repeatListEntries())
+    for (const std::string& entry : repeatListEntries()) {
         BGM_Repeat->addItem(entry);
+    }
     lbl_Fname(0).setCaption(record.BgmFile);
 
     POINT pointer{};
@@ -95,10 +98,11 @@ void Vantri_P::Form_Unload() {
 
 void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
     for (Command* button : buttons_) {
-        if (doInitialize)
+        if (doInitialize) {
             button->Initialize();
-        else
+        } else {
             button->setEnabled(enable);
+        }
     }
 }
 
@@ -123,15 +127,17 @@ void Vantri_P::showSource() {
     Cmd_File(0).setEnabled(choice.fileButtonEnabled());
     Img_BGM.forEach(
         [this](int, PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
-    if (const std::optional<BgmKind> marked = choice.markedSource())
+    if (const std::optional<BgmKind> marked = choice.markedSource()) {
         Img_BGM(*marked).setPicture(Img_Ra(kMarkOn).picture());
+    }
 }
 
 void Vantri_P::Cmd_File_Click(int index) {
     SettingsRecord& record = settings();
     const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record.BgmFolder);
-    if (!file)
+    if (!file) {
         return;
+    }
     // The file is stored in the ANSI settings file and read back from it: a name it cannot
     // hold exactly would be lost, or found as another file, at the next start.
     const std::optional<std::string> storable = ansiUsablePath(*file, kSettingsValueBytes);

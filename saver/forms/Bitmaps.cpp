@@ -4,20 +4,23 @@
 #include <algorithm>
 
 HBITMAP loadBitmapResource(int id) {
-    if (id == 0)
+    if (id == 0) {
         return nullptr;
+    }
     return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 void drawBitmapClipped(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
     BITMAP info{};
-    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info))
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) {
         return;
+    }
     const int shownWidth = std::min(width, static_cast<int>(info.bmWidth));
     const int shownHeight = std::min(height, static_cast<int>(info.bmHeight));
-    if (shownWidth <= 0 || shownHeight <= 0)
+    if (shownWidth <= 0 || shownHeight <= 0) {
         return;
+    }
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, bitmap);
     BitBlt(dc, x, y, shownWidth, shownHeight, source, 0, 0, SRCCOPY);

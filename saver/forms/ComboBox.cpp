@@ -31,8 +31,9 @@ void ComboBox::formCreated(HWND form) {
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                               design_.left, design_.top, design_.width, design_.height + listHeight,
                               container_(form), nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window_)
+    if (!window_) {
         return;
+    }
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.height - kFrame);
     back_ = CreateSolidBrush(design_.backColour);
@@ -57,17 +58,20 @@ void ComboBox::formDestroyed() {
         DestroyWindow(window_);
     }
     window_ = nullptr;
-    if (back_)
+    if (back_) {
         DeleteObject(back_);
+    }
     back_ = nullptr;
-    if (font_)
+    if (font_) {
         DeleteObject(font_);
+    }
     font_ = nullptr;
 }
 
 std::string ComboBox::text() const {
-    if (!window_)
+    if (!window_) {
         return {};
+    }
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
     text.resize(
         static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
@@ -75,13 +79,15 @@ std::string ComboBox::text() const {
 }
 
 void ComboBox::setText(const std::string& text) {
-    if (window_)
+    if (window_) {
         SetWindowTextW(window_, toWide(text).c_str());
+    }
 }
 
 void ComboBox::addItem(const std::string& item) {
-    if (window_)
+    if (window_) {
         SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+    }
 }
 
 bool ComboBox::enabled() const {
@@ -89,6 +95,7 @@ bool ComboBox::enabled() const {
 }
 
 void ComboBox::setEnabled(bool enabled) {
-    if (window_)
+    if (window_) {
         EnableWindow(window_, enabled ? TRUE : FALSE);
+    }
 }

@@ -10,8 +10,9 @@ public:
     // Makes element index from the given arguments and returns it; an index is made once.
     template <typename... Args> ControlType& load(int index, Args&&... args) {
         auto& slot = elements_[index];
-        if (!slot)
+        if (!slot) {
             slot = std::make_unique<ControlType>(std::forward<Args>(args)...);
+        }
         return *slot;
     }
 
@@ -19,8 +20,9 @@ public:
     bool contains(int index) const { return elements_.contains(index); }
 
     template <typename Visit> void forEach(Visit visit) {
-        for (auto& [index, element] : elements_)
+        for (auto& [index, element] : elements_) {
             visit(index, *element);
+        }
     }
 
 private:

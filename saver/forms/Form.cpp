@@ -42,16 +42,20 @@ Form::~Form() {
 }
 
 void Form::load() {
-    if (window_)
+    if (window_) {
         return;
+    }
     createWindow();
-    if (!window_)
+    if (!window_) {
         return;
+    }
     ++loadedForms;
-    for (Control* control : controls_)
+    for (Control* control : controls_) {
         control->formCreated(window_);
-    if (onLoad)
+    }
+    if (onLoad) {
         onLoad();
+    }
 }
 
 void Form::createWindow() {
@@ -70,26 +74,32 @@ void Form::createWindow() {
 
 void Form::show() {
     load();
-    if (window_)
+    if (window_) {
         ShowWindow(window_, SW_SHOWNORMAL);
+    }
 }
 
 void Form::hide() {
-    if (window_)
+    if (window_) {
         ShowWindow(window_, SW_HIDE);
+    }
 }
 
 void Form::unload(UnloadMode mode) {
-    if (!window_ || unloading_)
+    if (!window_ || unloading_) {
         return;
+    }
     bool cancel = false;
-    if (onQueryUnload)
+    if (onQueryUnload) {
         onQueryUnload(cancel, mode);
-    if (cancel || !window_)
+    }
+    if (cancel || !window_) {
         return;
+    }
     unloading_ = true;
-    if (onUnload)
+    if (onUnload) {
         onUnload();
+    }
     DestroyWindow(window_);
 }
 
@@ -98,20 +108,23 @@ void Form::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
     design_.topTwips = topTwips;
     design_.widthTwips = widthTwips;
     design_.heightTwips = heightTwips;
-    if (window_)
+    if (window_) {
         MoveWindow(window_, toPixelsX(leftTwips), toPixelsY(topTwips), toPixelsX(widthTwips),
                    toPixelsY(heightTwips), TRUE);
+    }
 }
 
 void Form::repaint() {
-    if (window_)
+    if (window_) {
         InvalidateRect(window_, nullptr, TRUE);
+    }
 }
 
 void Form::addControl(Control& control) {
     controls_.push_back(&control);
-    if (window_)
+    if (window_) {
         control.formCreated(window_);
+    }
 }
 
 void Form::removeControl(Control& control) {
@@ -125,8 +138,9 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!form || programEnding())
+    if (!form || programEnding()) {
         return DefWindowProcW(window, message, wParam, lParam);
+    }
     return form->handle(message, wParam, lParam);
 }
 
@@ -148,8 +162,9 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        if (wParam)
+        if (wParam) {
             unload(UnloadMode::AppWindows);
+        }
         return 0;
     case WM_DESTROY:
         onDestroyed();
@@ -164,15 +179,18 @@ void Form::onPaint() {
     RECT client;
     GetClientRect(window_, &client);
     FillRect(dc, &client, backBrush_);
-    for (Control* control : controls_)
+    for (Control* control : controls_) {
         control->paint(dc);
+    }
     EndPaint(window_, &paint);
 }
 
 void Form::onTimer(UINT_PTR id) {
-    for (Control* control : controls_)
-        if (control->timerFired(id))
+    for (Control* control : controls_) {
+        if (control->timerFired(id)) {
             return;
+        }
+    }
 }
 
 // Reached by unload, and also when the window is destroyed from outside (a parent window of
@@ -180,13 +198,16 @@ void Form::onTimer(UINT_PTR id) {
 void Form::onDestroyed() {
     const bool asked = unloading_;
     unloading_ = true;
-    if (!asked && onUnload)
+    if (!asked && onUnload) {
         onUnload();
-    for (Control* control : controls_)
+    }
+    for (Control* control : controls_) {
         control->formDestroyed();
+    }
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
     unloading_ = false;
-    if (--loadedForms == 0)
+    if (--loadedForms == 0) {
         PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+    }
 }

@@ -22,8 +22,9 @@ FormSurface::~FormSurface() {
 
 SIZE FormSurface::scaleSize() const {
     RECT client{};
-    if (box_.hwnd())
+    if (box_.hwnd()) {
         GetClientRect(box_.hwnd(), &client);
+    }
     return {client.right, client.bottom};
 }
 
@@ -37,8 +38,9 @@ void FormSurface::formCreated(HWND form) {
 }
 
 void FormSurface::formDestroyed() {
-    if (window_ && IsWindow(window_))
+    if (window_ && IsWindow(window_)) {
         RemoveWindowSubclass(window_, &FormSurface::subclassProc, kSubclassId);
+    }
     window_ = nullptr;
 }
 
@@ -46,8 +48,9 @@ LRESULT CALLBACK FormSurface::subclassProc(HWND window, UINT message, WPARAM wPa
                                            UINT_PTR, DWORD_PTR self) {
     auto* surface = reinterpret_cast<FormSurface*>(self);
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    if (message == WM_SIZE && surface->shown_)
+    if (message == WM_SIZE && surface->shown_) {
         surface->resized();
+    }
     // A hidden form is sized when it is made; it reports that size when it is first shown.
     if (message == WM_SHOWWINDOW && wParam && !surface->shown_) {
         surface->shown_ = true;
@@ -57,6 +60,7 @@ LRESULT CALLBACK FormSurface::subclassProc(HWND window, UINT message, WPARAM wPa
 }
 
 void FormSurface::resized() {
-    if (onResize)
+    if (onResize) {
         onResize();
+    }
 }

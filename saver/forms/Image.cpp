@@ -11,8 +11,9 @@ Image::Image(Form& form, ImageDesign design)
 
 Image::~Image() {
     form_.removeControl(*this);
-    if (picture_)
+    if (picture_) {
         DeleteObject(picture_);
+    }
 }
 
 void Image::move(int left, int top, int width, int height) {

@@ -10,8 +10,9 @@ Label::Label(WindowlessHost& host, LabelDesign design)
 }
 
 Label::~Label() {
-    if (font_)
+    if (font_) {
         DeleteObject(font_);
+    }
 }
 
 void Label::setCaption(const std::string& caption) {
@@ -29,17 +30,20 @@ RECT Label::bounds() const {
 UINT Label::textFormat() const {
     // Captions such as file paths are shown as they are: no & prefixes.
     UINT format = DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;
-    if (design_.alignment == TextAlignment::Centre)
+    if (design_.alignment == TextAlignment::Centre) {
         format |= DT_CENTER;
+    }
     return format;
 }
 
 void Label::fitToText() {
-    if (!design_.autoSize)
+    if (!design_.autoSize) {
         return;
+    }
     HDC screen = GetDC(nullptr);
-    if (!screen)
+    if (!screen) {
         return;
+    }
     HGDIOBJ previous = SelectObject(screen, font_);
     const std::wstring text = toWide(design_.caption);
     RECT area{0, 0, 0, 0};
@@ -67,11 +71,13 @@ void Label::paint(HDC dc) {
 }
 
 void Label::mouseDown(MouseButton button) {
-    if (onMouseDown)
+    if (onMouseDown) {
         onMouseDown(button);
+    }
 }
 
 void Label::click() {
-    if (onClick)
+    if (onClick) {
         onClick();
+    }
 }

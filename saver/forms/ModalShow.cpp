@@ -7,10 +7,12 @@
 
 void showModal(Form& form) {
     form.show();
-    if (!form.loaded())
+    if (!form.loaded()) {
         return;
-    if (HWND first = GetNextDlgTabItem(form.hwnd(), nullptr, FALSE))
+    }
+    if (HWND first = GetNextDlgTabItem(form.hwnd(), nullptr, FALSE)) {
         SetFocus(first);
+    }
     MSG msg{};
     while (form.loaded()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -19,10 +21,12 @@ void showModal(Form& form) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (got < 0)
+        if (got < 0) {
             return;
-        if (form.loaded() && IsDialogMessageW(form.hwnd(), &msg))
+        }
+        if (form.loaded() && IsDialogMessageW(form.hwnd(), &msg)) {
             continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -21,8 +21,9 @@ bool releasedOver(HWND window, LPARAM lParam) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     RECT client{};
     GetClientRect(window, &client);
-    if (!PtInRect(&client, point))
+    if (!PtInRect(&client, point)) {
         return false;
+    }
     // Inside the rectangle but under another window (a covering one) is not over this one.
     ClientToScreen(window, &point);
     return WindowFromPoint(point) == window;
@@ -30,16 +31,18 @@ bool releasedOver(HWND window, LPARAM lParam) {
 
 PressStep pressed(HWND window, unsigned button) {
     pressOwner().press(idOf(window), button);
-    if (GetCapture() != window)
+    if (GetCapture() != window) {
         SetCapture(window);
+    }
     return PressStep::Press;
 }
 
 PressStep released(HWND window, unsigned button, LPARAM lParam) {
     const PressOwner::Release release =
         pressOwner().release(idOf(window), button, releasedOver(window, lParam));
-    if (!pressOwner().holding(idOf(window)) && GetCapture() == window)
+    if (!pressOwner().holding(idOf(window)) && GetCapture() == window) {
         ReleaseCapture();
+    }
     switch (release) {
     case PressOwner::Release::Over:
         return PressStep::ReleaseOver;
@@ -76,7 +79,8 @@ PressStep followMousePress(HWND window, UINT message, LPARAM lParam) {
         const auto bit = static_cast<unsigned>(button->button);
         return button->down ? pressed(window, bit) : released(window, bit, lParam);
     }
-    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != window)
+    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != window) {
         pressOwner().lost(idOf(window));
+    }
     return PressStep::None;
 }

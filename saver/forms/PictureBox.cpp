@@ -37,8 +37,9 @@ void PictureBox::formCreated(HWND form) {
         CreateWindowExW(0, kClassName, L"", style, pixelsFromTwips(design_.leftTwips, perPixelX),
                         pixelsFromTwips(design_.topTwips, perPixelY), width_, height_, form,
                         nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (window_)
+    if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
 }
 
 void PictureBox::createSurface(int width, int height) {
@@ -53,8 +54,9 @@ void PictureBox::createSurface(int width, int height) {
     surfaceDc_ = CreateCompatibleDC(nullptr);
     surfaceBitmap_ = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     surfaceBits_ = static_cast<const uint32_t*>(bits);
-    if (!surfaceDc_ || !surfaceBitmap_)
+    if (!surfaceDc_ || !surfaceBitmap_) {
         return;
+    }
     previousBitmap_ = SelectObject(surfaceDc_, surfaceBitmap_);
     HBRUSH back = CreateSolidBrush(design_.backColour);
     const RECT all{0, 0, width, height};
@@ -64,42 +66,48 @@ void PictureBox::createSurface(int width, int height) {
 
 void PictureBox::drawPicture() {
     HBITMAP picture = loadBitmapResource(design_.pictureResource);
-    if (!picture || !surfaceBitmap_)
+    if (!picture || !surfaceBitmap_) {
         return;
+    }
     drawBitmapClipped(surfaceDc_, picture, 0, 0, width_, height_);
     DeleteObject(picture);
 }
 
 void PictureBox::formDestroyed() {
-    if (window_)
+    if (window_) {
         DestroyWindow(window_);
+    }
     window_ = nullptr;
     if (surfaceDc_) {
         SelectObject(surfaceDc_, previousBitmap_);
         DeleteDC(surfaceDc_);
     }
-    if (surfaceBitmap_)
+    if (surfaceBitmap_) {
         DeleteObject(surfaceBitmap_);
+    }
     surfaceDc_ = nullptr;
     surfaceBitmap_ = nullptr;
     surfaceBits_ = nullptr;
 }
 
 void PictureBox::refresh() {
-    if (window_)
+    if (window_) {
         InvalidateRect(window_, nullptr, FALSE);
+    }
 }
 
 PixelImage PictureBox::image() const {
     PixelImage result;
-    if (!surfaceBits_)
+    if (!surfaceBits_) {
         return result;
+    }
     GdiFlush();
     result.width = width_;
     result.height = height_;
     result.pixels.assign(surfaceBits_, surfaceBits_ + static_cast<std::size_t>(width_) * height_);
-    for (uint32_t& pixel : result.pixels)
+    for (uint32_t& pixel : result.pixels) {
         pixel &= 0xFFFFFF;
+    }
     return result;
 }
 
@@ -110,8 +118,9 @@ LRESULT CALLBACK PictureBox::windowProc(HWND window, UINT message, WPARAM wParam
     case WM_ERASEBKGND:
         return 1; // the surface covers the whole client area
     case WM_PAINT:
-        if (!box)
+        if (!box) {
             break;
+        }
         box->onPaint();
         return 0;
     }

@@ -4,8 +4,9 @@
 #include "saver/forms/Bitmaps.h"
 
 Picture::~Picture() {
-    if (bitmap_)
+    if (bitmap_) {
         DeleteObject(bitmap_);
+    }
 }
 
 std::shared_ptr<Picture> loadPicture(int resourceId) {
@@ -27,12 +28,14 @@ RECT PictureImage::bounds() const {
 }
 
 void PictureImage::paint(HDC dc) {
-    if (design_.picture)
+    if (design_.picture) {
         drawBitmapClipped(dc, design_.picture->bitmap(), design_.left, design_.top, design_.width,
                           design_.height);
+    }
 }
 
 void PictureImage::mouseDown(MouseButton button) {
-    if (onMouseDown)
+    if (onMouseDown) {
         onMouseDown(button);
+    }
 }

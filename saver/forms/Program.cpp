@@ -13,10 +13,12 @@ int runMessageLoop() {
     MSG msg{};
     while (loadedFormCount() > 0) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0)
+        if (got == 0) {
             return static_cast<int>(msg.wParam);
-        if (got < 0)
+        }
+        if (got < 0) {
             break;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -10,14 +10,16 @@ bool savePicture(const PixelImage& image, const std::string& path) {
     const std::string ansiPath = toAnsi(path);
     HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
         return false;
+    }
     DWORD written = 0;
     const bool complete =
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
         written == bytes.size();
     CloseHandle(file);
-    if (!complete)
+    if (!complete) {
         DeleteFileA(ansiPath.c_str());
+    }
     return complete;
 }

@@ -10,8 +10,9 @@ namespace {
 double screenTwipsPerPixel(int axis) {
     HDC screen = GetDC(nullptr);
     const int dotsPerInch = screen ? GetDeviceCaps(screen, axis) : 0;
-    if (screen)
+    if (screen) {
         ReleaseDC(nullptr, screen);
+    }
     return twipsPerPixelAt(dotsPerInch);
 }
 

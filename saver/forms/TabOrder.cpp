@@ -20,8 +20,9 @@ void applyTabOrder(std::vector<TabStop> stops) {
     for (const TabStop& stop : stops) {
         addStyle(stop.window, GWL_STYLE, WS_TABSTOP);
         HWND parent = GetParent(stop.window);
-        if (parent && (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD))
+        if (parent && (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD)) {
             addStyle(parent, GWL_EXSTYLE, WS_EX_CONTROLPARENT);
+        }
         const auto last = lastOfParent.find(parent);
         SetWindowPos(stop.window, last != lastOfParent.end() ? last->second : HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -15,8 +15,9 @@ Timer::~Timer() {
 
 // Enabling a running timer leaves its count alone; only a change starts or stops it.
 void Timer::setEnabled(bool enabled) {
-    if (enabled == enabled_)
+    if (enabled == enabled_) {
         return;
+    }
     enabled_ = enabled;
     apply();
 }
@@ -32,25 +33,30 @@ void Timer::formCreated(HWND form) {
 }
 
 void Timer::formDestroyed() {
-    if (window_)
+    if (window_) {
         KillTimer(window_, id());
+    }
     window_ = nullptr;
 }
 
 // A new interval starts the count afresh.
 void Timer::apply() {
-    if (!window_)
+    if (!window_) {
         return;
-    if (enabled_ && interval_ > 0)
+    }
+    if (enabled_ && interval_ > 0) {
         SetTimer(window_, id(), interval_, nullptr);
-    else
+    } else {
         KillTimer(window_, id());
+    }
 }
 
 bool Timer::timerFired(UINT_PTR firedId) {
-    if (firedId != id())
+    if (firedId != id()) {
         return false;
-    if (enabled_ && onTick)
+    }
+    if (enabled_ && onTick) {
         onTick();
+    }
     return true;
 }

@@ -38,7 +38,8 @@ TwipsSize screenSizeTwips() {
 
 TwipsSize windowSizeTwips(const Form& form) {
     RECT outer{};
-    if (!form.hwnd() || !GetWindowRect(form.hwnd(), &outer))
+    if (!form.hwnd() || !GetWindowRect(form.hwnd(), &outer)) {
         return {};
+    }
     return {twipsX(outer.right - outer.left), twipsY(outer.bottom - outer.top)};
 }

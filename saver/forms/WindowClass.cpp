@@ -4,8 +4,9 @@
 void registerWindowClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &windowClass))
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &windowClass)) {
         return;
+    }
     windowClass = WNDCLASSEXW{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;

@@ -28,14 +28,16 @@ void WindowlessHost::add(WindowlessControl& control) {
 }
 
 void WindowlessHost::invalidate(const RECT& area) {
-    if (window_)
+    if (window_) {
         InvalidateRect(window_, &area, FALSE);
+    }
 }
 
 void WindowlessHost::formCreated(HWND form) {
     window_ = container_(form);
-    if (!window_)
+    if (!window_) {
         return;
+    }
     // Child windows in the container must not be painted over by the controls below them.
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
     SetWindowSubclass(window_, &WindowlessHost::subclassProc, kSubclassId,
@@ -43,8 +45,9 @@ void WindowlessHost::formCreated(HWND form) {
 }
 
 void WindowlessHost::formDestroyed() {
-    if (window_ && IsWindow(window_))
+    if (window_ && IsWindow(window_)) {
         RemoveWindowSubclass(window_, &WindowlessHost::subclassProc, kSubclassId);
+    }
     window_ = nullptr;
     pressed_ = nullptr;
 }
@@ -58,10 +61,11 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
     // Button messages go on to the container, which holds the mouse while a button is down.
     if (const std::optional<ButtonMessage> button = buttonMessageOf(message)) {
-        if (button->down)
+        if (button->down) {
             buttonDown(button->button, lParam);
-        else
+        } else {
             buttonUp(button->button, lParam);
+        }
         return DefSubclassProc(window, message, wParam, lParam);
     }
     switch (message) {
@@ -70,14 +74,17 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         HRGN dirty = CreateRectRgn(0, 0, 0, 0);
         const bool any = GetUpdateRgn(window, dirty, FALSE) != NULLREGION;
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        if (any)
+        if (any) {
             paintOver(dirty);
+        }
         DeleteObject(dirty);
         return result;
     }
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window && setPointer())
+        if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window &&
+            setPointer()) {
             return TRUE;
+        }
         break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -85,11 +92,13 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void WindowlessHost::paintOver(HRGN dirty) {
     HDC dc = GetDC(window_);
-    if (!dc)
+    if (!dc) {
         return;
+    }
     SelectClipRgn(dc, dirty);
-    for (WindowlessControl* control : controls_)
+    for (WindowlessControl* control : controls_) {
         control->paint(dc);
+    }
     ReleaseDC(window_, dc);
 }
 
@@ -97,28 +106,33 @@ WindowlessControl* WindowlessHost::controlAt(POINT point) const {
     // The last added lies on top.
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         const RECT area = (*it)->bounds();
-        if ((*it)->takesMouse() && PtInRect(&area, point))
+        if ((*it)->takesMouse() && PtInRect(&area, point)) {
             return *it;
+        }
     }
     return nullptr;
 }
 
 void WindowlessHost::buttonDown(MouseButton button, LPARAM position) {
     WindowlessControl* target = controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
-    if (!target)
+    if (!target) {
         return;
-    if (button == MouseButton::Left)
+    }
+    if (button == MouseButton::Left) {
         pressed_ = target;
+    }
     target->mouseDown(button);
 }
 
 void WindowlessHost::buttonUp(MouseButton button, LPARAM position) {
     WindowlessControl* pressed = pressed_;
-    if (button != MouseButton::Left || !pressed)
+    if (button != MouseButton::Left || !pressed) {
         return;
+    }
     pressed_ = nullptr;
-    if (controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)}) == pressed)
+    if (controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)}) == pressed) {
         pressed->click();
+    }
 }
 
 bool WindowlessHost::setPointer() {
@@ -127,8 +141,9 @@ bool WindowlessHost::setPointer() {
         POINT point{};
         GetCursorPos(&point);
         ScreenToClient(window_, &point);
-        if (WindowlessControl* control = controlAt(point))
+        if (WindowlessControl* control = controlAt(point)) {
             pointer = control->pointer();
+        }
     }
     // Containers without a class pointer would keep whatever pointer was shown last.
     SetCursor(pointer ? pointer : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));

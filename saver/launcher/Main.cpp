@@ -29,16 +29,18 @@ bool anotherCopyIsOpen() {
 // A handle of 0 or of no window would leave an invisible preview that nothing ever ends.
 int runPreview(int32_t handle) {
     const HWND host = reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
-    if (!IsWindow(host))
+    if (!IsWindow(host)) {
         return 0;
+    }
     Vantri_R preview;
     preview.showIn(host);
     return runMessageLoop();
 }
 
 bool rendererIsThere() {
-    if (FileExists(programFolder() + "\\" + velmora::contract::kRendererFileName))
+    if (FileExists(programFolder() + "\\" + velmora::contract::kRendererFileName)) {
         return true;
+    }
     const std::string message =
         velmora::contract::kRendererFileName + std::string(kNotBesideProgram);
     MessageBoxW(nullptr, toWide(message).c_str(), toWide(kProgramTitle).c_str(), MB_OK);
@@ -46,8 +48,9 @@ bool rendererIsThere() {
 }
 
 int runSaver(bool hideCursor) {
-    if (hideCursor)
+    if (hideCursor) {
         ShowCursor(FALSE);
+    }
     velmora::music::WinmmMusicPlatform platform;
     velmora::music::MusicPlayer music(platform, settings());
     velmora::run::Vantri_S saver(music, settings(), hideCursor, [] { endProgram(); });
@@ -58,14 +61,17 @@ int runSaver(bool hideCursor) {
 } // namespace
 
 int Main(std::string_view arguments) {
-    if (anotherCopyIsOpen())
+    if (anotherCopyIsOpen()) {
         return 0;
+    }
     const LaunchRequest request = parseCommandLine(arguments);
-    if (request.mode == LaunchMode::Preview)
+    if (request.mode == LaunchMode::Preview) {
         return runPreview(request.previewHandle);
+    }
     LoadSettings();
-    if (!rendererIsThere())
+    if (!rendererIsThere()) {
         return 0;
+    }
     switch (request.mode) {
     case LaunchMode::Configure:
         showSettingsDialog();

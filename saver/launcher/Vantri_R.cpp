@@ -24,8 +24,9 @@ Vantri_R::Vantri_R() : form_(previewFormDesign()), Img_Prev(form_, {0, 0, 152, 1
 // a rectangle that cannot be read gives a form of 0 x 0.
 void Vantri_R::showIn(HWND host) {
     RECT hostRect{};
-    if (!GetWindowRect(host, &hostRect))
+    if (!GetWindowRect(host, &hostRect)) {
         hostRect = RECT{};
+    }
     const double perPixelX = screenTwipsPerPixelX();
     const double perPixelY = screenTwipsPerPixelY();
     const int16_t width = previewTwips(hostRect.right - hostRect.left, perPixelX);

@@ -13,8 +13,9 @@ RECT anchorRect() {
 
 RECT windowRect(HWND window) {
     RECT rect{};
-    if (!GetWindowRect(window, &rect))
+    if (!GetWindowRect(window, &rect)) {
         rect = RECT{};
+    }
     return rect;
 }
 

@@ -23,8 +23,9 @@ bool RendererProcess::start() {
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
+                        nullptr, &startup, &process)) {
         return false;
+    }
     // The renderer is a grandchild of the program in front; without this permission its window
     // could not take the foreground, and Escape would go to that program.
     AllowSetForegroundWindow(process.dwProcessId);
@@ -42,8 +43,9 @@ bool RendererProcess::windowOpen() {
 }
 
 void RendererProcess::release() {
-    if (process_)
+    if (process_) {
         CloseHandle(process_);
+    }
     process_ = nullptr;
 }
 

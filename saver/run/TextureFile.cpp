@@ -17,13 +17,15 @@ namespace {
 std::string temporaryTexturePath() {
     wchar_t folder[MAX_PATH + 1] = {};
     DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-    if (length == 0 || length > MAX_PATH)
+    if (length == 0 || length > MAX_PATH) {
         return {};
+    }
     std::string path = fromWide({folder, length});
     if (fromAnsi(toAnsi(path)) != path) {
         length = GetShortPathNameW(folder, folder, MAX_PATH + 1);
-        if (length == 0 || length > MAX_PATH)
+        if (length == 0 || length > MAX_PATH) {
             return {};
+        }
         path = fromWide({folder, length});
     }
     return path + velmora::contract::kTextureFileName;
@@ -32,8 +34,9 @@ std::string temporaryTexturePath() {
 } // namespace
 
 bool saveTextureBitmap(const PixelImage& image) {
-    if (savePicture(image, velmora::contract::kTexturePath))
+    if (savePicture(image, velmora::contract::kTexturePath)) {
         return true;
+    }
     const std::string fallback = temporaryTexturePath();
     return !fallback.empty() && savePicture(image, fallback);
 }

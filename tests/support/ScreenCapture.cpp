@@ -5,8 +5,9 @@ PixelImage captureScreenArea(const RECT& area) {
     PixelImage image;
     image.width = area.right - area.left;
     image.height = area.bottom - area.top;
-    if (image.width <= 0 || image.height <= 0)
+    if (image.width <= 0 || image.height <= 0) {
         return {};
+    }
 
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof(format.bmiHeader);
@@ -24,8 +25,9 @@ PixelImage captureScreenArea(const RECT& area) {
     GdiFlush();
     const auto* pixels = static_cast<const uint32_t*>(bits);
     image.pixels.assign(pixels, pixels + static_cast<size_t>(image.width) * image.height);
-    for (uint32_t& pixel : image.pixels)
+    for (uint32_t& pixel : image.pixels) {
         pixel &= 0xFFFFFF;
+    }
     SelectObject(copy, previous);
     DeleteObject(bitmap);
     DeleteDC(copy);

@@ -6,7 +6,7 @@
 namespace velmora::scene {
 
 ParticleSystem::ParticleSystem(std::int32_t count, const Vector3& origin)
-    : particles_(new (std::nothrow) Particle[count > 0 ? count : 0]()),
+    : particles_(new(std::nothrow) Particle[count > 0 ? count : 0]()),
       count_(particles_ ? count : 0), origin_(origin) {}
 
 void ParticleSystem::resetAll() {

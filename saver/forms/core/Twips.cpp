@@ -9,8 +9,9 @@ constexpr int kDefaultDotsPerInch = 96;
 } // namespace
 
 double twipsPerPixelAt(int dotsPerInch) {
-    if (dotsPerInch <= 0)
+    if (dotsPerInch <= 0) {
         dotsPerInch = kDefaultDotsPerInch;
+    }
     return kTwipsPerInch / dotsPerInch;
 }
 

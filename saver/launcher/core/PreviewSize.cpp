@@ -7,7 +7,8 @@
 
 int16_t previewTwips(int pixels, double twipsPerPixel) {
     const double twips = twipsFromPixels(pixels, twipsPerPixel);
-    if (twips > INT16_MAX || twips < INT16_MIN)
+    if (twips > INT16_MAX || twips < INT16_MIN) {
         return 0;
+    }
     return static_cast<int16_t>(twips);
 }

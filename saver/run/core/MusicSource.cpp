@@ -12,23 +12,28 @@ namespace {
 // WAV or MP3 exactly when the last three characters do.
 std::string lastThreeUpper(std::string_view path) {
     std::string tail(path.substr(path.size() < 3 ? 0 : path.size() - 3));
-    for (char& c : tail)
+    for (char& c : tail) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
     return tail;
 }
 
 } // namespace
 
 MusicSource musicSourceOf(int16_t bgmKind, std::string_view bgmFile) {
-    if (bgmKind == kAudioCd)
+    if (bgmKind == kAudioCd) {
         return MusicSource::Cd;
-    if (bgmKind != kMusicFile)
+    }
+    if (bgmKind != kMusicFile) {
         return MusicSource::None;
+    }
     const std::string ending = lastThreeUpper(bgmFile);
-    if (ending == "WAV")
+    if (ending == "WAV") {
         return MusicSource::Wav;
-    if (ending == "MP3")
+    }
+    if (ending == "MP3") {
         return MusicSource::Mp3;
+    }
     return MusicSource::None;
 }
 

@@ -17,8 +17,9 @@ void RunMachine::Form_Load() {
         cdWatching_ = true;
         form_.setCdWatch(true);
     }
-    if (source_ == MusicSource::Wav)
+    if (source_ == MusicSource::Wav) {
         music_.WAV_Play();
+    }
     if (source_ == MusicSource::Mp3) {
         music_.MP3_Open();
         form_.setFileWatch(true);
@@ -42,8 +43,9 @@ void RunMachine::Timer3_Timer() {
         renderer_.release();
         return;
     }
-    if (rendererStarting())
+    if (rendererStarting()) {
         return;
+    }
     form_.setRendererWatch(false);
     form_.unload();
 }
@@ -60,14 +62,16 @@ void RunMachine::Form_QueryUnload() {
         form_.setCdWatch(false);
         music_.CD_Close();
     }
-    if (source_ == MusicSource::Wav)
+    if (source_ == MusicSource::Wav) {
         music_.WAV_Stop();
+    }
     if (source_ == MusicSource::Mp3) {
         form_.setFileWatch(false);
         music_.MP3_Close();
     }
-    if (cursorHidden_)
+    if (cursorHidden_) {
         form_.showCursor();
+    }
     form_.endRun();
 }
 

@@ -50,9 +50,10 @@ Installation::Installation(std::string folder)
     makeFolder(folder_);
     makeFolder(appData_);
     const std::string bin = environment("VELMORA_BIN_DIR");
-    for (const char* program : {"Velmora.scr", velmora::contract::kRendererFileName})
+    for (const char* program : {"Velmora.scr", velmora::contract::kRendererFileName}) {
         std::filesystem::copy_file(widePath(bin + "\\" + program), widePath(path(program)),
                                    std::filesystem::copy_options::overwrite_existing);
+    }
     wchar_t previous[32768] = {};
     GetEnvironmentVariableW(L"APPDATA", previous, 32768);
     previousAppData_ = previous;
@@ -62,8 +63,9 @@ Installation::Installation(std::string folder)
 Installation::~Installation() {
     SetEnvironmentVariableW(L"APPDATA", previousAppData_.c_str());
     std::error_code ignored;
-    for (const std::string& made : {folder_, appData_})
+    for (const std::string& made : {folder_, appData_}) {
         std::filesystem::remove_all(widePath(made), ignored);
+    }
 }
 
 void makeFolder(const std::string& path) {
@@ -85,13 +87,16 @@ std::string iniValue(const std::string& fileBytes, const std::string& utf8Key) {
     size_t at = 0;
     while (at < fileBytes.size()) {
         size_t end = fileBytes.find('\n', at);
-        if (end == std::string::npos)
+        if (end == std::string::npos) {
             end = fileBytes.size();
+        }
         std::string line = fileBytes.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r')
+        if (!line.empty() && line.back() == '\r') {
             line.pop_back();
-        if (line.compare(0, start.size(), start) == 0)
+        }
+        if (line.compare(0, start.size(), start) == 0) {
             return line.substr(start.size());
+        }
         at = end + 1;
     }
     return "<missing>";
@@ -113,8 +118,9 @@ ConfigureRun::ConfigureRun(const Installation& installation) {
 }
 
 ConfigureRun::~ConfigureRun() {
-    if (!process_.hProcess)
+    if (!process_.hProcess) {
         return;
+    }
     if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 5000);
@@ -134,8 +140,9 @@ HWND waitForWindow(const wchar_t* title, DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
         HWND window = FindWindowW(nullptr, title);
-        if (window && IsWindowVisible(window))
+        if (window && IsWindowVisible(window)) {
             return window;
+        }
         Sleep(50);
     } while (GetTickCount() - start < milliseconds);
     return nullptr;
@@ -152,8 +159,9 @@ HWND findChild(HWND parent, const wchar_t* className) {
             auto* search = reinterpret_cast<Search*>(data);
             wchar_t name[64] = {};
             GetClassNameW(child, name, 64);
-            if (lstrcmpiW(name, search->className) != 0)
+            if (lstrcmpiW(name, search->className) != 0) {
                 return TRUE;
+            }
             search->found = child;
             return FALSE;
         },
@@ -207,8 +215,9 @@ void pumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageW(&msg);
+        }
         Sleep(10);
     }
 }
@@ -243,8 +252,10 @@ bool closeTo(Rgb actual, Rgb expected, int tolerance) {
 
 int countNear(const PixelImage& image, RECT area, Rgb colour, int tolerance) {
     int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
             count += closeTo(colourAt(image, x, y), colour, tolerance) ? 1 : 0;
+        }
+    }
     return count;
 }

@@ -119,10 +119,11 @@ void expectSourceLook(HWND dialog, const SourceLook& look, const std::string& sh
     const PixelImage shot = captureClient(dialog);
     keepScreenshot(shot, shotName);
     const ControlPlace marks[] = {place::kMarkNone, place::kMarkCd, place::kMarkFile};
-    for (int index = 0; index < 3; ++index)
+    for (int index = 0; index < 3; ++index) {
         EXPECT_TRUE(
             closeTo(markColour(shot, marks[index]), index == look.chosen ? kMarkOn : kMarkOff))
             << shotName << ": mark " << index;
+    }
     EXPECT_EQ(repeatBoxEnabled(dialog), look.repeatBox) << shotName;
     EXPECT_TRUE(closeTo(frameColour(shot, place::kFileButton),
                         look.fileButton ? kFrameNormal : kFrameDisabled))
@@ -172,15 +173,17 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
 
     // Both gradients, in a column that no control covers: top, middle and bottom rows.
     const auto formLevels = sineGradientLevels(shot.height);
-    for (int y : {0, shot.height / 2, shot.height - 1})
+    for (int y : {0, shot.height / 2, shot.height - 1}) {
         EXPECT_TRUE(closeTo(colourAt(shot, 4, y), toRgb(formRowColour(formLevels[y]))))
             << "form row " << y;
+    }
     const PixelRect panel = pixels(place::kPanel);
     const auto panelLevels = sineGradientLevels(panel.height);
-    for (int y : {0, panel.height / 2, panel.height - 1})
+    for (int y : {0, panel.height / 2, panel.height - 1}) {
         EXPECT_TRUE(closeTo(colourAt(shot, panel.left + 4, panel.top + y),
                             toRgb(panelRowColour(panelLevels[y]))))
             << "panel row " << y;
+    }
 
     // "なし" chosen, the repeat box and "..." off, the closing buttons ready.
     expectSourceLook(dialog, {0, false, false}, "dialog-no-music");
@@ -189,10 +192,12 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
 
     // Dark text on the panel, white text on the dark lower band of the form.
     for (const ControlPlace& label : {place::kHeading, place::kLabelNone, place::kLabelCd,
-                                      place::kLabelFile, place::kRepeatCaption})
+                                      place::kLabelFile, place::kRepeatCaption}) {
         EXPECT_GT(countNear(shot, areaOf(label), kBlack, 60), 8) << label.name << label.index;
-    for (const ControlPlace& label : {place::kCredit, place::kUrl})
+    }
+    for (const ControlPlace& label : {place::kCredit, place::kUrl}) {
         EXPECT_GT(countNear(shot, areaOf(label), kWhite, 30), 20) << label.name;
+    }
 
     // Uncovered, the dialog shows the same picture again: gradients, texts, marks and all.
     HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"",
@@ -281,9 +286,11 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     // (The button itself keeps the focus it took, and shows it.)
     const PixelImage afterCancel = captureClient(dialog);
     const RECT fileName = areaOf(place::kFileName);
-    for (int y = fileName.top; y < fileName.bottom; ++y)
-        for (int x = fileName.left; x < fileName.right; ++x)
+    for (int y = fileName.top; y < fileName.bottom; ++y) {
+        for (int x = fileName.left; x < fileName.right; ++x) {
             ASSERT_EQ(afterCancel.at(x, y), loaded.at(x, y)) << "file name at " << x << ", " << y;
+        }
+    }
 
     click(dialog, pointIn(place::kFileButton));
     const HWND chooser = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
@@ -504,8 +511,9 @@ TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
                   std::string::npos)
             << program;
         for (const char* other : {"dependency", "compatibility", "supportedOS", "trustInfo",
-                                  "dpiAwareness", "longPathAware", "activeCodePage"})
+                                  "dpiAwareness", "longPathAware", "activeCodePage"}) {
             EXPECT_EQ(manifest.find(other), std::string::npos) << program << ": " << other;
+        }
         FreeLibrary(module);
     }
 }
@@ -515,8 +523,9 @@ TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
 // resolution in VELMORA_EXPECT_DPI.
 TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
     const char* expectedDpi = std::getenv("VELMORA_EXPECT_DPI");
-    if (!expectedDpi)
+    if (!expectedDpi) {
         GTEST_SKIP() << "run by dpi144_test.sh";
+    }
     SetProcessDPIAware(); // so that this test sees the pixels the programs draw in
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -573,12 +582,13 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
                 withinAPixel(child.top, design.top * 1.5) &&
                 withinAPixel(child.right - child.left, design.width * 1.5) &&
                 (!ownHeight || withinAPixel(child.bottom - child.top, design.height * 1.5));
-            if (matches && !found)
+            if (matches && !found) {
                 std::printf(
                     "[figures] %s at 96 dpi %d, %d, %d x %d; at 144 dpi %ld, %ld, %ld x %ld\n",
                     std::string(control.name).c_str(), design.left, design.top, design.width,
                     design.height, child.left, child.top, child.right - child.left,
                     child.bottom - child.top);
+            }
             found |= matches;
         }
         EXPECT_TRUE(found) << control.name << " not at 1.5 times " << design.left << ", "
@@ -609,10 +619,12 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
     const RECT noneMark = scaled(place::kMarkNone);
     EXPECT_TRUE(closeTo(colourAt(shot, noneMark.left + 6, noneMark.top + 6), kMarkOff));
     for (const ControlPlace& label : {place::kHeading, place::kLabelNone, place::kLabelCd,
-                                      place::kLabelFile, place::kRepeatCaption})
+                                      place::kLabelFile, place::kRepeatCaption}) {
         EXPECT_GT(countNear(shot, scaled(label), kBlack, 60), 12) << label.name << label.index;
-    for (const ControlPlace& label : {place::kCredit, place::kUrl})
+    }
+    for (const ControlPlace& label : {place::kCredit, place::kUrl}) {
         EXPECT_GT(countNear(shot, scaled(label), kWhite, 30), 30) << label.name;
+    }
     click(dialog, pointIn(place::kCancel));
     EXPECT_TRUE(run.endsWithin(5000));
 }

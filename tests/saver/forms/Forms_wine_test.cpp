@@ -95,8 +95,9 @@ TEST(Timer, TicksAtItsIntervalOnlyWhileEnabled) {
     Timer zero(form, 0, true); // an interval of 0 never ticks
     int fastTicks = 0, offTicks = 0, zeroTicks = 0;
     fast.onTick = [&] {
-        if (++fastTicks == 5)
+        if (++fastTicks == 5) {
             fast.setEnabled(false);
+        }
     };
     off.onTick = [&] { ++offTicks; };
     zero.onTick = [&] { ++zeroTicks; };
@@ -115,8 +116,9 @@ TEST(Timer, EnabledBeforeLoadStartsWithTheWindowAndStopsWithIt) {
     Timer timer(form, 30, false);
     int ticks = 0;
     timer.onTick = [&] {
-        if (++ticks == 3)
+        if (++ticks == 3) {
             form.unload();
+        }
     };
     form.onLoad = [&] { timer.setEnabled(true); };
     form.load();

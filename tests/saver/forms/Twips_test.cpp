@@ -8,8 +8,9 @@ TEST(Twips, PerPixelFollowsTheDensity) {
         int dotsPerInch;
         double expected;
     } cases[] = {{96, 15}, {120, 12}, {144, 10}, {192, 7.5}, {0, 15}, {-1, 15}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(twipsPerPixelAt(c.dotsPerInch), c.expected) << c.dotsPerInch;
+    }
 }
 
 TEST(Twips, ConversionsRoundToNearestWithHalvesToEven) {

@@ -17,9 +17,11 @@ constexpr std::pair<LaunchMode, const char*> kModeNames[] = {
 };
 
 const char* name(LaunchMode mode) {
-    for (const auto& [known, text] : kModeNames)
-        if (known == mode)
+    for (const auto& [known, text] : kModeNames) {
+        if (known == mode) {
             return text;
+        }
+    }
     return "?";
 }
 
@@ -38,9 +40,11 @@ TEST(ParseCommandLine, ModeOfEveryShape) {
         {LaunchMode::Configure, {"/c", "/C", "/c:1234"}},
         {LaunchMode::Preview, {"/p 1234", "/P 1234", "/p:1234", "-p 1234", "/p", "/p abc"}},
     };
-    for (const auto& c : cases)
-        for (const std::string& line : c.lines)
+    for (const auto& c : cases) {
+        for (const std::string& line : c.lines) {
             EXPECT_STREQ(name(parseCommandLine(line).mode), name(c.mode)) << '"' << line << '"';
+        }
+    }
 }
 
 TEST(ParseCommandLine, PreviewHandle) {
@@ -91,6 +95,7 @@ TEST(ArgumentsOf, WhatFollowsTheProgramPath) {
         {"Velmora.scr /p 12 34 ", "/p 12 34 "},
         {"", ""},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(argumentsOf(c.commandLine), c.arguments) << c.commandLine;
+    }
 }

@@ -39,12 +39,15 @@ struct Renderer {
     HANDLE process = nullptr;
     // A renderer left running by a failed check would spoil the tests after it.
     ~Renderer() {
-        if (!process)
+        if (!process) {
             return;
-        if (!waitPumping(process, Millis(0)))
+        }
+        if (!waitPumping(process, Millis(0))) {
             PostMessageA(window, WM_CLOSE, 0, 0);
-        if (!waitPumping(process, Millis(3000)))
+        }
+        if (!waitPumping(process, Millis(3000))) {
             TerminateProcess(process, 1);
+        }
         CloseHandle(process);
     }
 };
@@ -60,8 +63,9 @@ void waitForRenderer(Renderer& renderer) {
 bool waitForFirstFrame(Clock::time_point start) {
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     while (litPixels(screen) == 0) {
-        if (since(start) > kStartTimeout.count())
+        if (since(start) > kStartTimeout.count()) {
             return false;
+        }
         pumpFor(Millis(10));
     }
     return true;
@@ -150,8 +154,9 @@ TEST(FullScreenRun, WithAnotherProgramInFrontOneTapStillEndsTheRun) {
     ASSERT_NO_FATAL_FAILURE(waitForRenderer(renderer));
     EXPECT_TRUE(waitForFirstFrame(saver.startTime()));
     // The change of foreground reaches this thread through its messages, a moment later.
-    for (int i = 0; i < 100 && GetForegroundWindow() != renderer.window; ++i)
+    for (int i = 0; i < 100 && GetForegroundWindow() != renderer.window; ++i) {
         pumpFor(Millis(10));
+    }
     EXPECT_EQ(renderer.window, GetForegroundWindow());
     tapEscapeAndExpectEnd(renderer, saver);
     DestroyWindow(other);

@@ -14,6 +14,7 @@ TEST(PreviewTwips, HostSidesAsSixteenBitTwips) {
         {3, 7.5, 22},    {5, 7.5, 38}, // halves to even
         {-10, 15, -150}, {-2185, 15, 0},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(previewTwips(c.pixels, c.perPixel), c.twips) << c.pixels << " at " << c.perPixel;
+    }
 }

@@ -33,8 +33,9 @@ ProgramFolder::ProgramFolder(bool withRenderer)
 ProgramFolder::ProgramFolder(const std::string& path, bool withRenderer) : path_(path) {
     std::filesystem::create_directories(std::filesystem::path(toWide(path_)));
     copyProgram("Velmora.scr", path_);
-    if (withRenderer)
+    if (withRenderer) {
         copyProgram(velmora::contract::kRendererFileName, path_);
+    }
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -58,17 +59,20 @@ SaverProcess::SaverProcess(const ProgramFolder& folder, const std::string& argum
     PROCESS_INFORMATION info{};
     start_ = Clock::now();
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        toWide(folder.path()).c_str(), &startup, &info))
+                        toWide(folder.path()).c_str(), &startup, &info)) {
         return;
+    }
     CloseHandle(info.hThread);
     process_ = info.hProcess;
 }
 
 SaverProcess::~SaverProcess() {
-    if (!process_)
+    if (!process_) {
         return;
-    if (running())
+    }
+    if (running()) {
         TerminateProcess(process_, 1);
+    }
     WaitForSingleObject(process_, 5000);
     CloseHandle(process_);
 }
@@ -83,10 +87,12 @@ bool waitPumping(HANDLE handle, Millis timeout) {
         const auto left = std::chrono::duration_cast<Millis>(deadline - Clock::now());
         const DWORD wait = left.count() > 0 ? static_cast<DWORD>(left.count()) : 0;
         const DWORD result = MsgWaitForMultipleObjects(1, &handle, FALSE, wait, QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0)
+        if (result == WAIT_OBJECT_0) {
             return true;
-        if (result != WAIT_OBJECT_0 + 1)
+        }
+        if (result != WAIT_OBJECT_0 + 1) {
             return false;
+        }
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
@@ -116,10 +122,12 @@ HWND makeHostWindow(int left, int top, int width, int height) {
 HWND waitForWindow(const char* title, Millis timeout) {
     const auto deadline = Clock::now() + timeout;
     for (;;) {
-        if (HWND window = FindWindowA(nullptr, title))
+        if (HWND window = FindWindowA(nullptr, title)) {
             return window;
-        if (Clock::now() >= deadline)
+        }
+        if (Clock::now() >= deadline) {
             return nullptr;
+        }
         pumpFor(Millis(5));
     }
 }
@@ -127,8 +135,9 @@ HWND waitForWindow(const char* title, Millis timeout) {
 bool waitForNoWindow(const char* title, Millis timeout) {
     const auto deadline = Clock::now() + timeout;
     while (FindWindowA(nullptr, title)) {
-        if (Clock::now() >= deadline)
+        if (Clock::now() >= deadline) {
             return false;
+        }
         pumpFor(Millis(5));
     }
     return true;
@@ -136,8 +145,9 @@ bool waitForNoWindow(const char* title, Millis timeout) {
 
 HANDLE processOfWindow(HWND window) {
     DWORD id = 0;
-    if (!window || !GetWindowThreadProcessId(window, &id))
+    if (!window || !GetWindowThreadProcessId(window, &id)) {
         return nullptr;
+    }
     return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE,
                        id);
 }
@@ -151,8 +161,9 @@ uint32_t ResourcePicture::at(int x, int y) const {
 ResourcePicture resourcePicture(int id) {
     ResourcePicture picture;
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)); // RT_BITMAP
-    if (!found)
+    if (!found) {
         return picture;
+    }
     const auto* data =
         static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, found)));
     const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(data);

@@ -25,19 +25,21 @@ MessageBoxParts partsOf(HWND box) {
         box,
         [](HWND child, LPARAM found) {
             auto& parts = *reinterpret_cast<MessageBoxParts*>(found);
-            if (!IsWindowVisible(child))
+            if (!IsWindowVisible(child)) {
                 return TRUE;
+            }
             char kind[32] = {};
             GetClassNameA(child, kind, sizeof kind);
             wchar_t text[256] = {};
             GetWindowTextW(child, text, 256);
             const LONG style = GetWindowLongA(child, GWL_STYLE);
-            if (lstrcmpiA(kind, "Button") == 0)
+            if (lstrcmpiA(kind, "Button") == 0) {
                 ++parts.buttons;
-            else if (lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+            } else if (lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
                 parts.icons += SendMessageA(child, STM_GETICON, 0, 0) != 0;
-            else if (text[0])
+            } else if (text[0]) {
                 parts.text = text;
+            }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&parts));
@@ -51,8 +53,9 @@ public:
         pumpFor(Millis(100));
     }
     ~HostWindow() {
-        if (IsWindow(window_))
+        if (IsWindow(window_)) {
             DestroyWindow(window_);
+        }
     }
     HWND window() const { return window_; }
     std::string previewArguments() const {
@@ -64,8 +67,9 @@ public:
             // Shown last, once placed and sized.
             HWND preview =
                 FindWindowExA(window_, nullptr, nullptr, velmora::contract::kPreviewFormTitle);
-            if (preview && IsWindowVisible(preview))
+            if (preview && IsWindowVisible(preview)) {
                 return preview;
+            }
             pumpFor(Millis(10));
         }
         return nullptr;
@@ -100,8 +104,9 @@ void expectMissingRendererMessage(const ProgramFolder& folder, const std::string
 
 TEST(StartUp, MissingRendererShowsTheMessageAndEnds) {
     ProgramFolder folder(false);
-    for (const std::string arguments : {"/s", "/c", "", "/x"})
+    for (const std::string arguments : {"/s", "/c", "", "/x"}) {
         expectMissingRendererMessage(folder, arguments);
+    }
 }
 
 // 한글 has no code page 932 form: the renderer is looked for by its UTF-16 path.
@@ -135,7 +140,9 @@ TEST(StartUp, UnknownModesEndWithoutAMessage) {
 
 TEST(Preview, FillsSitsOnBlackOrIsClippedAndEndsWithItsHost) {
     ProgramFolder folder(false); // the preview does not look for the renderer
-    const struct { int width, height; } hosts[] = {{152, 112}, {200, 150}, {100, 80}};
+    const struct {
+        int width, height;
+    } hosts[] = {{152, 112}, {200, 150}, {100, 80}};
     for (const auto& size : hosts) {
         HostWindow host(size.width, size.height);
         SaverProcess saver(folder, host.previewArguments());

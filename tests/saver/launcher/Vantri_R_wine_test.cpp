@@ -20,7 +20,9 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
     const ResourcePicture picture = resourcePicture(IDB_PREVIEW);
     ASSERT_EQ(picture.width, 152);
     ASSERT_EQ(picture.height, 112);
-    const struct { int width, height; } hosts[] = {{152, 112}, {200, 150}, {100, 80}};
+    const struct {
+        int width, height;
+    } hosts[] = {{152, 112}, {200, 150}, {100, 80}};
     for (const auto& size : hosts) {
         HWND host = makeHostWindow(kLeft, kTop, size.width, size.height);
         Vantri_R preview;
@@ -37,10 +39,12 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         const std::vector<uint32_t> shown =
             captureScreen({kLeft, kTop, kLeft + size.width, kTop + size.height});
         int wrong = 0;
-        for (int y = 0; y < size.height; ++y)
-            for (int x = 0; x < size.width; ++x)
+        for (int y = 0; y < size.height; ++y) {
+            for (int x = 0; x < size.width; ++x) {
                 wrong += !sameOnScreen(shown[y * size.width + x],
                                        x < 152 && y < 112 ? picture.at(x, y) : 0);
+            }
+        }
         EXPECT_EQ(wrong, 0) << "pixels that differ in a host of " << size.width << " x "
                             << size.height;
 

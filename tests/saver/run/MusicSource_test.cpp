@@ -31,8 +31,9 @@ TEST(MusicSourceOf, KindAndFileEnding) {
         {3, "C:\\m\\a.wav", MusicSource::None},
         {-1, "C:\\m\\a.wav", MusicSource::None},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(musicSourceOf(c.kind, c.file), c.source) << c.kind << " " << c.file;
+    }
 }
 
 } // namespace velmora::run

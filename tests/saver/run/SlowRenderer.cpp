@@ -11,8 +11,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const ULONGLONG end = GetTickCount64() + 800;
     MSG msg;
     while (GetTickCount64() < end) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageA(&msg);
+        }
         Sleep(10);
     }
     DestroyWindow(window);

@@ -35,8 +35,9 @@ public:
     bool fileExists(const std::string& path) override { return existing.count(path) != 0; }
     bool makeFolder(const std::string& path) override { return makeableFolders.count(path) != 0; }
     bool write(const std::string& key, const std::string& value, const std::string& path) override {
-        if (!writable.count(path))
+        if (!writable.count(path)) {
             return false;
+        }
         written[path].push_back({key, value});
         return true;
     }
@@ -66,14 +67,17 @@ TEST(SettingsSave, TheFirstFileThatTakesEveryEntryHoldsThem) {
     for (const Case& c : cases) {
         FakeStore store;
         store.writable = c.writable;
-        if (c.perUserExists)
+        if (c.perUserExists) {
             store.existing.insert(perUser);
-        if (c.folderMakeable)
+        }
+        if (c.folderMakeable) {
             store.makeableFolders.insert(kFiles.perUserFolder);
+        }
         EXPECT_EQ(saveSettingsTo(store, kFiles, kEntries), c.saved) << c.name;
-        if (c.holder)
+        if (c.holder) {
             EXPECT_EQ(store.written[std::string(c.holder) == "beside" ? beside : perUser], kEntries)
                 << c.name;
+        }
     }
 }
 

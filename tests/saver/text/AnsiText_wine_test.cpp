@@ -51,8 +51,9 @@ TEST(AnsiTextTest, ExactAnsiFormsOnly) {
     EXPECT_EQ(toAnsiExact("C:\\表\\ﾌｧｲﾙ.mp3"), "C:\\\x95\x5C\\\xCC\xA7\xB2\xD9.mp3");
     EXPECT_EQ(toAnsiExact(""), "");
     // é would become e, 〜 a look-alike wave dash, 한 a question mark.
-    for (const char* text : {"C:\\vel-é", "C:\\vel-〜", "C:\\vel-한글", "€"})
+    for (const char* text : {"C:\\vel-é", "C:\\vel-〜", "C:\\vel-한글", "€"}) {
         EXPECT_EQ(toAnsiExact(text), std::nullopt) << text;
+    }
 }
 
 TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {

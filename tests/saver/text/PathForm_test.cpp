@@ -28,8 +28,9 @@ TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
     for (const Case& c : cases) {
         const std::optional<PathForm> form = ansiUsableForm(c.full, c.shortForm, 255);
         ASSERT_EQ(form.has_value(), c.chosen != nullptr) << c.name;
-        if (form)
+        if (form) {
             EXPECT_EQ(form->path, c.chosen) << c.name;
+        }
     }
 }
 
