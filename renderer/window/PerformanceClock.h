@@ -7,7 +7,7 @@
 
 namespace velmora::window {
 
-class PerformanceClock : public FrameClock {
+class PerformanceClock : public base::Clock {
 public:
     double nowMs() override {
         LARGE_INTEGER frequency;

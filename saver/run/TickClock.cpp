@@ -5,8 +5,8 @@
 
 namespace velmora::run {
 
-uint64_t TickClock::now() {
-    return GetTickCount64();
+double TickClock::nowMs() {
+    return static_cast<double>(GetTickCount64());
 }
 
 } // namespace velmora::run

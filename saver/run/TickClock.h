@@ -1,13 +1,13 @@
 // The run's clock over the system's millisecond tick count.
 #pragma once
 
-#include "saver/run/core/RunSeams.h"
+#include "base/Clock.h"
 
 namespace velmora::run {
 
-class TickClock : public Clock {
+class TickClock : public base::Clock {
 public:
-    uint64_t now() override;
+    double nowMs() override;
 };
 
 } // namespace velmora::run

@@ -3,7 +3,7 @@
 
 namespace velmora::window {
 
-FramePacer::FramePacer(FrameClock& clock, double framesPerSecond)
+FramePacer::FramePacer(base::Clock& clock, double framesPerSecond)
     : clock_(clock), periodMs_(1000.0 / framesPerSecond) {}
 
 unsigned int FramePacer::msUntilDue() const {

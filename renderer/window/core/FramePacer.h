@@ -1,22 +1,17 @@
 // FramePacer: holds the frame loop to a steady rate whatever the GPU could do, so the fixed
 // per-frame animation step turns the world at the intended speed and an idle machine is not
-// kept busy. The time comes through FrameClock, so the arithmetic runs without a platform.
+// kept busy. The time comes through base::Clock, so the arithmetic runs without a platform.
 #pragma once
 
-namespace velmora::window {
+#include "base/Clock.h"
 
-class FrameClock {
-public:
-    virtual ~FrameClock() = default;
-    // Milliseconds from any fixed start, never going back.
-    virtual double nowMs() = 0;
-};
+namespace velmora::window {
 
 inline constexpr double kFramesPerSecond = 60.0;
 
 class FramePacer {
 public:
-    explicit FramePacer(FrameClock& clock, double framesPerSecond = kFramesPerSecond);
+    explicit FramePacer(base::Clock& clock, double framesPerSecond = kFramesPerSecond);
 
     // Whole milliseconds until the next frame is due; 0 when it is due now (less than one
     // millisecond early counts as due, since waits come in whole milliseconds).
@@ -28,7 +23,7 @@ public:
     void frameStarts();
 
 private:
-    FrameClock& clock_;
+    base::Clock& clock_;
     double periodMs_;
     double dueMs_ = 0.0;
     bool started_ = false;

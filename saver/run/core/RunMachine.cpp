@@ -3,15 +3,15 @@
 
 namespace velmora::run {
 
-RunMachine::RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music, Clock& clock,
-                       const SettingsRecord& record, bool cursorHidden)
+RunMachine::RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music,
+                       base::Clock& clock, const SettingsRecord& record, bool cursorHidden)
     : form_(form), renderer_(renderer), music_(music), clock_(clock),
       source_(musicSourceOf(record.BgmKind, record.BgmFile)), cursorHidden_(cursorHidden) {}
 
 void RunMachine::Form_Load() {
     form_.saveTexture();
     waitingForWindow_ = renderer_.start();
-    startedAt_ = clock_.now();
+    startedAt_ = clock_.nowMs();
     if (source_ == MusicSource::Cd) {
         music_.CD_Open();
         cdWatching_ = true;
@@ -52,7 +52,7 @@ void RunMachine::Timer3_Timer() {
 
 bool RunMachine::rendererStarting() {
     return waitingForWindow_ && renderer_.running() &&
-           clock_.now() - startedAt_ < kRendererStartUpGraceMs;
+           clock_.nowMs() - startedAt_ < kRendererStartUpGraceMs;
 }
 
 // A CD watch that has stopped itself left its device alone, so it is not closed either.

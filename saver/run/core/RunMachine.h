@@ -3,8 +3,7 @@
 // renderer still on its way to its window; the unload stops what the load started.
 #pragma once
 
-#include <cstdint>
-
+#include "base/Clock.h"
 #include "saver/music/core/MusicPlayer.h"
 #include "saver/run/core/MusicSource.h"
 #include "saver/run/core/RunSeams.h"
@@ -14,12 +13,12 @@ namespace velmora::run {
 
 // A busy machine may take longer than one watch tick to open the renderer's window; ten seconds
 // after the start the wait is over, so a renderer stuck before its window cannot hold the run.
-constexpr uint64_t kRendererStartUpGraceMs = 10000;
+constexpr double kRendererStartUpGraceMs = 10000.0;
 
 class RunMachine {
 public:
     // cursorHidden: the start-up hid the mouse cursor, so the end of the run shows it again.
-    RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music, Clock& clock,
+    RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music, base::Clock& clock,
                const SettingsRecord& record, bool cursorHidden);
 
     void Form_Load();
@@ -34,11 +33,11 @@ private:
     RunForm& form_;
     Renderer& renderer_;
     music::MusicPlayer& music_;
-    Clock& clock_;
+    base::Clock& clock_;
     const MusicSource source_;
     const bool cursorHidden_;
     bool waitingForWindow_ = false;
-    uint64_t startedAt_ = 0;
+    double startedAt_ = 0.0;
     bool cdWatching_ = false;
 };
 

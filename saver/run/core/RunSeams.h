@@ -1,17 +1,9 @@
-// What a full-screen run asks of the world: a clock, the renderer program and the hidden form
-// that carries the run. Each has a Win32 implementation beside and a fake in the tests.
+// What a full-screen run asks of the world besides the clock (base/Clock.h): the renderer program
+// and the hidden form that carries the run. Each has a Win32 implementation beside and a fake in
+// the tests.
 #pragma once
 
-#include <cstdint>
-
 namespace velmora::run {
-
-// Milliseconds from an arbitrary start, only ever compared with each other.
-class Clock {
-public:
-    virtual ~Clock() = default;
-    virtual uint64_t now() = 0;
-};
 
 // Starting the renderer program, whether its process still runs and whether its window is open.
 class Renderer {

@@ -6,14 +6,12 @@
 
 #include <vector>
 
+#include "tests/support/FakeClock.h"
+
 namespace velmora::window {
 namespace {
 
-class FakeClock : public FrameClock {
-public:
-    double now = 1000.0;
-    double nowMs() override { return now; }
-};
+using testing::FakeClock;
 
 // Runs a loop the way the renderer does: waits whatever the pacer asks, then draws a frame
 // that takes frameMs[i]; returns the start times of the frames.
@@ -22,11 +20,11 @@ std::vector<double> frameStarts(FakeClock& clock, FramePacer& pacer,
     std::vector<double> starts;
     for (double cost : frameMs) {
         while (unsigned int wait = pacer.msUntilDue()) {
-            clock.now += wait;
+            clock.ms += wait;
         }
-        starts.push_back(clock.now);
+        starts.push_back(clock.ms);
         pacer.frameStarts();
-        clock.now += cost;
+        clock.ms += cost;
     }
     return starts;
 }
@@ -34,30 +32,30 @@ std::vector<double> frameStarts(FakeClock& clock, FramePacer& pacer,
 } // namespace
 
 TEST(FramePacer, TheFirstFrameIsDueAtOnce) {
-    FakeClock clock;
+    FakeClock clock{1000.0};
     FramePacer pacer(clock);
     EXPECT_EQ(0u, pacer.msUntilDue());
 }
 
 TEST(FramePacer, FastFramesWaitForTheRestOfTheirSixtiethOfASecond) {
-    FakeClock clock;
+    FakeClock clock{1000.0};
     FramePacer pacer(clock);
     pacer.frameStarts();
-    clock.now += 2.0; // a 2 ms frame
+    clock.ms += 2.0; // a 2 ms frame
     EXPECT_EQ(14u, pacer.msUntilDue());
-    clock.now += 14.0;
+    clock.ms += 14.0;
     EXPECT_EQ(0u, pacer.msUntilDue()); // 0.67 ms left: due, waits come in whole milliseconds
 }
 
 TEST(FramePacer, SixtyFastFramesTakeOneSecond) {
-    FakeClock clock;
+    FakeClock clock{1000.0};
     FramePacer pacer(clock);
     const std::vector<double> starts = frameStarts(clock, pacer, std::vector<double>(61, 1.0));
     EXPECT_NEAR(1000.0, starts.back() - starts.front(), 1.0);
 }
 
 TEST(FramePacer, ASlightlyLateFrameKeepsTheCadence) {
-    FakeClock clock;
+    FakeClock clock{1000.0};
     FramePacer pacer(clock);
     const std::vector<double> starts = frameStarts(clock, pacer, {1.0, 20.0, 1.0, 1.0});
     // The 20 ms frame runs over: the next starts at once, and the one after is back on the grid.
@@ -66,7 +64,7 @@ TEST(FramePacer, ASlightlyLateFrameKeepsTheCadence) {
 }
 
 TEST(FramePacer, FramesSlowerThanThePeriodRunBackToBackWithoutWaiting) {
-    FakeClock clock;
+    FakeClock clock{1000.0};
     FramePacer pacer(clock);
     const std::vector<double> starts = frameStarts(clock, pacer, {41.0, 41.0, 41.0});
     EXPECT_DOUBLE_EQ(41.0, starts[1] - starts[0]);
@@ -74,7 +72,7 @@ TEST(FramePacer, FramesSlowerThanThePeriodRunBackToBackWithoutWaiting) {
 }
 
 TEST(FramePacer, AStallIsNotMadeUpByABurst) {
-    FakeClock clock;
+    FakeClock clock{1000.0};
     FramePacer pacer(clock);
     const std::vector<double> starts = frameStarts(clock, pacer, {1.0, 500.0, 1.0, 1.0, 1.0});
     // After the 500 ms frame the pace starts anew: a full period between each later frame.

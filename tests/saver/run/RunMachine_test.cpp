@@ -8,19 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/FakeClock.h"
 #include "tests/support/FakeMusicPlatform.h"
 #include "tests/support/MusicSettings.h"
 
 namespace velmora::run {
 namespace {
 
+using testing::FakeClock;
 using testing::musicSettings;
-
-class FakeClock : public Clock {
-public:
-    uint64_t now() override { return time; }
-    uint64_t time = 5000;
-};
 
 class FakeRenderer : public Renderer {
 public:
@@ -61,7 +57,7 @@ struct RunRig {
     // The form's calls since the last look.
     Calls takeCalls() { return std::exchange(form.calls, {}); }
 
-    FakeClock clock;
+    FakeClock clock{5000.0};
     FakeRenderer renderer;
     RecordingForm form;
     testing::FakeMusicPlatform platform;
@@ -77,7 +73,7 @@ TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOnly) {
         const char* name;
         bool startable;
         bool processRunning;
-        uint64_t elapsed; // since the start
+        double elapsed; // since the start
         Calls expected;
     } cases[] = {
         {"starting, just started", true, true, 0, {}},
@@ -93,7 +89,7 @@ TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOnly) {
         run.renderer.processRunning = c.processRunning;
         run.machine.Form_Load();
         run.takeCalls();
-        run.clock.time += c.elapsed;
+        run.clock.ms += c.elapsed;
         run.machine.Timer3_Timer();
         EXPECT_EQ(run.takeCalls(), c.expected) << c.name;
     }
@@ -109,7 +105,7 @@ TEST(RunMachine, AWindowSeenThenGoneEndsTheRunEvenWithinTheGrace) {
     EXPECT_TRUE(run.takeCalls().empty());
     EXPECT_GE(run.renderer.releases, 1);
     run.renderer.windowShown = false;
-    run.clock.time += 500;
+    run.clock.ms += 500;
     run.machine.Timer3_Timer();
     EXPECT_EQ(run.takeCalls(), kEnds);
 }
