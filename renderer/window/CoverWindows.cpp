@@ -14,8 +14,8 @@ BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     info.cbSize = sizeof info;
     if (GetMonitorInfoA(monitor, &info)) {
         const RECT& area = info.rcMonitor;
-        reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
-            {area.left, area.top, area.right, area.bottom});
+        reinterpret_cast<std::vector<base::PixelRect>*>(list)->push_back(
+            {area.left, area.top, area.right - area.left, area.bottom - area.top});
     }
     return TRUE;
 }
@@ -35,9 +35,9 @@ LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 std::vector<HWND> createCoverWindows(HINSTANCE instance) {
-    std::vector<ScreenRect> monitors;
+    std::vector<base::PixelRect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
-    const std::vector<ScreenRect> areas = coverRectangles(monitors, 0, 0);
+    const std::vector<base::PixelRect> areas = coverRectangles(monitors, 0, 0);
     std::vector<HWND> covers;
     if (areas.empty()) {
         return covers;
@@ -48,12 +48,12 @@ std::vector<HWND> createCoverWindows(HINSTANCE instance) {
     coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     coverClass.lpszClassName = kCoverClassName;
     RegisterClassA(&coverClass);
-    for (const ScreenRect& area : areas) {
+    for (const base::PixelRect& area : areas) {
         // Disabled and never activated: clicks and keys cannot reach or focus a cover.
         HWND cover =
             CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCoverClassName,
-                            "", WS_POPUP | WS_DISABLED, area.left, area.top, area.right - area.left,
-                            area.bottom - area.top, nullptr, nullptr, instance, nullptr);
+                            "", WS_POPUP | WS_DISABLED, area.left, area.top, area.width,
+                            area.height, nullptr, nullptr, instance, nullptr);
         if (cover) {
             ShowWindow(cover, SW_SHOWNOACTIVATE);
             covers.push_back(cover);

@@ -5,16 +5,17 @@ namespace velmora::window {
 
 namespace {
 
-bool holds(const ScreenRect& area, int x, int y) {
-    return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+bool holds(const base::PixelRect& area, int x, int y) {
+    return x >= area.left && x < area.left + area.width && y >= area.top &&
+           y < area.top + area.height;
 }
 
 } // namespace
 
-std::vector<ScreenRect> coverRectangles(const std::vector<ScreenRect>& monitors, int sceneLeft,
-                                        int sceneTop) {
-    std::vector<ScreenRect> covers;
-    for (const ScreenRect& monitor : monitors) {
+std::vector<base::PixelRect> coverRectangles(const std::vector<base::PixelRect>& monitors,
+                                             int sceneLeft, int sceneTop) {
+    std::vector<base::PixelRect> covers;
+    for (const base::PixelRect& monitor : monitors) {
         if (!holds(monitor, sceneLeft, sceneTop)) {
             covers.push_back(monitor);
         }

@@ -6,19 +6,21 @@
 namespace velmora::window {
 namespace {
 
-constexpr ScreenRect kPrimary{0, 0, 1024, 768};
-constexpr ScreenRect kRight{1024, 0, 2944, 1080};
-constexpr ScreenRect kLeft{-1280, 0, 0, 1024};
-constexpr ScreenRect kAbove{0, -1080, 1920, 0};
-constexpr ScreenRect kLeftAbove{-1920, -1200, 0, 0};
+using base::PixelRect;
+
+constexpr PixelRect kPrimary{0, 0, 1024, 768};
+constexpr PixelRect kRight{1024, 0, 1920, 1080};
+constexpr PixelRect kLeft{-1280, 0, 1280, 1024};
+constexpr PixelRect kAbove{0, -1080, 1920, 1080};
+constexpr PixelRect kLeftAbove{-1920, -1200, 1920, 1200};
 
 } // namespace
 
 TEST(CoverLayout, CoversEveryMonitorButTheOneHoldingTheScenesCorner) {
     struct Case {
         const char* what;
-        std::vector<ScreenRect> monitors;
-        std::vector<ScreenRect> covers;
+        std::vector<PixelRect> monitors;
+        std::vector<PixelRect> covers;
     };
     const Case cases[] = {
         {"one monitor", {kPrimary}, {}},
