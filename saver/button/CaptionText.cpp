@@ -20,7 +20,7 @@ HFONT createCaptionFont(const CaptionFont& font) {
     design.lfUnderline = font.underline;
     design.lfStrikeOut = font.strikethrough;
     design.lfCharSet = static_cast<BYTE>(font.charset);
-    const std::wstring name = toWide(font.name);
+    const std::wstring name = velmora::text::toWide(font.name);
     lstrcpynW(design.lfFaceName, name.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&design);
 }
@@ -48,7 +48,7 @@ void CaptionText::show(const CaptionLook& look) {
         }
         font_ = createCaptionFont(look.font);
     }
-    text_ = toWide(look.text);
+    text_ = velmora::text::toWide(look.text);
     look_ = look;
 }
 

@@ -45,7 +45,8 @@ void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
 }
 
 void showMessage(HWND owner, const char* text) {
-    MessageBoxW(owner, toWide(text).c_str(), toWide(kMessageCaption).c_str(), MB_OK);
+    MessageBoxW(owner, velmora::text::toWide(text).c_str(),
+                velmora::text::toWide(kMessageCaption).c_str(), MB_OK);
 }
 
 SIZE clientSize(HWND window) {
@@ -59,7 +60,7 @@ SIZE clientSize(HWND window) {
 } // namespace
 
 void Vantri_P::Form_Load() {
-    SettingsRecord& record = settings();
+    velmora::settings::SettingsRecord& record = velmora::settings::settings();
     const TwipsSize screen = screenSizeTwips();
     const TwipsSize window = windowSizeTwips(form_);
     const TwipsPoint corner =
@@ -77,9 +78,9 @@ void Vantri_P::Form_Load() {
 
     POINT pointer{};
     const bool known = GetCursorPos(&pointer) != 0;
-    ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
-    ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
-    Zoom_Open(form_.hwnd());
+    velmora::launcher::ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
+    velmora::launcher::ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
+    velmora::launcher::Zoom_Open(form_.hwnd());
     setScreenPointer(ScreenPointer::Default);
 }
 
@@ -93,7 +94,7 @@ void Vantri_P::Form_Resize() {
 }
 
 void Vantri_P::Form_Unload() {
-    Zoom_Close(form_.hwnd());
+    velmora::launcher::Zoom_Close(form_.hwnd());
 }
 
 void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
@@ -115,46 +116,47 @@ void Vantri_P::lbl_BGM_MouseDown(int index, MouseButton) {
 }
 
 void Vantri_P::chooseSource(int index) {
-    SettingsRecord& record = settings();
+    velmora::settings::SettingsRecord& record = velmora::settings::settings();
     record.BgmKind = static_cast<int16_t>(index);
     showSource();
 }
 
 // The chosen source's controls on and the others off; all marks off, then the chosen one's on.
 void Vantri_P::showSource() {
-    const SourceChoice choice(settings().BgmKind);
+    const SourceChoice choice(velmora::settings::settings().BgmKind);
     BGM_Repeat->setEnabled(choice.repeatListEnabled());
     Cmd_File(0).setEnabled(choice.fileButtonEnabled());
     Img_BGM.forEach(
         [this](int, PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
-    if (const std::optional<BgmKind> marked = choice.markedSource()) {
+    if (const std::optional<velmora::settings::BgmKind> marked = choice.markedSource()) {
         Img_BGM(*marked).setPicture(Img_Ra(kMarkOn).picture());
     }
 }
 
 void Vantri_P::Cmd_File_Click(int index) {
-    SettingsRecord& record = settings();
+    velmora::settings::SettingsRecord& record = velmora::settings::settings();
     const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record.BgmFolder);
     if (!file) {
         return;
     }
     // The file is stored in the ANSI settings file and read back from it: a name it cannot
     // hold exactly would be lost, or found as another file, at the next start.
-    const std::optional<std::string> storable = ansiUsablePath(*file, kSettingsValueBytes);
+    const std::optional<std::string> storable =
+        velmora::text::ansiUsablePath(*file, velmora::settings::kSettingsValueBytes);
     if (!storable) {
         showMessage(form_.hwnd(), kUnstorableFileMessage);
         return;
     }
     record.BgmFile = *storable;
     lbl_Fname(index).setCaption(record.BgmFile);
-    record.BgmFolder = FolderOf(record.BgmFile);
+    record.BgmFolder = velmora::settings::FolderOf(record.BgmFile);
 }
 
 void Vantri_P::Cmd_Set_Click() {
-    SettingsRecord& record = settings();
+    velmora::settings::SettingsRecord& record = velmora::settings::settings();
     const SettingsToSave saved = settingsToSave(record.BgmKind, BGM_Repeat->text(), record.BgmFile);
     record.BgmRepeat = saved.bgmRepeat;
-    if (!SaveSettings(saved.entries)) {
+    if (!velmora::settings::SaveSettings(saved.entries)) {
         showMessage(form_.hwnd(), kNotSavedMessage);
         return;
     }
@@ -167,7 +169,7 @@ void Vantri_P::Cmd_Can_Click() {
 
 void Vantri_P::lbl_URL_Click() {
     setScreenPointer(ScreenPointer::Hourglass);
-    ShellExecuteW(form_.hwnd(), L"open", toWide(lbl_URL->caption()).c_str(), L"", L"",
-                  SW_SHOWNORMAL);
+    ShellExecuteW(form_.hwnd(), L"open", velmora::text::toWide(lbl_URL->caption()).c_str(), L"",
+                  L"", SW_SHOWNORMAL);
     setScreenPointer(ScreenPointer::Default);
 }

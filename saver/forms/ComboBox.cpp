@@ -75,18 +75,19 @@ std::string ComboBox::text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
     text.resize(
         static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-    return fromWide(text);
+    return velmora::text::fromWide(text);
 }
 
 void ComboBox::setText(const std::string& text) {
     if (window_) {
-        SetWindowTextW(window_, toWide(text).c_str());
+        SetWindowTextW(window_, velmora::text::toWide(text).c_str());
     }
 }
 
 void ComboBox::addItem(const std::string& item) {
     if (window_) {
-        SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(toWide(item).c_str()));
+        SendMessageW(window_, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(velmora::text::toWide(item).c_str()));
     }
 }
 

@@ -18,5 +18,5 @@ HFONT createFont(const FontDesign& design) {
     return CreateFontW(height, 0, 0, 0, design.weight, FALSE, design.underline ? TRUE : FALSE,
                        FALSE, static_cast<DWORD>(design.charset), OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       toWide(design.face).c_str());
+                       velmora::text::toWide(design.face).c_str());
 }

@@ -61,7 +61,7 @@ void Form::load() {
 void Form::createWindow() {
     registerWindowClass(kClassName, &Form::windowProc,
                         LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
-    const std::wstring caption = toWide(design_.caption);
+    const std::wstring caption = velmora::text::toWide(design_.caption);
     CreateWindowExW(design_.exStyle, kClassName, caption.c_str(), design_.style & ~WS_VISIBLE,
                     toPixelsX(design_.leftTwips), toPixelsY(design_.topTwips),
                     toPixelsX(design_.widthTwips), toPixelsY(design_.heightTwips), nullptr, nullptr,

@@ -45,7 +45,7 @@ void Label::fitToText() {
         return;
     }
     HGDIOBJ previous = SelectObject(screen, font_);
-    const std::wstring text = toWide(design_.caption);
+    const std::wstring text = velmora::text::toWide(design_.caption);
     RECT area{0, 0, 0, 0};
     DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &area,
               DT_NOPREFIX | DT_CALCRECT);
@@ -65,7 +65,7 @@ void Label::paint(HDC dc) {
     HGDIOBJ previous = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, design_.colour);
-    const std::wstring text = toWide(design_.caption);
+    const std::wstring text = velmora::text::toWide(design_.caption);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, textFormat());
     SelectObject(dc, previous);
 }

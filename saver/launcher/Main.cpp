@@ -15,6 +15,8 @@
 #include "saver/settings/Settings.h"
 #include "saver/text/AnsiText.h"
 
+namespace velmora::launcher {
+
 namespace {
 
 constexpr char kNotBesideProgram[] = " が同じﾌｫﾙﾀﾞに見つかりません！";
@@ -22,8 +24,8 @@ constexpr char kProgramTitle[] = "Velmora (ScreenSaver)";
 
 // A saver run or a settings dialog of another copy, hidden windows included.
 bool anotherCopyIsOpen() {
-    return FindWindowA(nullptr, velmora::contract::kSaverFormTitle) ||
-           FindWindowA(nullptr, velmora::contract::kDialogTitle);
+    return FindWindowA(nullptr, contract::kSaverFormTitle) ||
+           FindWindowA(nullptr, contract::kDialogTitle);
 }
 
 // A handle of 0 or of no window would leave an invisible preview that nothing ever ends.
@@ -38,12 +40,11 @@ int runPreview(int32_t handle) {
 }
 
 bool rendererIsThere() {
-    if (FileExists(programFolder() + "\\" + velmora::contract::kRendererFileName)) {
+    if (settings::FileExists(settings::programFolder() + "\\" + contract::kRendererFileName)) {
         return true;
     }
-    const std::string message =
-        velmora::contract::kRendererFileName + std::string(kNotBesideProgram);
-    MessageBoxW(nullptr, toWide(message).c_str(), toWide(kProgramTitle).c_str(), MB_OK);
+    const std::string message = contract::kRendererFileName + std::string(kNotBesideProgram);
+    MessageBoxW(nullptr, text::toWide(message).c_str(), text::toWide(kProgramTitle).c_str(), MB_OK);
     return false;
 }
 
@@ -51,9 +52,9 @@ int runSaver(bool hideCursor) {
     if (hideCursor) {
         ShowCursor(FALSE);
     }
-    velmora::music::WinmmMusicPlatform platform;
-    velmora::music::MusicPlayer music(platform, settings());
-    velmora::run::Vantri_S saver(music, settings(), hideCursor, [] { endProgram(); });
+    music::WinmmMusicPlatform platform;
+    music::MusicPlayer music(platform, settings::settings());
+    run::Vantri_S saver(music, settings::settings(), hideCursor, [] { endProgram(); });
     saver.load();
     return runMessageLoop();
 }
@@ -68,7 +69,7 @@ int Main(std::string_view arguments) {
     if (request.mode == LaunchMode::Preview) {
         return runPreview(request.previewHandle);
     }
-    LoadSettings();
+    settings::LoadSettings();
     if (!rendererIsThere()) {
         return 0;
     }
@@ -84,3 +85,5 @@ int Main(std::string_view arguments) {
         return 0;
     }
 }
+
+} // namespace velmora::launcher

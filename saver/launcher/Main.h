@@ -4,6 +4,10 @@
 
 #include <string_view>
 
+namespace velmora::launcher {
+
 // arguments: the command line after the program path. Returns the program's exit code once
 // its last window has gone.
 int Main(std::string_view arguments);
+
+} // namespace velmora::launcher

@@ -7,11 +7,13 @@
 #include "saver/forms/core/Twips.h"
 #include "saver/launcher/core/PreviewSize.h"
 
+namespace velmora::launcher {
+
 namespace {
 
 FormDesign previewFormDesign() {
     FormDesign design;
-    design.caption = velmora::contract::kPreviewFormTitle;
+    design.caption = contract::kPreviewFormTitle;
     design.backColour = RGB(0, 0, 0);
     return design;
 }
@@ -39,3 +41,5 @@ void Vantri_R::showIn(HWND host) {
     Img_Prev.move(0, 0, pixelsFromTwips(width, perPixelX), pixelsFromTwips(height, perPixelY));
     form_.show();
 }
+
+} // namespace velmora::launcher

@@ -7,6 +7,8 @@
 #include "saver/forms/Form.h"
 #include "saver/forms/Image.h"
 
+namespace velmora::launcher {
+
 class Vantri_R {
 public:
     Vantri_R();
@@ -19,3 +21,5 @@ private:
     Form form_;
     Image Img_Prev;
 };
+
+} // namespace velmora::launcher

@@ -6,6 +6,7 @@
 #include "saver/text/AnsiText.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    const std::string commandLine = fromWide(GetCommandLineW());
-    return Main(argumentsOf(commandLine));
+    using namespace velmora;
+    const std::string commandLine = text::fromWide(GetCommandLineW());
+    return launcher::Main(launcher::argumentsOf(commandLine));
 }

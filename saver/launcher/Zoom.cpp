@@ -2,6 +2,8 @@
 // read counts as all zero, so the outline then runs to or from the screen's top-left corner.
 #include "saver/launcher/Zoom.h"
 
+namespace velmora::launcher {
+
 int16_t ZoomPointX = 0;
 int16_t ZoomPointY = 0;
 
@@ -32,3 +34,5 @@ void Zoom_Close(HWND window) {
     const RECT to = anchorRect();
     DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
+
+} // namespace velmora::launcher

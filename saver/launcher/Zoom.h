@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace velmora::launcher {
+
 // Screen position of the anchor in pixels; (0, 0) until the dialog sets it.
 extern int16_t ZoomPointX;
 extern int16_t ZoomPointY;
@@ -14,3 +16,5 @@ extern int16_t ZoomPointY;
 void Zoom_Open(HWND window);
 // From the window's screen rectangle back to the anchor.
 void Zoom_Close(HWND window);
+
+} // namespace velmora::launcher

@@ -26,20 +26,20 @@ void replyToUtf8(char* buffer, uint32_t capacity) {
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         return;
     }
-    const std::string text = fromAnsi(std::string_view(buffer, end - buffer));
-    size_t length = std::min<size_t>(text.size(), capacity - 1);
-    while (length > 0 && length < text.size() &&
-           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+    const std::string utf8 = text::fromAnsi(std::string_view(buffer, end - buffer));
+    size_t length = std::min<size_t>(utf8.size(), capacity - 1);
+    while (length > 0 && length < utf8.size() &&
+           (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80) {
         --length;
     }
-    std::memcpy(buffer, text.data(), length);
+    std::memcpy(buffer, utf8.data(), length);
     buffer[length] = '\0';
 }
 
 } // namespace
 
 int32_t WinmmMusicPlatform::sendString(const std::string& command, char* reply, uint32_t capacity) {
-    const MCIERROR code = mciSendStringA(toAnsi(command).c_str(), reply, capacity, nullptr);
+    const MCIERROR code = mciSendStringA(text::toAnsi(command).c_str(), reply, capacity, nullptr);
     if (code == 0) {
         replyToUtf8(reply, capacity);
     }
@@ -59,11 +59,11 @@ void WinmmMusicPlatform::playSound(const std::string* name, uint32_t flags) {
         PlaySoundW(nullptr, nullptr, flags);
         return;
     }
-    PlaySoundW(toWide(*name).c_str(), nullptr, flags);
+    PlaySoundW(text::toWide(*name).c_str(), nullptr, flags);
 }
 
 std::optional<std::string> WinmmMusicPlatform::commandPath(const std::string& path) {
-    return ansiUsablePath(path, std::numeric_limits<size_t>::max());
+    return text::ansiUsablePath(path, std::numeric_limits<size_t>::max());
 }
 
 int32_t WinmmMusicPlatform::waveOutDeviceCount() {

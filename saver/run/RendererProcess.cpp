@@ -15,7 +15,8 @@ RendererProcess::~RendererProcess() {
 }
 
 bool RendererProcess::start() {
-    const std::wstring path = toWide(programFolder() + "\\" + contract::kRendererFileName);
+    const std::wstring path =
+        text::toWide(settings::programFolder() + "\\" + contract::kRendererFileName);
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

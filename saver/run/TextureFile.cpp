@@ -20,13 +20,13 @@ std::string temporaryTexturePath() {
     if (length == 0 || length > MAX_PATH) {
         return {};
     }
-    std::string path = fromWide({folder, length});
-    if (fromAnsi(toAnsi(path)) != path) {
+    std::string path = text::fromWide({folder, length});
+    if (text::fromAnsi(text::toAnsi(path)) != path) {
         length = GetShortPathNameW(folder, folder, MAX_PATH + 1);
         if (length == 0 || length > MAX_PATH) {
             return {};
         }
-        path = fromWide({folder, length});
+        path = text::fromWide({folder, length});
     }
     return path + velmora::contract::kTextureFileName;
 }

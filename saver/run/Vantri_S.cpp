@@ -31,8 +31,8 @@ PictureBoxDesign displayDesign() {
 
 } // namespace
 
-Vantri_S::Vantri_S(music::MusicPlayer& music, const SettingsRecord& record, bool cursorHidden,
-                   std::function<void()> endRun)
+Vantri_S::Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& record,
+                   bool cursorHidden, std::function<void()> endRun)
     : endRun_(std::move(endRun)), machine_(*this, renderer_, music, clock_, record, cursorHidden),
       form_(saverFormDesign()), Display(form_, displayDesign()), Timer1(form_, 1000, false),
       Timer2(form_, 200, false), Timer3(form_, 500, true) {

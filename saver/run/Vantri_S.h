@@ -20,7 +20,7 @@ class Vantri_S : private RunForm {
 public:
     // cursorHidden: the start-up hid the mouse cursor, so the end of the run shows it again.
     // endRun ends the program (the program's own end; tests pass something gentler).
-    Vantri_S(music::MusicPlayer& music, const SettingsRecord& record, bool cursorHidden,
+    Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& record, bool cursorHidden,
              std::function<void()> endRun);
 
     void load() { form_.load(); }

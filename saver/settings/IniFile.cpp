@@ -10,6 +10,8 @@
 #include <string_view>
 #include <windows.h>
 
+namespace velmora::settings {
+
 namespace {
 
 // A value cut at 255 bytes may end in the first byte of a double-byte character; that byte
@@ -41,22 +43,27 @@ constexpr size_t kNameBufferSize = 128;
 std::string INI_Read(const std::string& section, const std::string& key, const std::string& path) {
     // 255 bytes are at most 255 characters, so this buffer holds every value that is kept.
     std::array<wchar_t, kSettingsValueBytes + 1> buffer{};
-    GetPrivateProfileStringW(toWide(section).c_str(), toWide(key).c_str(), L"", buffer.data(),
-                             static_cast<DWORD>(buffer.size()), toWide(path).c_str());
+    GetPrivateProfileStringW(text::toWide(section).c_str(), text::toWide(key).c_str(), L"",
+                             buffer.data(), static_cast<DWORD>(buffer.size()),
+                             text::toWide(path).c_str());
     buffer.back() = L'\0';
-    const std::string ansi = toAnsi(fromWide(buffer.data()));
-    return fromAnsi(withoutSplitCharacter(std::string_view(ansi).substr(0, kSettingsValueBytes)));
+    const std::string ansi = text::toAnsi(text::fromWide(buffer.data()));
+    return text::fromAnsi(
+        withoutSplitCharacter(std::string_view(ansi).substr(0, kSettingsValueBytes)));
 }
 
 bool INI_Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path) {
     const std::string sectionName = firstCharacters(section, kNameBufferSize - 1);
     const std::string keyName = firstCharacters(key, kNameBufferSize - 1);
-    for (const std::string* text : {&sectionName, &keyName, &value}) {
-        if (!toAnsiExact(*text)) {
+    for (const std::string* part : {&sectionName, &keyName, &value}) {
+        if (!text::toAnsiExact(*part)) {
             return false;
         }
     }
-    return WritePrivateProfileStringW(toWide(sectionName).c_str(), toWide(keyName).c_str(),
-                                      toWide(value).c_str(), toWide(path).c_str()) != FALSE;
+    return WritePrivateProfileStringW(text::toWide(sectionName).c_str(),
+                                      text::toWide(keyName).c_str(), text::toWide(value).c_str(),
+                                      text::toWide(path).c_str()) != FALSE;
 }
+
+} // namespace velmora::settings

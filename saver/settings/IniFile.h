@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace velmora::settings {
+
 // The value, at most 255 bytes in the ANSI code page; empty when file, section or key is missing.
 std::string INI_Read(const std::string& section, const std::string& key, const std::string& path);
 
@@ -12,3 +14,5 @@ std::string INI_Read(const std::string& section, const std::string& key, const s
 // has no exact ANSI form.
 bool INI_Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path);
+
+} // namespace velmora::settings

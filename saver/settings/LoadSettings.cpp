@@ -3,6 +3,8 @@
 #include "saver/settings/Paths.h"
 #include "saver/settings/core/SettingsLoader.h"
 
+namespace velmora::settings {
+
 namespace {
 
 class ProfileSettingsSource : public SettingsSource {
@@ -11,7 +13,7 @@ public:
         return INI_Read(kSettingsSection, key, path_);
     }
     bool fileExists(const std::string& path) override { return FileExists(path); }
-    std::string programFolder() override { return ::programFolder(); }
+    std::string programFolder() override { return settings::programFolder(); }
 
 private:
     static std::string fileToRead() {
@@ -28,3 +30,5 @@ void LoadSettings() {
     ProfileSettingsSource source;
     loadSettingsFrom(source, settings());
 }
+
+} // namespace velmora::settings

@@ -7,6 +7,8 @@
 #include <vector>
 #include <windows.h>
 
+namespace velmora::settings {
+
 bool FileExists(const std::string& path) {
     std::string name = path;
     if (!name.empty() && name.back() == '\\') {
@@ -17,7 +19,7 @@ bool FileExists(const std::string& path) {
     }
     // Folders cannot be opened this way; devices such as CON or a serial port can, but they are
     // not files to play or to start, so only a file on a disk counts.
-    const HANDLE file = CreateFileW(toWide(name).c_str(), GENERIC_READ,
+    const HANDLE file = CreateFileW(text::toWide(name).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -32,7 +34,7 @@ std::string programFolder() {
     std::vector<wchar_t> buffer(32768);
     const DWORD length =
         GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    return FolderOf(fromWide(std::wstring_view(buffer.data(), length)));
+    return FolderOf(text::fromWide(std::wstring_view(buffer.data(), length)));
 }
 
 SettingsFiles settingsFiles() {
@@ -43,5 +45,7 @@ SettingsFiles settingsFiles() {
         GetEnvironmentVariableW(L"APPDATA", appData.data(), static_cast<DWORD>(appData.size()));
     const bool known = length > 0 && length < appData.size();
     return settingsFilesFor(programFolder(),
-                            known ? fromWide(std::wstring_view(appData.data(), length)) : "");
+                            known ? text::fromWide(std::wstring_view(appData.data(), length)) : "");
 }
+
+} // namespace velmora::settings

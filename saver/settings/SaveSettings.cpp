@@ -8,13 +8,15 @@
 #include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/AnsiText.h"
 
+namespace velmora::settings {
+
 namespace {
 
 class ProfileSettingsStore : public SettingsStore {
 public:
     bool fileExists(const std::string& path) override { return FileExists(path); }
     bool makeFolder(const std::string& path) override {
-        const std::wstring folder = toWide(path);
+        const std::wstring folder = text::toWide(path);
         if (CreateDirectoryW(folder.c_str(), nullptr)) {
             return true;
         }
@@ -32,3 +34,5 @@ bool SaveSettings(std::span<const IniEntry> entries) {
     ProfileSettingsStore store;
     return saveSettingsTo(store, settingsFiles(), entries);
 }
+
+} // namespace velmora::settings

@@ -5,6 +5,10 @@
 
 #include "saver/settings/core/SettingsSave.h"
 
+namespace velmora::settings {
+
 // Writes every entry to the settings section of this user's settings file; false when no
 // file could take them.
 bool SaveSettings(std::span<const IniEntry> entries);
+
+} // namespace velmora::settings

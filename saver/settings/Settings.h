@@ -3,5 +3,9 @@
 
 #include "saver/settings/core/SettingsRecord.h"
 
+namespace velmora::settings {
+
 // Fills settings() from the settings file.
 void LoadSettings();
+
+} // namespace velmora::settings

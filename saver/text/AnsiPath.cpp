@@ -7,6 +7,8 @@
 #include "saver/text/AnsiText.h"
 #include "saver/text/core/PathForm.h"
 
+namespace velmora::text {
+
 namespace {
 
 std::optional<PathForm> shortFormOf(const std::string& path) {
@@ -34,3 +36,5 @@ std::optional<std::string> ansiUsablePath(const std::string& path, size_t maxAns
     }
     return chosen->path;
 }
+
+} // namespace velmora::text

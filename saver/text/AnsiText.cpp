@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+namespace velmora::text {
+
 namespace {
 
 std::wstring widen(std::string_view text, UINT codePage) {
@@ -64,3 +66,5 @@ std::wstring toWide(std::string_view utf8) {
 std::string fromWide(std::wstring_view wide) {
     return narrow(wide, CP_UTF8);
 }
+
+} // namespace velmora::text

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace velmora::text {
+
 std::string toAnsi(std::string_view utf8);
 std::string fromAnsi(std::string_view ansi);
 std::wstring toWide(std::string_view utf8);
@@ -14,3 +16,5 @@ std::string fromWide(std::wstring_view wide);
 // The ANSI form of a text when every character has one exactly; nothing when any character
 // would be dropped or replaced by a look-alike.
 std::optional<std::string> toAnsiExact(std::string_view utf8);
+
+} // namespace velmora::text

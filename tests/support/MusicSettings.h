@@ -8,8 +8,8 @@
 
 namespace velmora::testing {
 
-inline SettingsRecord musicSettings(int16_t kind, const std::string& file = {}) {
-    SettingsRecord record;
+inline settings::SettingsRecord musicSettings(int16_t kind, const std::string& file = {}) {
+    settings::SettingsRecord record;
     record.BgmKind = kind;
     record.BgmFile = file;
     return record;

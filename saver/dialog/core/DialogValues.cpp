@@ -13,21 +13,22 @@ constexpr int kLastListedTrack = 30;
 std::vector<std::string> repeatListEntries() {
     std::vector<std::string> entries;
     for (int track = 0; track <= kLastListedTrack; ++track) {
-        entries.push_back(hashHashText(track));
+        entries.push_back(text::hashHashText(track));
     }
     return entries;
 }
 
 std::string repeatText(int16_t bgmRepeat) {
-    return hashHashText(bgmRepeat);
+    return text::hashHashText(bgmRepeat);
 }
 
 SettingsToSave settingsToSave(int16_t bgmKind, std::string_view typedRepeat,
                               const std::string& bgmFile) {
-    const int16_t repeat = roundToInt16(typedRepeat);
+    const int16_t repeat = text::roundToInt16(typedRepeat);
     return {repeat,
-            {IniEntry{kBgmKindKey, blankLedText(bgmKind)},
-             IniEntry{kBgmRepeatKey, blankLedText(repeat)}, IniEntry{kBgmFileKey, bgmFile}}};
+            {settings::IniEntry{settings::kBgmKindKey, text::blankLedText(bgmKind)},
+             settings::IniEntry{settings::kBgmRepeatKey, text::blankLedText(repeat)},
+             settings::IniEntry{settings::kBgmFileKey, bgmFile}}};
 }
 
 } // namespace velmora::dialog

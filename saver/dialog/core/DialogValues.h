@@ -21,7 +21,7 @@ std::string repeatText(int16_t bgmRepeat);
 // keys in the order they are written.
 struct SettingsToSave {
     int16_t bgmRepeat;
-    std::array<IniEntry, 3> entries;
+    std::array<settings::IniEntry, 3> entries;
 };
 
 // The typed repeat text becomes a track rounded halves-to-even; a text that is no number, or a

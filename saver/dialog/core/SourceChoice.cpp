@@ -3,12 +3,12 @@
 
 namespace velmora::dialog {
 
-std::optional<BgmKind> SourceChoice::markedSource() const {
+std::optional<settings::BgmKind> SourceChoice::markedSource() const {
     switch (bgmKind_) {
-    case kNoMusic:
-    case kAudioCd:
-    case kMusicFile:
-        return static_cast<BgmKind>(bgmKind_);
+    case settings::kNoMusic:
+    case settings::kAudioCd:
+    case settings::kMusicFile:
+        return static_cast<settings::BgmKind>(bgmKind_);
     default:
         return std::nullopt;
     }

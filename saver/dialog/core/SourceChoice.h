@@ -14,10 +14,10 @@ public:
     // The stored BgmKind number, which a settings file may set to anything.
     explicit SourceChoice(int16_t bgmKind) : bgmKind_(bgmKind) {}
 
-    bool repeatListEnabled() const { return bgmKind_ == kAudioCd; }
-    bool fileButtonEnabled() const { return bgmKind_ == kMusicFile; }
+    bool repeatListEnabled() const { return bgmKind_ == settings::kAudioCd; }
+    bool fileButtonEnabled() const { return bgmKind_ == settings::kMusicFile; }
     // The source whose mark shows on; none for a number outside the three sources.
-    std::optional<BgmKind> markedSource() const;
+    std::optional<settings::BgmKind> markedSource() const;
 
 private:
     int16_t bgmKind_;

@@ -3,6 +3,8 @@
 
 #include "saver/text/core/VbNumber.h"
 
+namespace velmora::launcher {
+
 namespace {
 
 bool isBlank(char c) {
@@ -62,7 +64,7 @@ LaunchRequest parseCommandLine(std::string_view arguments) {
     }
     switch (modeLetter(arguments)) {
     case 'P':
-        return {LaunchMode::Preview, commandLineHandle(arguments)};
+        return {LaunchMode::Preview, text::commandLineHandle(arguments)};
     case 'C':
         return {LaunchMode::Configure, 0};
     case 'S':
@@ -71,3 +73,5 @@ LaunchRequest parseCommandLine(std::string_view arguments) {
         return {LaunchMode::None, 0};
     }
 }
+
+} // namespace velmora::launcher

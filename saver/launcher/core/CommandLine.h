@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace velmora::launcher {
+
 enum class LaunchMode {
     Preview,          // "P": a still picture inside the host's preview window
     Configure,        // "C": the settings dialog
@@ -26,3 +28,5 @@ std::string_view argumentsOf(std::string_view commandLine);
 // The mode letter is the second character upper-cased; the first is never looked at, so /s,
 // -S and xs all mean "S". A "P" takes the handle from the fourth character on.
 LaunchRequest parseCommandLine(std::string_view arguments);
+
+} // namespace velmora::launcher

@@ -5,6 +5,8 @@
 
 #include "saver/forms/core/Twips.h"
 
+namespace velmora::launcher {
+
 int16_t previewTwips(int pixels, double twipsPerPixel) {
     const double twips = twipsFromPixels(pixels, twipsPerPixel);
     if (twips > INT16_MAX || twips < INT16_MIN) {
@@ -12,3 +14,5 @@ int16_t previewTwips(int pixels, double twipsPerPixel) {
     }
     return static_cast<int16_t>(twips);
 }
+
+} // namespace velmora::launcher

@@ -39,7 +39,7 @@ bool containsErr(std::string text) {
 
 } // namespace
 
-MusicPlayer::MusicPlayer(MusicPlatform& platform, const SettingsRecord& record)
+MusicPlayer::MusicPlayer(MusicPlatform& platform, const settings::SettingsRecord& record)
     : platform_(platform), record_(record) {}
 
 int32_t MusicPlayer::MCI_Send(const std::string& command, std::string& reply) {
@@ -111,7 +111,7 @@ void MusicPlayer::CD_Poll() {
     }
     // The track reply is compared as a number even when the drive has stopped; one that is no
     // number is a failed tick.
-    const auto trackNumber = numberValue(track);
+    const auto trackNumber = text::numberValue(track);
     if (!trackNumber) {
         cdActive_ = false;
         return;

@@ -14,7 +14,7 @@ namespace velmora::music {
 
 class MusicPlayer {
 public:
-    MusicPlayer(MusicPlatform& platform, const SettingsRecord& record);
+    MusicPlayer(MusicPlatform& platform, const settings::SettingsRecord& record);
 
     // Sends a command with the 512-character reply buffer: 0 on success, -1 for an empty
     // command, otherwise the MCI error code with the platform's error text as reply.
@@ -48,7 +48,7 @@ private:
     bool checkedQuery(const std::string& command, std::string& reply);
 
     MusicPlatform& platform_;
-    const SettingsRecord& record_;
+    const settings::SettingsRecord& record_;
     bool cdActive_ = false;
     std::string lastReply_;
     // The buffers keep their content from call to call, as a failed command may leave them.

@@ -21,10 +21,10 @@ std::string lastThreeUpper(std::string_view path) {
 } // namespace
 
 MusicSource musicSourceOf(int16_t bgmKind, std::string_view bgmFile) {
-    if (bgmKind == kAudioCd) {
+    if (bgmKind == settings::kAudioCd) {
         return MusicSource::Cd;
     }
-    if (bgmKind != kMusicFile) {
+    if (bgmKind != settings::kMusicFile) {
         return MusicSource::None;
     }
     const std::string ending = lastThreeUpper(bgmFile);

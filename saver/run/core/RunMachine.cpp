@@ -4,7 +4,8 @@
 namespace velmora::run {
 
 RunMachine::RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music,
-                       base::Clock& clock, const SettingsRecord& record, bool cursorHidden)
+                       base::Clock& clock, const settings::SettingsRecord& record,
+                       bool cursorHidden)
     : form_(form), renderer_(renderer), music_(music), clock_(clock),
       source_(musicSourceOf(record.BgmKind, record.BgmFile)), cursorHidden_(cursorHidden) {}
 

@@ -19,7 +19,7 @@ class RunMachine {
 public:
     // cursorHidden: the start-up hid the mouse cursor, so the end of the run shows it again.
     RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music, base::Clock& clock,
-               const SettingsRecord& record, bool cursorHidden);
+               const settings::SettingsRecord& record, bool cursorHidden);
 
     void Form_Load();
     void Timer1_Timer(); // the music file watch

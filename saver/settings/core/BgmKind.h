@@ -4,4 +4,8 @@
 
 #include <cstdint>
 
+namespace velmora::settings {
+
 enum BgmKind : int16_t { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
+
+} // namespace velmora::settings

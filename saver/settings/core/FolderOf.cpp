@@ -1,6 +1,8 @@
 // The folder part of a path (see FolderOf.h).
 #include "saver/settings/core/FolderOf.h"
 
+namespace velmora::settings {
+
 std::string FolderOf(const std::string& path) {
     // ":" and "\" are single bytes that never occur inside a UTF-8 sequence, so a byte scan
     // finds the same place as a character scan.
@@ -14,3 +16,5 @@ std::string FolderOf(const std::string& path) {
     }
     return folder;
 }
+
+} // namespace velmora::settings

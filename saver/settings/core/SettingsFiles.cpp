@@ -3,6 +3,8 @@
 
 #include "contract/SharedNames.h"
 
+namespace velmora::settings {
+
 namespace {
 std::string settingsFileIn(const std::string& folder) {
     return folder + "\\" + velmora::contract::kSettingsFileName;
@@ -25,3 +27,5 @@ SettingsFiles settingsFilesFor(const std::string& programFolder, const std::stri
 const std::string& settingsFileToRead(const SettingsFiles& files, bool perUserExists) {
     return perUserExists && !files.perUser.empty() ? files.perUser : files.besideProgram;
 }
+
+} // namespace velmora::settings

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace velmora::settings {
+
 struct SettingsFiles {
     std::string besideProgram; // <program folder>\Velmora.ini
     std::string perUserFolder; // %APPDATA%\Velmora; empty when the user has no such folder
@@ -15,3 +17,5 @@ SettingsFiles settingsFilesFor(const std::string& programFolder, const std::stri
 
 // The per-user file holds this user's own choice, so it is read while it exists.
 const std::string& settingsFileToRead(const SettingsFiles& files, bool perUserExists);
+
+} // namespace velmora::settings

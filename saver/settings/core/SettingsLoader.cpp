@@ -4,6 +4,8 @@
 #include "saver/settings/core/FolderOf.h"
 #include "saver/text/core/VbNumber.h"
 
+namespace velmora::settings {
+
 SettingsRecord& settings() {
     static SettingsRecord record;
     return record;
@@ -12,8 +14,8 @@ SettingsRecord& settings() {
 void loadSettingsFrom(SettingsSource& source, SettingsRecord& record) {
     // Unusable numbers leave the 0 of a fresh record rather than a value from an earlier load.
     record = SettingsRecord{};
-    record.BgmKind = floorToInt16(source.readKey(kBgmKindKey));
-    record.BgmRepeat = floorToInt16(source.readKey(kBgmRepeatKey));
+    record.BgmKind = text::floorToInt16(source.readKey(kBgmKindKey));
+    record.BgmRepeat = text::floorToInt16(source.readKey(kBgmRepeatKey));
 
     record.BgmFile = source.readKey(kBgmFileKey);
     if (!record.BgmFile.empty() && !source.fileExists(record.BgmFile)) {
@@ -24,3 +26,5 @@ void loadSettingsFrom(SettingsSource& source, SettingsRecord& record) {
     }
     record.BgmFolder = record.BgmFile.empty() ? source.programFolder() : FolderOf(record.BgmFile);
 }
+
+} // namespace velmora::settings

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace velmora::settings {
+
 class SettingsSource {
 public:
     virtual ~SettingsSource() = default;
@@ -18,3 +20,5 @@ public:
 // Replaces the record with what the source holds; a music file that cannot be opened is dropped
 // and file music switched off with it.
 void loadSettingsFrom(SettingsSource& source, SettingsRecord& record);
+
+} // namespace velmora::settings

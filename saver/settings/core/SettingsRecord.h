@@ -8,6 +8,8 @@
 
 #include "saver/settings/core/BgmKind.h"
 
+namespace velmora::settings {
+
 // Section and keys of the settings file; the key names are the file's established ones.
 inline constexpr char kSettingsSection[] = "Section";
 inline constexpr char kBgmKindKey[] = "BGM区分";
@@ -27,3 +29,5 @@ struct SettingsRecord {
 
 // The one record of the process.
 SettingsRecord& settings();
+
+} // namespace velmora::settings

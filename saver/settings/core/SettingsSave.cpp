@@ -3,6 +3,8 @@
 
 #include <vector>
 
+namespace velmora::settings {
+
 namespace {
 
 bool writeAll(SettingsStore& store, const std::string& path, std::span<const IniEntry> entries) {
@@ -37,3 +39,5 @@ bool saveSettingsTo(SettingsStore& store, const SettingsFiles& files,
     }
     return false;
 }
+
+} // namespace velmora::settings

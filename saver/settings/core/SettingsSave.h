@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+namespace velmora::settings {
+
 // One line of the settings file.
 struct IniEntry {
     std::string key;
@@ -31,3 +33,5 @@ public:
 // preference. False when no file took every entry.
 bool saveSettingsTo(SettingsStore& store, const SettingsFiles& files,
                     std::span<const IniEntry> entries);
+
+} // namespace velmora::settings

@@ -1,6 +1,8 @@
 // The choice between a path's full and short form (see PathForm.h).
 #include "saver/text/core/PathForm.h"
 
+namespace velmora::text {
+
 namespace {
 
 bool usable(const PathForm& form, size_t maxAnsiBytes) {
@@ -20,3 +22,5 @@ std::optional<PathForm> ansiUsableForm(const PathForm& full,
     }
     return std::nullopt;
 }
+
+} // namespace velmora::text

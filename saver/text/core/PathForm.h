@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace velmora::text {
+
 // A form of a path: its UTF-8 text and its ANSI text, when that one is exact.
 struct PathForm {
     std::string path;
@@ -17,3 +19,5 @@ struct PathForm {
 std::optional<PathForm> ansiUsableForm(const PathForm& full,
                                        const std::optional<PathForm>& short8dot3,
                                        size_t maxAnsiBytes);
+
+} // namespace velmora::text

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+namespace velmora::text {
+
 namespace {
 
 bool isBlank(char c) {
@@ -190,3 +192,5 @@ int32_t commandLineHandle(std::string_view commandLine) {
         std::nearbyint(leadingNumber(commandLine.size() > 3 ? commandLine.substr(3) : ""));
     return fits<int32_t>(value) ? static_cast<int32_t>(value) : 0;
 }
+
+} // namespace velmora::text

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace velmora::text {
+
 // The value of a text that is a number as a whole: optional surrounding blanks, a sign, digits
 // with an optional decimal point and exponent (E or D), or an &H / &O number. Anything else,
 // including an empty text or a value too large for a double, is no number.
@@ -37,3 +39,5 @@ double leadingNumber(std::string_view text);
 // The preview window handle of a command line: the leading number from its fourth character on,
 // rounded (halves to even) to a 32-bit integer; 0 when there is none or it is out of range.
 int32_t commandLineHandle(std::string_view commandLine);
+
+} // namespace velmora::text

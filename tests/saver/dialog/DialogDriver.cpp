@@ -15,7 +15,7 @@
 namespace {
 
 std::filesystem::path widePath(const std::string& utf8) {
-    return toWide(utf8);
+    return velmora::text::toWide(utf8);
 }
 
 std::string environment(const char* name) {
@@ -57,7 +57,7 @@ Installation::Installation(std::string folder)
     wchar_t previous[32768] = {};
     GetEnvironmentVariableW(L"APPDATA", previous, 32768);
     previousAppData_ = previous;
-    SetEnvironmentVariableW(L"APPDATA", toWide(appData_).c_str());
+    SetEnvironmentVariableW(L"APPDATA", velmora::text::toWide(appData_).c_str());
 }
 
 Installation::~Installation() {
@@ -83,7 +83,7 @@ std::string readBytes(const std::string& path) {
 }
 
 std::string iniValue(const std::string& fileBytes, const std::string& utf8Key) {
-    const std::string start = toAnsi(utf8Key) + "=";
+    const std::string start = velmora::text::toAnsi(utf8Key) + "=";
     size_t at = 0;
     while (at < fileBytes.size()) {
         size_t end = fileBytes.find('\n', at);
@@ -105,15 +105,17 @@ std::string iniValue(const std::string& fileBytes, const std::string& utf8Key) {
 ConfigureRun::ConfigureRun(const Installation& installation) {
     // The pointer starts off the dialog, so no button shows its hover look.
     SetCursorPos(1, 1);
-    std::wstring commandLine = L"\"" + toWide(installation.path("Velmora.scr")) + L"\" /c";
+    std::wstring commandLine =
+        L"\"" + velmora::text::toWide(installation.path("Velmora.scr")) + L"\" /c";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        toWide(installation.folder()).c_str(), &startup, &process_)) {
+                        velmora::text::toWide(installation.folder()).c_str(), &startup,
+                        &process_)) {
         ADD_FAILURE() << "Velmora.scr did not start";
         return;
     }
-    dialog_ = waitForWindow(toWide(velmora::contract::kDialogTitle).c_str(), 20000);
+    dialog_ = waitForWindow(velmora::text::toWide(velmora::contract::kDialogTitle).c_str(), 20000);
     settle(700); // the first painting and the zoom
 }
 

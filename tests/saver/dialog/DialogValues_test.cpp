@@ -54,9 +54,9 @@ TEST(DialogValues, TypedRepeatIsStoredAsARoundedSixteenBitTrack) {
 
 TEST(DialogValues, ThreeKeysInOrderWithBlankLedNumbersAndTheFileAsItIs) {
     const SettingsToSave saved = settingsToSave(2, "", "C:\\Music\\曲 1.mp3");
-    EXPECT_EQ(saved.entries[0], (IniEntry{"BGM区分", " 2"}));
-    EXPECT_EQ(saved.entries[1], (IniEntry{"BGMﾘﾋﾟｰﾄ", " 0"}));
-    EXPECT_EQ(saved.entries[2], (IniEntry{"BGMﾌｧｲﾙ", "C:\\Music\\曲 1.mp3"}));
+    EXPECT_EQ(saved.entries[0], (settings::IniEntry{"BGM区分", " 2"}));
+    EXPECT_EQ(saved.entries[1], (settings::IniEntry{"BGMﾘﾋﾟｰﾄ", " 0"}));
+    EXPECT_EQ(saved.entries[2], (settings::IniEntry{"BGMﾌｧｲﾙ", "C:\\Music\\曲 1.mp3"}));
 
     // An out-of-range source from a hand-edited file goes back unchanged; no file writes empty.
     const SettingsToSave odd = settingsToSave(-7, "5", "");

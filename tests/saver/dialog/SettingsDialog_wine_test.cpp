@@ -66,8 +66,8 @@ Rgb frameColour(const PixelImage& shot, const ControlPlace& button) {
 
 std::string settingsText(const std::string& kind, const std::string& repeat,
                          const std::string& file) {
-    return toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
-                  "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
+    return velmora::text::toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
+                                 "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
 }
 
 // The whole file as "設定" leaves it: section and keys in code page 932, the numbers without
@@ -267,7 +267,7 @@ TEST_F(SettingsDialog, MarksAndLabelsChooseTheSourceWithAnyButtonAndCancelKeepsT
 
 TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosenFile) {
     const std::string music = installation.path("music");
-    std::filesystem::create_directories(std::filesystem::path(toWide(music)));
+    std::filesystem::create_directories(std::filesystem::path(velmora::text::toWide(music)));
     writeBytes(music + "\\a.mp3", "ID3");
     writeBytes(music + "\\曲b.mp3", "ID3");
     const HWND dialog = open(settingsText(" 2", " 0", music + "\\a.mp3"));
@@ -311,7 +311,7 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     const std::string saved = savedSettings();
     expectNumber(saved, "BGM区分", 2);
     expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 0);
-    EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), toAnsi(music + "\\曲b.mp3"));
+    EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), velmora::text::toAnsi(music + "\\曲b.mp3"));
 }
 
 TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
@@ -328,7 +328,8 @@ TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
         click(dialog, pointIn(place::kRepeat));
         typeText(c.typed);
         click(dialog, pointIn(place::kSet));
-        ASSERT_TRUE(run->endsWithin(5000)) << "typed " << toAnsi(fromWide(c.typed));
+        ASSERT_TRUE(run->endsWithin(5000))
+            << "typed " << velmora::text::toAnsi(velmora::text::fromWide(c.typed));
         const std::string saved = savedSettings();
         expectNumber(saved, "BGM区分", 1);
         expectNumber(saved, "BGMﾘﾋﾟｰﾄ", c.stored);
@@ -425,7 +426,7 @@ TEST(SettingsDialogInstalled, WhereTheUserCannotWriteTheChoiceGoesToThePerUserFi
     const HWND chooser = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
     ASSERT_NE(chooser, nullptr);
     settle(500);
-    typeText(toWide(song));
+    typeText(velmora::text::toWide(song));
     pressKey(VK_RETURN);
     settle(500);
     ASSERT_FALSE(IsWindow(chooser));
@@ -489,8 +490,9 @@ TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
     const char* bin = std::getenv("VELMORA_BIN_DIR");
     ASSERT_NE(bin, nullptr);
     for (const char* program : {"Velmora.scr", velmora::contract::kRendererFileName}) {
-        const HMODULE module = LoadLibraryExW(toWide(std::string(bin) + "\\" + program).c_str(),
-                                              nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        const HMODULE module =
+            LoadLibraryExW(velmora::text::toWide(std::string(bin) + "\\" + program).c_str(),
+                           nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr) << program;
         int manifests = 0;
         EnumResourceNamesW(

@@ -11,12 +11,15 @@ TEST(SourceChoice, EachSourceEnablesItsOwnControlAndMark) {
         int16_t bgmKind;
         bool repeatList;
         bool fileButton;
-        std::optional<BgmKind> mark;
+        std::optional<settings::BgmKind> mark;
     };
     const Case cases[] = {
-        {kNoMusic, false, false, kNoMusic},    {kAudioCd, true, false, kAudioCd},
-        {kMusicFile, false, true, kMusicFile}, {3, false, false, std::nullopt},
-        {-1, false, false, std::nullopt},      {257, false, false, std::nullopt},
+        {settings::kNoMusic, false, false, settings::kNoMusic},
+        {settings::kAudioCd, true, false, settings::kAudioCd},
+        {settings::kMusicFile, false, true, settings::kMusicFile},
+        {3, false, false, std::nullopt},
+        {-1, false, false, std::nullopt},
+        {257, false, false, std::nullopt},
     };
     for (const Case& c : cases) {
         const SourceChoice choice(c.bgmKind);

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace velmora::launcher {
+
 namespace {
 
 // Printed names, so that a failure shows the modes in words.
@@ -99,3 +101,5 @@ TEST(ArgumentsOf, WhatFollowsTheProgramPath) {
         EXPECT_EQ(argumentsOf(c.commandLine), c.arguments) << c.commandLine;
     }
 }
+
+} // namespace velmora::launcher

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::launcher {
+
 TEST(PreviewTwips, HostSidesAsSixteenBitTwips) {
     const struct {
         int pixels;
@@ -18,3 +20,5 @@ TEST(PreviewTwips, HostSidesAsSixteenBitTwips) {
         EXPECT_EQ(previewTwips(c.pixels, c.perPixel), c.twips) << c.pixels << " at " << c.perPixel;
     }
 }
+
+} // namespace velmora::launcher

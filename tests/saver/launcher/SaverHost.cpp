@@ -20,7 +20,8 @@ std::string environment(const char* name) {
 
 bool copyProgram(const std::string& name, const std::string& to) {
     const std::string from = environment("VELMORA_BIN_DIR") + "\\" + name;
-    return CopyFileW(toWide(from).c_str(), toWide(to + "\\" + name).c_str(), FALSE) != 0;
+    return CopyFileW(velmora::text::toWide(from).c_str(),
+                     velmora::text::toWide(to + "\\" + name).c_str(), FALSE) != 0;
 }
 
 } // namespace
@@ -31,7 +32,7 @@ ProgramFolder::ProgramFolder(bool withRenderer)
                     withRenderer) {}
 
 ProgramFolder::ProgramFolder(const std::string& path, bool withRenderer) : path_(path) {
-    std::filesystem::create_directories(std::filesystem::path(toWide(path_)));
+    std::filesystem::create_directories(std::filesystem::path(velmora::text::toWide(path_)));
     copyProgram("Velmora.scr", path_);
     if (withRenderer) {
         copyProgram(velmora::contract::kRendererFileName, path_);
@@ -40,26 +41,26 @@ ProgramFolder::ProgramFolder(const std::string& path, bool withRenderer) : path_
 
 ProgramFolder::~ProgramFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(toWide(path_)), ignored);
+    std::filesystem::remove_all(std::filesystem::path(velmora::text::toWide(path_)), ignored);
 }
 
 void ProgramFolder::writeSettings(const std::string& bytes) const {
-    std::ofstream(
-        std::filesystem::path(toWide(path_ + "\\" + velmora::contract::kSettingsFileName)),
-        std::ios::binary)
+    std::ofstream(std::filesystem::path(
+                      velmora::text::toWide(path_ + "\\" + velmora::contract::kSettingsFileName)),
+                  std::ios::binary)
         << bytes;
 }
 
 SaverProcess::SaverProcess(const ProgramFolder& folder, const std::string& arguments) {
-    const std::wstring program = toWide(folder.path() + "\\Velmora.scr");
-    std::wstring commandLine =
-        L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + toWide(arguments));
+    const std::wstring program = velmora::text::toWide(folder.path() + "\\Velmora.scr");
+    std::wstring commandLine = L"\"" + program + L"\"" +
+                               (arguments.empty() ? L"" : L" " + velmora::text::toWide(arguments));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     start_ = Clock::now();
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        toWide(folder.path()).c_str(), &startup, &info)) {
+                        velmora::text::toWide(folder.path()).c_str(), &startup, &info)) {
         return;
     }
     CloseHandle(info.hThread);

@@ -9,6 +9,8 @@
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
 
+namespace velmora::launcher {
+
 namespace {
 
 constexpr int kLeft = 100;
@@ -56,3 +58,5 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         EXPECT_FALSE(IsWindow(form));
     }
 }
+
+} // namespace velmora::launcher

@@ -94,7 +94,7 @@ TEST(CdWatchTest, EachTickFollowsTheDriveState) {
     };
     for (const auto& c : cases) {
         FakeMusicPlatform drive;
-        SettingsRecord record{1, c.repeat, "", ""};
+        settings::SettingsRecord record{1, c.repeat, "", ""};
         MusicPlayer player(drive, record);
         drive.script(kTrack, c.track);
         drive.script(kCount, c.count);
@@ -110,7 +110,7 @@ TEST(CdWatchTest, EachTickFollowsTheDriveState) {
 
 TEST(CdWatchTest, ModeIsAskedWithTheShortenedBuffer) {
     FakeMusicPlatform drive;
-    SettingsRecord record{1, 0, "", ""};
+    settings::SettingsRecord record{1, 0, "", ""};
     MusicPlayer player(drive, record);
     player.CD_Poll();
     EXPECT_EQ(drive.sent, (std::vector<Sent>{{kTrack, 512}, {kCount, 512}, {kMode, 255}}));
@@ -118,7 +118,7 @@ TEST(CdWatchTest, ModeIsAskedWithTheShortenedBuffer) {
 
 TEST(CdWatchTest, AFailedModeQueryKeepsTheLastModeSeen) {
     FakeMusicPlatform drive;
-    SettingsRecord record{1, 0, "", ""};
+    settings::SettingsRecord record{1, 0, "", ""};
     MusicPlayer player(drive, record);
     drive.succeed(kMode, "stopped");
     drive.script(kMode, {263, std::nullopt});
@@ -130,7 +130,7 @@ TEST(CdWatchTest, AFailedModeQueryKeepsTheLastModeSeen) {
 
 TEST(CdWatchTest, RepeatedTrackLoopsAcrossTicks) {
     FakeMusicPlatform drive;
-    SettingsRecord record{1, 2, "", ""};
+    settings::SettingsRecord record{1, 2, "", ""};
     MusicPlayer player(drive, record);
     drive.succeed(kMode, "playing");
     for (const char* track : {"1", "2", "3"}) {
@@ -149,7 +149,7 @@ TEST(CdWatchTest, RepeatedTrackLoopsAcrossTicks) {
 
 TEST(CdWatchTest, OpenAndCloseSendWithoutReplyBuffers) {
     FakeMusicPlatform drive;
-    SettingsRecord record{1, 0, "", ""};
+    settings::SettingsRecord record{1, 0, "", ""};
     MusicPlayer player(drive, record);
     EXPECT_FALSE(player.CdActive());
     player.CD_Open();

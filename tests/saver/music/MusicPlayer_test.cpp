@@ -18,7 +18,7 @@ using Commands = std::vector<std::string>;
 class MusicPlayerTest : public ::testing::Test {
 protected:
     FakeMusicPlatform platform;
-    SettingsRecord record{2, 0, "C:\\Music\\曲.mp3", "C:\\Music"};
+    settings::SettingsRecord record{2, 0, "C:\\Music\\曲.mp3", "C:\\Music"};
     MusicPlayer player{platform, record};
 };
 

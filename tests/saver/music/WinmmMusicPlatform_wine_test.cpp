@@ -27,7 +27,7 @@ std::string japaneseCopyOf(const wchar_t* sample, const wchar_t* name) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring copy = std::wstring(temp) + name;
     EXPECT_TRUE(CopyFileW((testFolder() + L"\\" + sample).c_str(), copy.c_str(), FALSE));
-    return fromWide(copy);
+    return text::fromWide(copy);
 }
 
 template <typename Done> bool waitFor(Done done, DWORD milliseconds) {
@@ -43,7 +43,7 @@ template <typename Done> bool waitFor(Done done, DWORD milliseconds) {
 class WinmmMusicTest : public ::testing::Test {
 protected:
     WinmmMusicPlatform platform;
-    SettingsRecord record;
+    settings::SettingsRecord record;
     MusicPlayer player{platform, record};
 };
 
@@ -65,7 +65,7 @@ TEST_F(WinmmMusicTest, Mp3PlaysLoopsAndCloses) {
     player.MP3_Close();
     EXPECT_EQ(player.MCI_Query("status MP3Play mode").rfind("Error:", 0), 0u);
     EXPECT_FALSE(player.LastReply().empty());
-    DeleteFileW(toWide(record.BgmFile).c_str());
+    DeleteFileW(text::toWide(record.BgmFile).c_str());
 }
 
 // 한 has no code page 932 form: the command names the file by its short form.
@@ -74,7 +74,7 @@ TEST_F(WinmmMusicTest, Mp3OutsideTheCodePagePlaysByItsShortName) {
     player.MP3_Open();
     EXPECT_TRUE(player.MP3_IsPlaying());
     player.MP3_Close();
-    DeleteFileW(toWide(record.BgmFile).c_str());
+    DeleteFileW(text::toWide(record.BgmFile).c_str());
 }
 
 TEST_F(WinmmMusicTest, Mp3ThatIsMissingPlaysNothing) {
@@ -89,7 +89,7 @@ TEST_F(WinmmMusicTest, Mp3ThatIsMissingPlaysNothing) {
 TEST_F(WinmmMusicTest, WavLoopsUntilStopped) {
     ASSERT_GT(waveOutGetNumDevs(), 0u) << "the session has no sound device";
     record.BgmFile = japaneseCopyOf(L"velmora_music_sample.wav", L"velmora 曲.wav");
-    const std::string ansiName = toAnsi(record.BgmFile);
+    const std::string ansiName = text::toAnsi(record.BgmFile);
     player.WAV_Play();
     // A sound that is still playing refuses one asked not to stop it, well past the sample's
     // own length, since it loops.
@@ -98,11 +98,11 @@ TEST_F(WinmmMusicTest, WavLoopsUntilStopped) {
     player.WAV_Stop();
     EXPECT_TRUE(PlaySoundA(ansiName.c_str(), nullptr, SND_ASYNC | SND_NOSTOP));
     player.WAV_Stop();
-    DeleteFileW(toWide(record.BgmFile).c_str());
+    DeleteFileW(text::toWide(record.BgmFile).c_str());
 }
 
 TEST_F(WinmmMusicTest, CdWatchEndsWithoutADrive) {
-    record.BgmKind = kAudioCd;
+    record.BgmKind = settings::kAudioCd;
     record.BgmRepeat = 2;
     player.CD_Open();
     player.CD_Poll();

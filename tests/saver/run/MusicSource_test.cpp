@@ -13,21 +13,21 @@ TEST(MusicSourceOf, KindAndFileEnding) {
         std::string file;
         MusicSource source;
     } cases[] = {
-        {kNoMusic, "C:\\m\\a.mp3", MusicSource::None},
-        {kAudioCd, "", MusicSource::Cd},
-        {kAudioCd, "C:\\m\\a.mp3", MusicSource::Cd},
-        {kMusicFile, "C:\\m\\a.mp3", MusicSource::Mp3},
-        {kMusicFile, "C:\\m\\a.MP3", MusicSource::Mp3},
-        {kMusicFile, "C:\\m\\a.Mp3", MusicSource::Mp3},
-        {kMusicFile, "C:\\m\\a.wav", MusicSource::Wav},
-        {kMusicFile, "C:\\m\\a.WaV", MusicSource::Wav},
-        {kMusicFile, "C:\\音楽\\曲.wav", MusicSource::Wav},
-        {kMusicFile, "C:\\m\\a.mid", MusicSource::None},
-        {kMusicFile, "C:\\m\\a.mp3 ", MusicSource::None},
-        {kMusicFile, "mp3", MusicSource::Mp3}, // three characters in all
-        {kMusicFile, "p3", MusicSource::None},
-        {kMusicFile, "", MusicSource::None},
-        {kMusicFile, "C:\\m\\曲", MusicSource::None},
+        {settings::kNoMusic, "C:\\m\\a.mp3", MusicSource::None},
+        {settings::kAudioCd, "", MusicSource::Cd},
+        {settings::kAudioCd, "C:\\m\\a.mp3", MusicSource::Cd},
+        {settings::kMusicFile, "C:\\m\\a.mp3", MusicSource::Mp3},
+        {settings::kMusicFile, "C:\\m\\a.MP3", MusicSource::Mp3},
+        {settings::kMusicFile, "C:\\m\\a.Mp3", MusicSource::Mp3},
+        {settings::kMusicFile, "C:\\m\\a.wav", MusicSource::Wav},
+        {settings::kMusicFile, "C:\\m\\a.WaV", MusicSource::Wav},
+        {settings::kMusicFile, "C:\\音楽\\曲.wav", MusicSource::Wav},
+        {settings::kMusicFile, "C:\\m\\a.mid", MusicSource::None},
+        {settings::kMusicFile, "C:\\m\\a.mp3 ", MusicSource::None},
+        {settings::kMusicFile, "mp3", MusicSource::Mp3}, // three characters in all
+        {settings::kMusicFile, "p3", MusicSource::None},
+        {settings::kMusicFile, "", MusicSource::None},
+        {settings::kMusicFile, "C:\\m\\曲", MusicSource::None},
         {3, "C:\\m\\a.wav", MusicSource::None},
         {-1, "C:\\m\\a.wav", MusicSource::None},
     };

@@ -50,7 +50,7 @@ public:
 using Calls = std::vector<std::string>;
 
 struct RunRig {
-    explicit RunRig(SettingsRecord settings, bool cursorHidden = false)
+    explicit RunRig(settings::SettingsRecord settings, bool cursorHidden = false)
         : record(std::move(settings)), machine(form, renderer, music, clock, record, cursorHidden) {
     }
 
@@ -61,7 +61,7 @@ struct RunRig {
     FakeRenderer renderer;
     RecordingForm form;
     testing::FakeMusicPlatform platform;
-    SettingsRecord record;
+    settings::SettingsRecord record;
     music::MusicPlayer music{platform, record};
     RunMachine machine;
 };
@@ -84,7 +84,7 @@ TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOnly) {
         {"never started, a running process reported", false, true, 500, kEnds},
     };
     for (const auto& c : cases) {
-        RunRig run(musicSettings(kNoMusic));
+        RunRig run(musicSettings(settings::kNoMusic));
         run.renderer.startable = c.startable;
         run.renderer.processRunning = c.processRunning;
         run.machine.Form_Load();
@@ -96,7 +96,7 @@ TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOnly) {
 }
 
 TEST(RunMachine, AWindowSeenThenGoneEndsTheRunEvenWithinTheGrace) {
-    RunRig run(musicSettings(kNoMusic));
+    RunRig run(musicSettings(settings::kNoMusic));
     run.machine.Form_Load();
     EXPECT_EQ(run.takeCalls(), Calls{"texture"});
     run.renderer.windowShown = true;
@@ -113,28 +113,33 @@ TEST(RunMachine, AWindowSeenThenGoneEndsTheRunEvenWithinTheGrace) {
 TEST(RunMachine, EachMusicSourceStartsItsWatchAndIsStoppedAtTheEnd) {
     const struct {
         const char* name;
-        SettingsRecord record;
+        settings::SettingsRecord record;
         Calls loadCalls;
         std::vector<std::string> loadCommands;
         Calls endCalls;
         std::vector<std::string> endCommands;
     } cases[] = {
-        {"none", musicSettings(kNoMusic), {"texture"}, {}, {"end"}, {}},
+        {"none", musicSettings(settings::kNoMusic), {"texture"}, {}, {"end"}, {}},
         {"unknown kind", musicSettings(7, "a.wav"), {"texture"}, {}, {"end"}, {}},
         {"cd",
-         musicSettings(kAudioCd),
+         musicSettings(settings::kAudioCd),
          {"texture", "cd on"},
          {"open cdaudio", "set cdaudio time format tmsf"},
          {"cd off", "end"},
          {"stop cdaudio", "close cdaudio"}},
         {"mp3",
-         musicSettings(kMusicFile, "C:\\a.mp3"),
+         musicSettings(settings::kMusicFile, "C:\\a.mp3"),
          {"texture", "file on"},
          {"open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", "play MP3Play"},
          {"file off", "end"},
          {"stop MP3Play", "close MP3Play"}},
-        {"wav", musicSettings(kMusicFile, "C:\\a.wav"), {"texture"}, {}, {"end"}, {}},
-        {"other file", musicSettings(kMusicFile, "C:\\a.mid"), {"texture"}, {}, {"end"}, {}},
+        {"wav", musicSettings(settings::kMusicFile, "C:\\a.wav"), {"texture"}, {}, {"end"}, {}},
+        {"other file",
+         musicSettings(settings::kMusicFile, "C:\\a.mid"),
+         {"texture"},
+         {},
+         {"end"},
+         {}},
     };
     for (const auto& c : cases) {
         RunRig run(c.record);
@@ -149,7 +154,7 @@ TEST(RunMachine, EachMusicSourceStartsItsWatchAndIsStoppedAtTheEnd) {
 }
 
 TEST(RunMachine, WavLoopsFromTheLoadAndIsSilencedAtTheEnd) {
-    RunRig run(musicSettings(kMusicFile, "C:\\a.WAV"));
+    RunRig run(musicSettings(settings::kMusicFile, "C:\\a.WAV"));
     run.machine.Form_Load();
     ASSERT_EQ(run.platform.sounds.size(), 1u);
     EXPECT_EQ(run.platform.sounds[0].name, "C:\\a.WAV");
@@ -159,7 +164,7 @@ TEST(RunMachine, WavLoopsFromTheLoadAndIsSilencedAtTheEnd) {
 }
 
 TEST(RunMachine, ACdWatchThatStoppedItselfLeavesTheDriveAloneAtTheEnd) {
-    RunRig run(musicSettings(kAudioCd));
+    RunRig run(musicSettings(settings::kAudioCd));
     run.platform.fail("status cdaudio current track", 275);
     run.machine.Form_Load();
     run.machine.Timer2_Timer();
@@ -172,7 +177,7 @@ TEST(RunMachine, ACdWatchThatStoppedItselfLeavesTheDriveAloneAtTheEnd) {
 
 TEST(RunMachine, TheCursorComesBackOnlyWhenTheStartUpHidIt) {
     for (const bool hidden : {false, true}) {
-        RunRig run(musicSettings(kNoMusic), hidden);
+        RunRig run(musicSettings(settings::kNoMusic), hidden);
         run.machine.Form_Load();
         run.takeCalls();
         run.machine.Form_QueryUnload();

@@ -45,8 +45,8 @@ struct RunResult {
 
 // A stand-in renderer window "Vantri_VC" lives for rendererMs (none at all for 0); the run
 // goes until the saver form has unloaded.
-RunResult run(FakeMusicPlatform& platform, const SettingsRecord& record, unsigned rendererMs,
-              bool cursorHidden = false) {
+RunResult run(FakeMusicPlatform& platform, const settings::SettingsRecord& record,
+              unsigned rendererMs, bool cursorHidden = false) {
     if (rendererMs > 0) {
         rendererWindow =
             CreateWindowExA(0, "STATIC", velmora::contract::kRendererWindowTitle, WS_POPUP, 0, 0,
@@ -69,7 +69,7 @@ RunResult run(FakeMusicPlatform& platform, const SettingsRecord& record, unsigne
 
 TEST(Vantri_S, WithoutARendererWindowTheRunEndsAtTheFirstWatchTick) {
     FakeMusicPlatform platform;
-    const RunResult result = run(platform, musicSettings(kNoMusic), 0);
+    const RunResult result = run(platform, musicSettings(settings::kNoMusic), 0);
     EXPECT_EQ(result.ends, 1);
     EXPECT_GE(result.length.count(), 450);
     EXPECT_LT(result.length.count(), 1400); // the first tick, not a later one
@@ -89,7 +89,7 @@ TEST(Vantri_S, ARendererSlowToOpenItsWindowIsWaitedFor) {
     ASSERT_TRUE(CopyFileA(besideThisProgram("saver_run_slow_renderer.exe").c_str(),
                           renderer.c_str(), FALSE));
     FakeMusicPlatform platform;
-    const RunResult result = run(platform, musicSettings(kNoMusic), 0);
+    const RunResult result = run(platform, musicSettings(settings::kNoMusic), 0);
     DeleteFileA(renderer.c_str());
     EXPECT_EQ(result.ends, 1);
     EXPECT_GE(result.length.count(), 2000); // not the first tick: after the window has gone
@@ -98,7 +98,7 @@ TEST(Vantri_S, ARendererSlowToOpenItsWindowIsWaitedFor) {
 
 TEST(Vantri_S, RunLastsWhileTheRendererWindowExistsAndEndsWithinATick) {
     FakeMusicPlatform platform;
-    const RunResult result = run(platform, musicSettings(kNoMusic), 1200);
+    const RunResult result = run(platform, musicSettings(settings::kNoMusic), 1200);
     EXPECT_EQ(result.ends, 1);
     EXPECT_GE(result.length.count(), 1200);
     EXPECT_LE(result.length.count(), 1200 + 500 + 400);
@@ -115,9 +115,9 @@ int cursorCount() {
 TEST(Vantri_S, TheCursorComesBackOnlyWhenTheStartUpHidIt) {
     FakeMusicPlatform platform;
     const int before = cursorCount();
-    run(platform, musicSettings(kNoMusic), 0, false);
+    run(platform, musicSettings(settings::kNoMusic), 0, false);
     EXPECT_EQ(cursorCount(), before);
-    run(platform, musicSettings(kNoMusic), 0, true);
+    run(platform, musicSettings(settings::kNoMusic), 0, true);
     EXPECT_EQ(cursorCount(), before + 1);
     ShowCursor(FALSE);
 }
@@ -125,7 +125,7 @@ TEST(Vantri_S, TheCursorComesBackOnlyWhenTheStartUpHidIt) {
 TEST(Vantri_S, CdWithoutADriveStopsItsWatchAndIsNotClosed) {
     FakeMusicPlatform platform;
     platform.fail("status cdaudio current track", 275);
-    run(platform, musicSettings(kAudioCd), 900);
+    run(platform, musicSettings(settings::kAudioCd), 900);
     EXPECT_EQ(platform.count("open cdaudio"), 1);
     EXPECT_EQ(platform.count("set cdaudio time format tmsf"), 1);
     EXPECT_EQ(platform.count("status cdaudio current track"), 1); // one tick, then no more
@@ -138,7 +138,7 @@ TEST(Vantri_S, CdThatPlaysIsWatchedAndClosedAtTheEnd) {
     platform.succeed("status cdaudio current track", "1");
     platform.succeed("status cdaudio number of tracks", "9");
     platform.succeed("status cdaudio mode", "playing");
-    run(platform, musicSettings(kAudioCd), 900);
+    run(platform, musicSettings(settings::kAudioCd), 900);
     EXPECT_GE(platform.count("status cdaudio current track"), 3); // every 200 ms
     const std::vector<std::string> commands = platform.commands();
     ASSERT_GE(commands.size(), 2u);
@@ -149,7 +149,7 @@ TEST(Vantri_S, CdThatPlaysIsWatchedAndClosedAtTheEnd) {
 TEST(Vantri_S, Mp3FileIsWatchedEverySecondAndClosedAtTheEnd) {
     FakeMusicPlatform platform;
     platform.succeed("status MP3Play mode", "stopped");
-    run(platform, musicSettings(kMusicFile, "C:\\Music\\song.Mp3"), 2300);
+    run(platform, musicSettings(settings::kMusicFile, "C:\\Music\\song.Mp3"), 2300);
     const std::vector<std::string> commands = platform.commands();
     EXPECT_EQ(commands.front(), "open \"C:\\Music\\song.Mp3\" type MPEGVideo Alias MP3Play");
     EXPECT_EQ(platform.count("play MP3Play"), 1);
@@ -161,7 +161,7 @@ TEST(Vantri_S, Mp3FileIsWatchedEverySecondAndClosedAtTheEnd) {
 
 TEST(Vantri_S, WavFileLoopsOnItsOwnAndStopsAtTheEnd) {
     FakeMusicPlatform platform;
-    run(platform, musicSettings(kMusicFile, "C:\\Music\\loop.wav"), 1200);
+    run(platform, musicSettings(settings::kMusicFile, "C:\\Music\\loop.wav"), 1200);
     EXPECT_TRUE(platform.sent.empty());
     EXPECT_EQ(platform.sounds,
               (std::vector<FakeMusicPlatform::Sound>{
@@ -171,14 +171,14 @@ TEST(Vantri_S, WavFileLoopsOnItsOwnAndStopsAtTheEnd) {
 
 TEST(Vantri_S, OtherFileEndingsPlayNothing) {
     FakeMusicPlatform platform;
-    run(platform, musicSettings(kMusicFile, "C:\\Music\\tune.mid"), 600);
+    run(platform, musicSettings(settings::kMusicFile, "C:\\Music\\tune.mid"), 600);
     EXPECT_TRUE(platform.silent());
 }
 
 TEST(Vantri_S, LoadWritesTheStarPictureAsTheTextureBitmap) {
     DeleteFileA(velmora::contract::kTexturePath);
     FakeMusicPlatform platform;
-    run(platform, musicSettings(kNoMusic), 0);
+    run(platform, musicSettings(settings::kNoMusic), 0);
     std::ifstream file(velmora::contract::kTexturePath, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
     ASSERT_EQ(bytes.size(), 54u + 32 * 32 * 3); // 32 x 32 at 96 dots per inch

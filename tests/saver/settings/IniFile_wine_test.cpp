@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::settings {
+
 namespace {
 
 class IniFileTest : public ::testing::Test {
@@ -45,7 +47,7 @@ TEST_F(IniFileTest, KeysAndValuesAreStoredInTheAnsiCodePage) {
     EXPECT_EQ(storedValue(bytes, "\x42\x47\x4D\xCC\xA7\xB2\xD9"),
               "C:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3");
 
-    EXPECT_EQ(floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 2);
+    EXPECT_EQ(text::floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 2);
     EXPECT_EQ(INI_Read(kSettingsSection, kBgmRepeatKey, ini), "-1");
     EXPECT_EQ(INI_Read(kSettingsSection, kBgmFileKey, ini), "C:\\音楽\\曲.mp3");
 }
@@ -53,9 +55,9 @@ TEST_F(IniFileTest, KeysAndValuesAreStoredInTheAnsiCodePage) {
 TEST_F(IniFileTest, WritingAgainReplacesTheValue) {
     INI_Write(kSettingsSection, kBgmKindKey, " 1", ini);
     INI_Write(kSettingsSection, kBgmKindKey, " 0", ini);
-    EXPECT_EQ(floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 0);
+    EXPECT_EQ(text::floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 0);
     const std::string bytes = readBytes(ini);
-    EXPECT_EQ(bytes.find(toAnsi(kBgmKindKey)), bytes.rfind(toAnsi(kBgmKindKey)));
+    EXPECT_EQ(bytes.find(text::toAnsi(kBgmKindKey)), bytes.rfind(text::toAnsi(kBgmKindKey)));
 }
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmpty) {
@@ -106,7 +108,7 @@ TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
     }
     for (const char* name : {"vel-한글", "vel-〜", "vel-é"}) {
         const std::string place = folder / name;
-        std::filesystem::create_directories(std::filesystem::path(toWide(place)));
+        std::filesystem::create_directories(std::filesystem::path(text::toWide(place)));
         const std::string file = place + "\\" + velmora::contract::kSettingsFileName;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmKindKey, " 2", file)) << name;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\音楽\\曲.mp3", file)) << name;
@@ -123,10 +125,12 @@ TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
 TEST_F(IniFileTest, AWriteThatCannotBeStoredExactlyFails) {
     EXPECT_FALSE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\vel-〜\\a.mp3", ini));
     EXPECT_FALSE(INI_Write(kSettingsSection, "BGM〜", " 1", ini));
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(toWide(ini))));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(text::toWide(ini))));
 
-    std::filesystem::create_directories(std::filesystem::path(toWide(ini)));
+    std::filesystem::create_directories(std::filesystem::path(text::toWide(ini)));
     EXPECT_FALSE(INI_Write(kSettingsSection, kBgmKindKey, " 2", ini));
 }
 
 } // namespace
+
+} // namespace velmora::settings

@@ -11,6 +11,8 @@
 
 #include <random>
 
+namespace velmora::settings {
+
 namespace {
 
 // Keeps whatever "Velmora.ini" the test folder held and puts it back afterwards.
@@ -26,12 +28,12 @@ protected:
         if (hadFile_) {
             writeBytes(ini, saved_);
         } else {
-            DeleteFileW(toWide(ini).c_str());
+            DeleteFileW(text::toWide(ini).c_str());
         }
     }
     // Writes the file from UTF-8 lines in the ANSI code page, then loads it.
     const SettingsRecord& load(const std::string& utf8) {
-        writeBytes(ini, toAnsi(utf8));
+        writeBytes(ini, text::toAnsi(utf8));
         settings() = SettingsRecord{};
         LoadSettings();
         return settings();
@@ -48,7 +50,7 @@ private:
 TEST_F(LoadSettingsTest, FileLivesBesideTheProgram) {
     wchar_t program[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    const std::string path = fromWide(program);
+    const std::string path = text::fromWide(program);
     EXPECT_EQ(programFolder(), path.substr(0, path.rfind('\\')));
     EXPECT_EQ(ini, programFolder() + "\\" + velmora::contract::kSettingsFileName);
 }
@@ -128,7 +130,7 @@ TEST_F(LoadSettingsTest, MusicPathIsCutTo255Bytes) {
     // what the loader sees.
     const std::string start = music / "";
     const std::string song = start + std::string(255 - start.size() - 4, 'n') + ".mp3";
-    ASSERT_EQ(toAnsi(song).size(), 255u);
+    ASSERT_EQ(text::toAnsi(song).size(), 255u);
     writeBytes(song, "ID3");
     const SettingsRecord& record =
         load("[Section]\r\nBGM区分= 2\r\nBGMﾌｧｲﾙ=" + song + ".more\\and more\r\n");
@@ -160,3 +162,5 @@ TEST(FileExistsTest, OnlyFilesThatOpenForReading) {
 }
 
 } // namespace
+
+} // namespace velmora::settings

@@ -7,6 +7,8 @@
 #include <map>
 #include <set>
 
+namespace velmora::settings {
+
 namespace {
 
 constexpr char kProgramFolder[] = "C:\\Program Files\\Velmora";
@@ -122,3 +124,5 @@ TEST(FolderOfTest, CutsAtTheLastColonOrBackslash) {
 }
 
 } // namespace
+
+} // namespace velmora::settings

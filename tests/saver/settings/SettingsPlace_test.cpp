@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+namespace velmora::settings {
+
 namespace {
 
 const SettingsFiles kFiles =
@@ -90,3 +92,5 @@ TEST(SettingsSave, WithoutAnAppDataFolderOnlyTheFileBesideTheProgramsIsTried) {
 }
 
 } // namespace
+
+} // namespace velmora::settings

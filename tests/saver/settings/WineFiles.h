@@ -30,7 +30,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     // The UTF-8 path of the folder, or of a name inside it.
-    std::string path() const { return fromWide(folder_.wstring()); }
+    std::string path() const { return velmora::text::fromWide(folder_.wstring()); }
     std::string operator/(const std::string& name) const { return path() + "\\" + name; }
 
 private:
@@ -39,12 +39,13 @@ private:
 };
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(std::filesystem::path(toWide(path)), std::ios::binary | std::ios::trunc);
+    std::ofstream file(std::filesystem::path(velmora::text::toWide(path)),
+                       std::ios::binary | std::ios::trunc);
     file << bytes;
     ASSERT_TRUE(file.good()) << path;
 }
 
 inline std::string readBytes(const std::string& path) {
-    std::ifstream file(std::filesystem::path(toWide(path)), std::ios::binary);
+    std::ifstream file(std::filesystem::path(velmora::text::toWide(path)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }

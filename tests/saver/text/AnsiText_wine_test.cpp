@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+namespace velmora::text {
+
 namespace {
 
 TEST(AnsiTextTest, JapaneseTextInCodePage932) {
@@ -85,3 +87,5 @@ TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {
 }
 
 } // namespace
+
+} // namespace velmora::text

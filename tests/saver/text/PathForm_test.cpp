@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::text {
+
 namespace {
 
 TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
@@ -35,3 +37,5 @@ TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
 }
 
 } // namespace
+
+} // namespace velmora::text

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::text {
+
 namespace {
 
 struct ValueCase {
@@ -127,3 +129,5 @@ TEST(VbNumberTest, CommandLineHandleFromTheFourthCharacter) {
 }
 
 } // namespace
+
+} // namespace velmora::text
