@@ -77,10 +77,25 @@ function(velmora_wine_test name)
     ENVIRONMENT "VELMORA_BIN_DIR=${VELMORA_WIN_BIN_DIR};VELMORA_TESTDATA_DIR=${VELMORA_WIN_TESTDATA_DIR};VELMORA_SOURCE_DIR=${VELMORA_WIN_SOURCE_DIR}")
 endfunction()
 
-# Version information of a deliverable. Usage: velmora_version_info(target "Description" "File.ext")
-function(velmora_version_info target description filename)
-  set(VELMORA_FILE_DESCRIPTION "${description}")
-  set(VELMORA_ORIGINAL_FILENAME "${filename}")
+# One of the two Windows programs: DPI-aware, with version information, written to the top of the
+# build folder under its shipped name. Usage:
+#   velmora_deliverable(TARGET FILE Name.ext DESCRIPTION "..." SOURCES a.cpp ... LIBS lib ...)
+function(velmora_deliverable target)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "FILE;DESCRIPTION" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} WIN32 ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/dpi-aware.rc)
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  velmora_defaults(${target})
+  get_filename_component(stem ${ARG_FILE} NAME_WE)
+  get_filename_component(suffix ${ARG_FILE} LAST_EXT)
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME ${stem}
+    SUFFIX ${suffix}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  set(VELMORA_FILE_DESCRIPTION "${ARG_DESCRIPTION}")
+  set(VELMORA_ORIGINAL_FILENAME "${ARG_FILE}")
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
 endfunction()

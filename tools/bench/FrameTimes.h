@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/GlBillboardCanvas.h"
@@ -13,6 +14,12 @@
 #include "tools/bench/SceneReplica.h"
 
 namespace velmora::bench {
+
+// The frame count a benchmark was asked for (300 when none is given); 0 when it is not a count.
+inline int frameCountArgument(int argc, char** argv) {
+    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
+    return frames > 0 ? frames : 0;
+}
 
 struct FrameTimes {
     double sceneMs = 0.0;

@@ -7,7 +7,6 @@
 #include <GL/gl.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
@@ -40,8 +39,8 @@ int main(int argc, char** argv) {
     using namespace velmora::bench;
     using namespace velmora::window;
     using namespace velmora::scene;
-    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
-    if (frames <= 0 || !writeStarGlowBitmap(velmora::contract::kTexturePath)) {
+    const int frames = frameCountArgument(argc, argv);
+    if (frames == 0 || !writeStarGlowBitmap(velmora::contract::kTexturePath)) {
         std::fprintf(stderr, "usage: velmora_bench [frames]; C:\\Vantri.bmp must be writable\n");
         return 2;
     }

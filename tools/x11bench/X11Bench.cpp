@@ -5,36 +5,23 @@
 // Usage: velmora_x11_bench [frames]
 #include <GL/gl.h>
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
+#include "base/SteadyClock.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/HackWindow.h"
 #include "tools/bench/FrameTimes.h"
 
-namespace velmora::x11bench {
-namespace {
-
-double nowMs() {
-    return std::chrono::duration<double, std::milli>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-} // namespace
-} // namespace velmora::x11bench
-
 int main(int argc, char** argv) {
-    using namespace velmora::x11bench;
     using namespace velmora::bench;
     using namespace velmora::x11;
-    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
-    if (frames <= 0) {
+    const int frames = frameCountArgument(argc, argv);
+    if (frames == 0) {
         std::fprintf(stderr, "usage: velmora_x11_bench [frames]\n");
         return 2;
     }
-    const double start = nowMs();
+    velmora::base::SteadyClock clock;
+    const double start = clock.nowMs();
     HackWindow hack;
     if (const std::string failure = openHackWindow(HackOptions{}, hack); !failure.empty()) {
         std::fprintf(stderr, "velmora_x11_bench: %s\n", failure.c_str());
@@ -47,7 +34,7 @@ int main(int argc, char** argv) {
     }
     const int code = benchmarkScene(
         start, frames, hack.width, hack.height, [] { return true; }, [&hack] { showFrame(hack); },
-        nowMs);
+        [&clock] { return clock.nowMs(); });
     closeHackWindow(hack);
     return code;
 }
