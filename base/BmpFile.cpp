@@ -32,8 +32,8 @@ BmpInfoHeader readBmpInfoHeader(std::span<const uint8_t> h) {
     header.imageSize = readLe32(h, 20);
     header.xPelsPerMeter = static_cast<int32_t>(readLe32(h, 24));
     header.yPelsPerMeter = static_cast<int32_t>(readLe32(h, 28));
-    header.colorsUsed = readLe32(h, 32);
-    header.colorsImportant = readLe32(h, 36);
+    header.coloursUsed = readLe32(h, 32);
+    header.coloursImportant = readLe32(h, 36);
     return header;
 }
 
@@ -60,7 +60,7 @@ void appendBmpInfoHeader(std::vector<uint8_t>& out, const BmpInfoHeader& h) {
     appendLe16(out, h.bitCount);
     for (const uint32_t field :
          {h.compression, h.imageSize, static_cast<uint32_t>(h.xPelsPerMeter),
-          static_cast<uint32_t>(h.yPelsPerMeter), h.colorsUsed, h.colorsImportant}) {
+          static_cast<uint32_t>(h.yPelsPerMeter), h.coloursUsed, h.coloursImportant}) {
         appendLe32(out, field);
     }
 }

@@ -34,8 +34,8 @@ struct BmpInfoHeader {
     uint32_t imageSize = 0;
     int32_t xPelsPerMeter = 0;
     int32_t yPelsPerMeter = 0;
-    uint32_t colorsUsed = 0;
-    uint32_t colorsImportant = 0;
+    uint32_t coloursUsed = 0;
+    uint32_t coloursImportant = 0;
 };
 
 // Reading needs the header's bytes to be there: the file header's 14 from the file's start, a

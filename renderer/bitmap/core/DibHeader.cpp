@@ -18,9 +18,9 @@ constexpr ErrorText kFixedTexts[] = {
 
 } // namespace
 
-uint16_t dibColorCount(const DibHeader& header) {
-    if (header.size != base::kBmpCoreHeaderSize && header.colorsUsed != 0) {
-        return static_cast<uint16_t>(header.colorsUsed);
+uint16_t dibColourCount(const DibHeader& header) {
+    if (header.size != base::kBmpCoreHeaderSize && header.coloursUsed != 0) {
+        return static_cast<uint16_t>(header.coloursUsed);
     }
     // Only the palette depths have a table: one entry for each value a pixel can take.
     const uint16_t bits = header.bitCount;

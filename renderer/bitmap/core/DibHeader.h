@@ -14,7 +14,7 @@ namespace velmora::bitmap {
 using DibHeader = base::BmpInfoHeader;
 
 // Number of colour-table entries the file carries after the header.
-uint16_t dibColorCount(const DibHeader& header);
+uint16_t dibColourCount(const DibHeader& header);
 
 enum class DibError { None, OpenFailed, UnknownFormat, OutOfMemory, ConversionError };
 

@@ -77,7 +77,7 @@ DibError readDibLayout(std::span<const uint8_t> file, DibLayout& layout) {
     header = base::readBmpInfoHeader(file.subspan(layout.headerOffset, headerSize));
 
     // A colours-used value beyond 16 bits would be cut to a count that disagrees with the field.
-    if (header.colorsUsed > 0xFFFF || header.width <= 0 || header.height == 0 ||
+    if (header.coloursUsed > 0xFFFF || header.width <= 0 || header.height == 0 ||
         !isConvertible(header)) {
         return DibError::ConversionError;
     }
@@ -86,22 +86,22 @@ DibError readDibLayout(std::span<const uint8_t> file, DibLayout& layout) {
         return DibError::OutOfMemory;
     }
 
-    layout.colorTableOffset = layout.headerOffset + headerSize;
+    layout.colourTableOffset = layout.headerOffset + headerSize;
     if (header.compression == base::kBmpBitFields) {
-        layout.maskOffset = layout.colorTableOffset;
+        layout.maskOffset = layout.colourTableOffset;
         layout.maskCount = 3;
-        layout.colorTableOffset += kMaskBytes;
+        layout.colourTableOffset += kMaskBytes;
     }
-    layout.colorEntrySize = headerSize == base::kBmpCoreHeaderSize ? 3 : 4;
-    layout.colorCount = dibColorCount(header);
-    const uint64_t tableBytes = uint64_t{layout.colorCount} * layout.colorEntrySize;
+    layout.colourEntrySize = headerSize == base::kBmpCoreHeaderSize ? 3 : 4;
+    layout.colourCount = dibColourCount(header);
+    const uint64_t tableBytes = uint64_t{layout.colourCount} * layout.colourEntrySize;
     if (!fitsIn(file, layout.maskOffset, layout.maskCount * 4) ||
-        !fitsIn(file, layout.colorTableOffset, tableBytes)) {
+        !fitsIn(file, layout.colourTableOffset, tableBytes)) {
         return DibError::ConversionError;
     }
 
     const uint64_t pixelOffset = hasFileHeader ? base::readBmpFileHeader(file).pixelOffset
-                                               : layout.colorTableOffset + tableBytes;
+                                               : layout.colourTableOffset + tableBytes;
     if (pixelOffset > file.size()) {
         return DibError::ConversionError;
     }

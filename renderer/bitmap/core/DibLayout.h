@@ -18,9 +18,9 @@ struct DibLayout {
     size_t headerOffset = 0;
     size_t maskOffset = 0; // three 32-bit masks when maskCount is 3
     size_t maskCount = 0;
-    size_t colorTableOffset = 0;
-    size_t colorEntrySize = 4; // 3 for the core header
-    uint16_t colorCount = 0;
+    size_t colourTableOffset = 0;
+    size_t colourEntrySize = 4; // 3 for the core header
+    uint16_t colourCount = 0;
     size_t pixelOffset = 0;
     size_t pixelBytes = 0; // what the conversion may read from pixelOffset on
 };

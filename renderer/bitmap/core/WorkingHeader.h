@@ -11,7 +11,7 @@
 namespace velmora::bitmap {
 
 // Layout of the block: the 40-byte info header; the three bit-field masks when the file has
-// them; colorCount four-byte entries (blue, green, red, 0); four spare bytes. The image size and
+// them; colourCount four-byte entries (blue, green, red, 0); four spare bytes. The image size and
 // colours-used fields describe exactly what the layout checked, so the conversion reads no more.
 // Throws std::bad_alloc when the block cannot be had.
 std::vector<uint8_t> buildWorkingHeader(std::span<const uint8_t> file, const DibLayout& layout);

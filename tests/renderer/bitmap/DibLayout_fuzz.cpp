@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     const std::vector<uint8_t> block = buildWorkingHeader(file, layout);
-    if (block.size() != 40 + layout.maskCount * 4 + size_t{layout.colorCount} * 4 + 4) {
+    if (block.size() != 40 + layout.maskCount * 4 + size_t{layout.colourCount} * 4 + 4) {
         std::abort();
     }
     return 0;

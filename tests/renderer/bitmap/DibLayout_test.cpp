@@ -28,12 +28,12 @@ std::vector<uint8_t> claimedSize(int32_t width, int32_t height) {
     return buildBmp(s);
 }
 
-BmpFields paletted8(uint32_t colorsUsed, size_t entries) {
+BmpFields paletted8(uint32_t coloursUsed, size_t entries) {
     BmpFields s;
     s.width = 4;
     s.height = 2;
     s.bitCount = 8;
-    s.colorsUsed = colorsUsed;
+    s.coloursUsed = coloursUsed;
     s.palette.assign(entries, 0x112233);
     s.pixels.assign(8, 1);
     return s;
@@ -76,7 +76,7 @@ struct LayoutCase {
     DibError error;
     size_t pixelOffset = 0;
     size_t pixelBytes = 0;
-    uint16_t colorCount = 0;
+    uint16_t colourCount = 0;
 };
 
 std::vector<LayoutCase> layoutCases() {
@@ -87,7 +87,7 @@ std::vector<LayoutCase> layoutCases() {
         {"PackedDibPixelsAfterTable",
          buildBmp(with(paletted8(3, 3), [](BmpFields& s) { s.fileHeader = false; })),
          DibError::None, 40 + 12, 8, 3},
-        {"ColorsUsedZeroMeans256", buildBmp(paletted8(0, 256)), DibError::None, 54 + 1024, 8, 256},
+        {"ColoursUsedZeroMeans256", buildBmp(paletted8(0, 256)), DibError::None, 54 + 1024, 8, 256},
         {"CoreHeaderPackedThreeByteEntries",
          buildBmp(with(paletted8(0, 256),
                        [](BmpFields& s) {
@@ -115,7 +115,7 @@ std::vector<LayoutCase> layoutCases() {
         {"OffBitsLargest",
          buildBmp(with(rgb24(1, 1), [](BmpFields& s) { s.offBitsAdjust = 0xFFFFFFFFLL - 54; })),
          DibError::ConversionError},
-        {"ColorsUsedBeyond16Bits", buildBmp(paletted8(0x12340003, 3)), DibError::ConversionError},
+        {"ColoursUsedBeyond16Bits", buildBmp(paletted8(0x12340003, 3)), DibError::ConversionError},
         {"NegativeWidth", claimedSize(-1, 1), DibError::ConversionError},
         {"ZeroHeight", claimedSize(1, 0), DibError::ConversionError},
         {"RunLengthTopDown", buildBmp(rle8(8, -2)), DibError::ConversionError},
@@ -158,18 +158,18 @@ TEST_P(DibLayoutTest, ChecksHeadersAndBounds) {
     }
     EXPECT_EQ(layout.pixelOffset, c.pixelOffset);
     EXPECT_EQ(layout.pixelBytes, c.pixelBytes);
-    EXPECT_EQ(layout.colorCount, c.colorCount);
+    EXPECT_EQ(layout.colourCount, c.colourCount);
     EXPECT_LE(layout.pixelOffset + layout.pixelBytes, c.file.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DibLayoutTest, testing::ValuesIn(layoutCases()),
                          [](const auto& info) { return info.param.name; });
 
-TEST(DibColorCountTest, FollowsHeaderKindColorsUsedAndDepth) {
+TEST(DibColourCountTest, FollowsHeaderKindColoursUsedAndDepth) {
     struct Case {
         uint32_t size;
         uint16_t bitCount;
-        uint32_t colorsUsed;
+        uint32_t coloursUsed;
         uint16_t expected;
     };
     const Case cases[] = {
@@ -181,9 +181,9 @@ TEST(DibColorCountTest, FollowsHeaderKindColorsUsedAndDepth) {
         DibHeader header;
         header.size = c.size;
         header.bitCount = c.bitCount;
-        header.colorsUsed = c.colorsUsed;
-        EXPECT_EQ(dibColorCount(header), c.expected)
-            << "size " << c.size << ", bits " << c.bitCount << ", used " << c.colorsUsed;
+        header.coloursUsed = c.coloursUsed;
+        EXPECT_EQ(dibColourCount(header), c.expected)
+            << "size " << c.size << ", bits " << c.bitCount << ", used " << c.coloursUsed;
     }
 }
 
@@ -193,7 +193,7 @@ std::vector<uint8_t> workingHeaderOf(const std::vector<uint8_t>& file) {
     return buildWorkingHeader(file, layout);
 }
 
-TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
+TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColourTable) {
     BmpFields s = paletted8(0, 0);
     s.size = 12;
     s.width = 300;
@@ -219,7 +219,7 @@ TEST(WorkingHeaderTest, WidensCoreHeaderAndItsColorTable) {
 
 TEST(WorkingHeaderTest, CarriesBitFieldMasksWhereTheTableBegins) {
     BmpFields s = bitFields565(true);
-    s.colorsUsed = 1;
+    s.coloursUsed = 1;
     s.palette = {0x445566};
     const auto block = workingHeaderOf(buildBmp(s));
 

@@ -66,13 +66,13 @@ std::vector<EdgeCase> edgeCases() {
     packed.width = 2;
     packed.height = 1;
     packed.bitCount = 8;
-    packed.colorsUsed = 2;
+    packed.coloursUsed = 2;
     packed.palette = {0x112233, 0x445566};
     packed.pixels = {1, 0, 0, 0};
 
     BmpFields full8 = packed;
     full8.fileHeader = true;
-    full8.colorsUsed = 0;
+    full8.coloursUsed = 0;
     full8.palette.assign(256, 0);
     full8.palette[255] = 0xA0B0C0;
     full8.pixels = {255, 0, 0, 0};
@@ -86,7 +86,7 @@ std::vector<EdgeCase> edgeCases() {
     rle.bitCount = 8;
     rle.compression = 1;
     rle.imageSize = 0x7FFFFFFF;
-    rle.colorsUsed = 2;
+    rle.coloursUsed = 2;
     rle.palette = {0x000000, 0xFF8000};
     rle.pixels = {4, 1, 0, 0, 4, 0, 0, 1};
 
@@ -103,7 +103,7 @@ std::vector<EdgeCase> edgeCases() {
         {"TopDown", topDown, "", 2, 3, rgbRows(2, 3, gradient)},
         {"BitFields565", bitFields, "", 3, 1, {255, 0, 0, 0, 255, 0, 0, 0, 255}},
         {"PackedDib", packed, "", 2, 1, {0x44, 0x55, 0x66, 0x11, 0x22, 0x33}},
-        {"ColorsUsedZeroTakes256", full8, "", 2, 1, {0xA0, 0xB0, 0xC0, 0, 0, 0}},
+        {"ColoursUsedZeroTakes256", full8, "", 2, 1, {0xA0, 0xB0, 0xC0, 0, 0, 0}},
         {"CoreHeader", core, "", 2, 2, rgbRows(2, 2, gradient)},
         {"RunLengthSizeBeyondFile", rle, "", 4, 2, rlePixels},
 
