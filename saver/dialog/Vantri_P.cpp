@@ -18,7 +18,7 @@
 #include "saver/text/AnsiPath.h"
 #include "saver/text/AnsiText.h"
 
-using namespace velmora::dialog;
+namespace velmora::dialog {
 
 namespace {
 
@@ -60,11 +60,11 @@ SIZE clientSize(HWND window) {
 
 void Vantri_P::Form_Load() {
     SettingsRecord& record = settings();
-    const TwipsSize screen = screenSizeTwips();
-    const TwipsSize window = windowSizeTwips(form_);
+    const forms::TwipsSize screen = forms::screenSizeTwips();
+    const forms::TwipsSize window = forms::windowSizeTwips(form_);
     const TwipsPoint corner =
         dialogCorner(screen.width, screen.height, window.width, window.height);
-    form_.move(corner.x, corner.y, window.width, window.height);
+    form_.move({corner.x, corner.y, window.width, window.height});
 
     SetButtonsState(true, true);
     showSource();
@@ -80,14 +80,14 @@ void Vantri_P::Form_Load() {
     ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
     ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
     Zoom_Open(form_.hwnd());
-    setScreenPointer(ScreenPointer::Default);
+    forms::setScreenPointer(forms::ScreenPointer::Default);
 }
 
 void Vantri_P::Form_Resize() {
-    PictureBox& back = surface_.box();
+    forms::PictureBox& back = surface_.box();
     paintSineGradient(back.surface(), surface_.scaleSize(), formRowColour);
     back.refresh();
-    PictureBox& panel = Pic_C(0);
+    forms::PictureBox& panel = Pic_C(0);
     paintSineGradient(panel.surface(), clientSize(panel.hwnd()), panelRowColour);
     panel.refresh();
 }
@@ -97,7 +97,7 @@ void Vantri_P::Form_Unload() {
 }
 
 void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
-    for (Command* button : buttons_) {
+    for (button::Command* button : buttons_) {
         if (doInitialize) {
             button->Initialize();
         } else {
@@ -106,11 +106,11 @@ void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
     }
 }
 
-void Vantri_P::Img_BGM_MouseDown(int index, MouseButton) {
+void Vantri_P::Img_BGM_MouseDown(int index, forms::MouseButton) {
     chooseSource(index);
 }
 
-void Vantri_P::lbl_BGM_MouseDown(int index, MouseButton) {
+void Vantri_P::lbl_BGM_MouseDown(int index, forms::MouseButton) {
     chooseSource(index);
 }
 
@@ -126,7 +126,7 @@ void Vantri_P::showSource() {
     BGM_Repeat->setEnabled(choice.repeatListEnabled());
     Cmd_File(0).setEnabled(choice.fileButtonEnabled());
     Img_BGM.forEach(
-        [this](int, PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
+        [this](int, forms::PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
     if (const std::optional<BgmKind> marked = choice.markedSource()) {
         Img_BGM(*marked).setPicture(Img_Ra(kMarkOn).picture());
     }
@@ -166,8 +166,10 @@ void Vantri_P::Cmd_Can_Click() {
 }
 
 void Vantri_P::lbl_URL_Click() {
-    setScreenPointer(ScreenPointer::Hourglass);
-    ShellExecuteW(form_.hwnd(), L"open", toWide(lbl_URL->caption()).c_str(), L"", L"",
+    forms::setScreenPointer(forms::ScreenPointer::Hourglass);
+    ShellExecuteW(form_.hwnd(), L"open", toWide(lbl_URL->Caption()).c_str(), L"", L"",
                   SW_SHOWNORMAL);
-    setScreenPointer(ScreenPointer::Default);
+    forms::setScreenPointer(forms::ScreenPointer::Default);
 }
+
+} // namespace velmora::dialog

@@ -1,7 +1,10 @@
 // The windowless label (see Label.h).
 #include "saver/forms/Label.h"
 
+#include "saver/forms/WindowPlace.h"
 #include "saver/text/AnsiText.h"
+
+namespace velmora::forms {
 
 Label::Label(WindowlessHost& host, LabelDesign design)
     : host_(host), design_(std::move(design)), font_(createFont(design_.font)) {
@@ -24,7 +27,7 @@ void Label::setCaption(const std::string& caption) {
 }
 
 RECT Label::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
+    return windowRect(design_.place);
 }
 
 UINT Label::textFormat() const {
@@ -51,8 +54,8 @@ void Label::fitToText() {
               DT_NOPREFIX | DT_CALCRECT);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    design_.width = area.right;
-    design_.height = area.bottom;
+    design_.place.width = area.right;
+    design_.place.height = area.bottom;
 }
 
 void Label::paint(HDC dc) {
@@ -81,3 +84,5 @@ void Label::click() {
         onClick();
     }
 }
+
+} // namespace velmora::forms

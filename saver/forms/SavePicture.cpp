@@ -5,6 +5,8 @@
 
 #include "saver/text/AnsiText.h"
 
+namespace velmora::forms {
+
 bool savePicture(const PixelImage& image, const std::string& path) {
     const std::vector<uint8_t> bytes = encodeBmp24(image);
     const std::string ansiPath = toAnsi(path);
@@ -23,3 +25,5 @@ bool savePicture(const PixelImage& image, const std::string& path) {
     }
     return complete;
 }
+
+} // namespace velmora::forms

@@ -9,13 +9,20 @@
 
 #include "saver/forms/Container.h"
 #include "saver/forms/Control.h"
+#include "saver/forms/WindowSubclass.h"
 #include "saver/forms/core/MouseButton.h"
+
+namespace velmora::forms {
 
 class Form;
 
 class WindowlessControl {
 public:
+    WindowlessControl() = default;
     virtual ~WindowlessControl() = default;
+    // The host knows its controls by their addresses.
+    WindowlessControl(const WindowlessControl&) = delete;
+    WindowlessControl& operator=(const WindowlessControl&) = delete;
 
     // Where the control sits, in pixels of its container's client area.
     virtual RECT bounds() const = 0;
@@ -33,13 +40,11 @@ class WindowlessHost : public Control {
 public:
     WindowlessHost(Form& form, ContainerWindow container);
     ~WindowlessHost() override;
-    WindowlessHost(const WindowlessHost&) = delete;
-    WindowlessHost& operator=(const WindowlessHost&) = delete;
 
     void add(WindowlessControl& control);
     // Has the part of the container under area drawn again, with the controls over it.
     void invalidate(const RECT& area);
-    HWND window() const { return window_; }
+    HWND window() const { return subclass_.window(); }
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -55,7 +60,9 @@ private:
 
     Form& form_;
     ContainerWindow container_;
-    HWND window_ = nullptr;
+    WindowSubclass subclass_;
     std::vector<WindowlessControl*> controls_;
     WindowlessControl* pressed_ = nullptr;
 };
+
+} // namespace velmora::forms

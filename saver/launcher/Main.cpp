@@ -34,7 +34,7 @@ int runPreview(int32_t handle) {
     }
     Vantri_R preview;
     preview.showIn(host);
-    return runMessageLoop();
+    return velmora::forms::runMessageLoop();
 }
 
 bool rendererIsThere() {
@@ -53,9 +53,10 @@ int runSaver(bool hideCursor) {
     }
     velmora::music::WinmmMusicPlatform platform;
     velmora::music::MusicPlayer music(platform, settings());
-    velmora::run::Vantri_S saver(music, settings(), hideCursor, [] { endProgram(); });
+    velmora::run::Vantri_S saver(music, settings(), hideCursor,
+                                 [] { velmora::forms::endProgram(); });
     saver.load();
-    return runMessageLoop();
+    return velmora::forms::runMessageLoop();
 }
 
 } // namespace
@@ -74,7 +75,7 @@ int Main(std::string_view arguments) {
     }
     switch (request.mode) {
     case LaunchMode::Configure:
-        showSettingsDialog();
+        velmora::dialog::showSettingsDialog();
         return 0;
     case LaunchMode::Saver:
         return runSaver(true);

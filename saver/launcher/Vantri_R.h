@@ -16,6 +16,6 @@ public:
     void showIn(HWND host);
 
 private:
-    Form form_;
-    Image Img_Prev;
+    velmora::forms::Form form_;
+    velmora::forms::Image Img_Prev;
 };

@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "saver/forms/core/Twips.h"
+#include "base/Twips.h"
 
 int16_t previewTwips(int pixels, double twipsPerPixel) {
-    const double twips = twipsFromPixels(pixels, twipsPerPixel);
+    const double twips = velmora::base::twipsFromPixels(pixels, twipsPerPixel);
     if (twips > INT16_MAX || twips < INT16_MIN) {
         return 0;
     }
