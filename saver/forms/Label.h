@@ -30,6 +30,8 @@ class Label : public WindowlessControl {
 public:
     Label(WindowlessHost& host, LabelDesign design);
     ~Label() override;
+    Label(const Label&) = delete; // the font is the label's own
+    Label& operator=(const Label&) = delete;
 
     std::function<void(MouseButton)> onMouseDown;
     std::function<void()> onClick;

@@ -18,11 +18,7 @@ class Form;
 
 class WindowlessControl {
 public:
-    WindowlessControl() = default;
     virtual ~WindowlessControl() = default;
-    // The host knows its controls by their addresses.
-    WindowlessControl(const WindowlessControl&) = delete;
-    WindowlessControl& operator=(const WindowlessControl&) = delete;
 
     // Where the control sits, in pixels of its container's client area.
     virtual RECT bounds() const = 0;
