@@ -1,33 +1,25 @@
 // Drawing the button face on its memory surface (see ButtonSurface.h).
 #include "saver/button/ButtonSurface.h"
 
+#include "base/Twips.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/button/core/FaceDrawing.h"
 #include "saver/forms/Bitmaps.h"
-#include "saver/forms/core/Twips.h"
-#include "saver/forms/core/TwipsRect.h"
 
-using velmora::button::faceGradient;
-using velmora::button::faceTiles;
-using velmora::button::kFaceWidthTwips;
+namespace velmora::button {
 
 namespace {
 
 // In the order of ButtonFace.
-constexpr std::array<int, velmora::button::kButtonFaceCount> kFaceResources = {
+constexpr std::array<int, kButtonFaceCount> kFaceResources = {
     IDB_FACE_NORMAL,   IDB_FACE_HIGHLIGHT, IDB_FACE_HIGHLIGHTSELECT,
     IDB_FACE_SELECTED, IDB_FACE_PRESSED,   IDB_FACE_DISABLE};
 
 } // namespace
 
-RECT pixelRect(const TwipsRect& rect, double twipsPerPixelX, double twipsPerPixelY) {
-    const PixelRect pixels = toPixels(rect, twipsPerPixelX, twipsPerPixelY);
-    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
-}
-
 ButtonSurface::ButtonSurface() {
     for (size_t i = 0; i < kFaceResources.size(); ++i) {
-        faces_[i] = loadBitmapResource(kFaceResources[i]);
+        faces_[i] = forms::loadBitmapResource(kFaceResources[i]);
     }
 }
 
@@ -46,46 +38,36 @@ bool ButtonSurface::resize(int width, int height) {
         return false;
     }
     HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, width, height);
+    const bool made =
+        memory_.hold(CreateCompatibleDC(screen), CreateCompatibleBitmap(screen, width, height));
     ReleaseDC(nullptr, screen);
-    if (!dc_ || !bitmap_) {
-        release();
+    if (!made) {
         return false;
     }
-    previous_ = SelectObject(dc_, bitmap_);
     width_ = width;
     height_ = height;
     return true;
 }
 
 void ButtonSurface::release() {
-    if (dc_) {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
-    if (bitmap_) {
-        DeleteObject(bitmap_);
-    }
-    dc_ = nullptr;
-    bitmap_ = nullptr;
+    memory_.release();
     width_ = height_ = 0;
 }
 
-bool ButtonSurface::drawFace(velmora::button::ButtonFace face, bool reversed, double twipsPerPixelX,
+bool ButtonSurface::drawFace(ButtonFace face, bool reversed, double twipsPerPixelX,
                              double twipsPerPixelY) {
-    if (!dc_) {
+    if (!memory_.dc()) {
         return false;
     }
     const RECT all{0, 0, width_, height_};
-    FillRect(dc_, &all, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(memory_.dc(), &all, GetSysColorBrush(COLOR_BTNFACE));
     fillGradient(reversed);
     HBITMAP bitmap = faces_[static_cast<size_t>(face)];
     BITMAP info{};
     if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0) {
         return false;
     }
-    HDC source = CreateCompatibleDC(dc_);
+    HDC source = CreateCompatibleDC(memory_.dc());
     HGDIOBJ previous = SelectObject(source, bitmap);
     copyTiles(source, static_cast<double>(kFaceWidthTwips) / info.bmWidth, twipsPerPixelX,
               twipsPerPixelY);
@@ -98,29 +80,32 @@ void ButtonSurface::fillGradient(bool reversed) {
     const auto vertices = faceGradient(width_, height_, reversed);
     TRIVERTEX platform[4];
     for (size_t i = 0; i < vertices.size(); ++i) {
-        platform[i] = {vertices[i].X,     vertices[i].Y,    vertices[i].Red,
-                       vertices[i].Green, vertices[i].Blue, vertices[i].Alpha};
+        platform[i] = {vertices[i].x,     vertices[i].y,    vertices[i].red,
+                       vertices[i].green, vertices[i].blue, vertices[i].alpha};
     }
     GRADIENT_RECT faceRect{0, 1};
-    GradientFill(dc_, platform, 4, &faceRect, 1, GRADIENT_FILL_RECT_V);
+    GradientFill(memory_.dc(), platform, 4, &faceRect, 1, GRADIENT_FILL_RECT_V);
 }
 
 void ButtonSurface::copyTiles(HDC source, double faceTwipsPerPixel, double twipsPerPixelX,
                               double twipsPerPixelY) {
-    const int widthTwips = static_cast<int>(twipsFromPixels(width_, twipsPerPixelX));
-    const int heightTwips = static_cast<int>(twipsFromPixels(height_, twipsPerPixelY));
-    SetStretchBltMode(dc_, COLORONCOLOR);
+    const int widthTwips = static_cast<int>(base::twipsFromPixels(width_, twipsPerPixelX));
+    const int heightTwips = static_cast<int>(base::twipsFromPixels(height_, twipsPerPixelY));
+    SetStretchBltMode(memory_.dc(), COLORONCOLOR);
     for (const auto& tile : faceTiles(widthTwips, heightTwips)) {
-        const RECT from = pixelRect(tile.source, faceTwipsPerPixel, faceTwipsPerPixel);
-        const RECT to = pixelRect(tile.destination, twipsPerPixelX, twipsPerPixelY);
-        StretchBlt(dc_, to.left, to.top, to.right - to.left, to.bottom - to.top, source, from.left,
-                   from.top, from.right - from.left, from.bottom - from.top, SRCCOPY);
+        const base::PixelRect from =
+            base::toPixels(tile.source, faceTwipsPerPixel, faceTwipsPerPixel);
+        const base::PixelRect to = base::toPixels(tile.destination, twipsPerPixelX, twipsPerPixelY);
+        StretchBlt(memory_.dc(), to.left, to.top, to.width, to.height, source, from.left, from.top,
+                   from.width, from.height, SRCCOPY);
     }
 }
 
 void ButtonSurface::copyTo(HDC target, const RECT& area) const {
-    if (dc_) {
-        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_,
-               area.left, area.top, SRCCOPY);
+    if (memory_.dc()) {
+        BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               memory_.dc(), area.left, area.top, SRCCOPY);
     }
 }
+
+} // namespace velmora::button

@@ -9,9 +9,9 @@
 
 #include "saver/button/core/ButtonView.h"
 #include "saver/button/core/FaceDrawing.h"
+#include "saver/forms/MemoryBitmap.h"
 
-// A rectangle in twips of the control, in pixels at the given scale.
-RECT pixelRect(const TwipsRect& rect, double twipsPerPixelX, double twipsPerPixelY);
+namespace velmora::button {
 
 class ButtonSurface {
 public:
@@ -27,8 +27,7 @@ public:
     // Clears the surface, fills the face gradient and copies the border tiles of face onto it;
     // false without a surface or without that face's bitmap. Twips of the control convert at
     // the screen's scale, those of the face bitmap at its own.
-    bool drawFace(velmora::button::ButtonFace face, bool reversed, double twipsPerPixelX,
-                  double twipsPerPixelY);
+    bool drawFace(ButtonFace face, bool reversed, double twipsPerPixelX, double twipsPerPixelY);
 
     // Copies the area of the surface to the same place of target.
     void copyTo(HDC target, const RECT& area) const;
@@ -38,11 +37,10 @@ private:
     void copyTiles(HDC source, double faceTwipsPerPixel, double twipsPerPixelX,
                    double twipsPerPixelY);
 
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    forms::MemoryBitmap memory_;
     int width_ = 0;
     int height_ = 0;
-    std::array<HBITMAP, velmora::button::kButtonFaceCount>
-        faces_{}; // in the order of ButtonFace; null when missing
+    std::array<HBITMAP, kButtonFaceCount> faces_{}; // in the order of ButtonFace; null when missing
 };
+
+} // namespace velmora::button

@@ -1,29 +1,12 @@
 // Drawing the caption label (see CaptionText.h).
 #include "saver/button/CaptionText.h"
 
-#include "saver/forms/Screen.h"
-#include "saver/forms/core/FontSize.h"
+#include "saver/forms/PlatformFont.h"
 #include "saver/text/AnsiText.h"
 
-using velmora::button::CaptionFont;
-using velmora::button::CaptionLook;
-using velmora::button::kSystemColourFlag;
+namespace velmora::button {
 
 namespace {
-
-HFONT createCaptionFont(const CaptionFont& font) {
-    LOGFONTW design{};
-    // A negative height asks for the character height, as a point size means.
-    design.lfHeight = -fontPixelHeight(font.size, screenTwipsPerPixelY());
-    design.lfWeight = font.weight;
-    design.lfItalic = font.italic;
-    design.lfUnderline = font.underline;
-    design.lfStrikeOut = font.strikethrough;
-    design.lfCharSet = static_cast<BYTE>(font.charset);
-    const std::wstring name = velmora::text::toWide(font.name);
-    lstrcpynW(design.lfFaceName, name.c_str(), LF_FACESIZE);
-    return CreateFontIndirectW(&design);
-}
 
 // Colour values name a system colour by its index when their top bit is set.
 COLORREF resolveColour(uint32_t colour) {
@@ -46,9 +29,9 @@ void CaptionText::show(const CaptionLook& look) {
         if (font_) {
             DeleteObject(font_);
         }
-        font_ = createCaptionFont(look.font);
+        font_ = forms::createFont(look.font);
     }
-    text_ = velmora::text::toWide(look.text);
+    text_ = text::toWide(look.text);
     look_ = look;
 }
 
@@ -73,3 +56,5 @@ void CaptionText::drawText(HDC dc, RECT place, COLORREF colour) const {
     DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &place,
               DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
+
+} // namespace velmora::button

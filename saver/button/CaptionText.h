@@ -8,6 +8,8 @@
 
 #include "saver/button/core/Caption.h"
 
+namespace velmora::button {
+
 class CaptionText {
 public:
     CaptionText() = default;
@@ -15,7 +17,7 @@ public:
     CaptionText(const CaptionText&) = delete;
     CaptionText& operator=(const CaptionText&) = delete;
 
-    void show(const velmora::button::CaptionLook& look);
+    void show(const CaptionLook& look);
     // Draws the text into place, a rectangle in pixels of the control.
     void paint(HDC dc, const RECT& place) const;
     const std::wstring& text() const { return text_; }
@@ -23,7 +25,9 @@ public:
 private:
     void drawText(HDC dc, RECT place, COLORREF colour) const;
 
-    velmora::button::CaptionLook look_;
+    CaptionLook look_;
     std::wstring text_;
     HFONT font_ = nullptr;
 };
+
+} // namespace velmora::button

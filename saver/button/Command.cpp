@@ -2,16 +2,15 @@
 // events of the button's logic; the logic's requests come back as drawing on the surface.
 #include "saver/button/Command.h"
 
+#include "base/Twips.h"
 #include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/WindowClass.h"
-#include "saver/forms/core/Twips.h"
+#include "saver/forms/WindowPlace.h"
 
-using velmora::button::ButtonFace;
-using velmora::button::CaptionLook;
-using velmora::button::kLeftButton;
+namespace velmora::button {
 
 namespace {
 
@@ -20,7 +19,7 @@ constexpr unsigned kPollIntervalMs = 100;
 
 } // namespace
 
-Command::Command(Form& form, ContainerWindow container, CommandDesign design)
+Command::Command(forms::Form& form, forms::ContainerWindow container, CommandDesign design)
     : form_(form), container_(std::move(container)), design_(std::move(design)),
       tmrMouse_(form, kPollIntervalMs, false) {
     tmrMouse_.onTick = [this] { pollPointer(); };
@@ -32,30 +31,26 @@ Command::~Command() {
     form_.removeControl(*this);
 }
 
-velmora::forms::PropertyBag Command::WriteProperties() {
-    velmora::forms::PropertyBag bag;
+forms::PropertyBag Command::WriteProperties() {
+    forms::PropertyBag bag;
     machine_.WriteProperties(bag, design_.ambientFont);
     return bag;
 }
 
-void Command::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    design_.place = {leftTwips, topTwips, widthTwips, heightTwips};
-    if (window_) {
-        const RECT place = pixelRect(design_.place, screenTwipsPerPixelX(), screenTwipsPerPixelY());
-        MoveWindow(window_, place.left, place.top, place.right - place.left,
-                   place.bottom - place.top, TRUE);
-    }
+void Command::move(const base::TwipsRect& place) {
+    design_.place = place;
+    forms::moveWindow(window_, forms::screenPixels(place));
 }
 
 // --- Life of the window -----------------------------------------------------------------------
 
 void Command::formCreated(HWND form) {
-    registerWindowClass(kClassName, &Command::windowProc, LoadCursorA(nullptr, IDC_ARROW));
-    const RECT place = pixelRect(design_.place, screenTwipsPerPixelX(), screenTwipsPerPixelY());
+    forms::registerWindowClass(kClassName, &Command::windowProc, LoadCursorA(nullptr, IDC_ARROW));
+    const base::PixelRect place = forms::screenPixels(design_.place);
     window_ =
         CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                        place.left, place.top, place.right - place.left, place.bottom - place.top,
-                        container_(form), nullptr, GetModuleHandleW(nullptr), this);
+                        place.left, place.top, place.width, place.height, container_(form), nullptr,
+                        GetModuleHandleW(nullptr), this);
     if (!window_) {
         return;
     }
@@ -90,6 +85,10 @@ LRESULT CALLBACK Command::windowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT Command::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (forms::buttonMessageOf(message) || message == WM_CAPTURECHANGED) {
+        onMouseButton(message, lParam);
+        return 0;
+    }
     switch (message) {
     case WM_SIZE:
         onSize();
@@ -108,22 +107,13 @@ LRESULT Command::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         machine_.MouseMove();
         return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-    case WM_CAPTURECHANGED:
-        onMouseButton(message, lParam);
-        return 0;
     case WM_NCDESTROY:
         // The container's window may take this one along before the form tells the control.
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         window_ = nullptr;
         return 0;
     case WM_SETCURSOR:
-        if (HCURSOR pointer = screenPointerOverride()) {
+        if (HCURSOR pointer = forms::screenPointerOverride()) {
             SetCursor(pointer);
             return TRUE;
         }
@@ -138,12 +128,12 @@ void Command::onSize() {
     RECT client{};
     GetClientRect(window_, &client);
     surface_.resize(client.right, client.bottom);
-    const double perPixelX = screenTwipsPerPixelX();
-    const double perPixelY = screenTwipsPerPixelY();
-    const int widthTwips = static_cast<int>(twipsFromPixels(client.right, perPixelX));
-    const int heightTwips = static_cast<int>(twipsFromPixels(client.bottom, perPixelY));
-    captionPlace_ =
-        pixelRect(velmora::button::captionPlace(widthTwips, heightTwips), perPixelX, perPixelY);
+    const double perPixelX = forms::screenTwipsPerPixelX();
+    const double perPixelY = forms::screenTwipsPerPixelY();
+    const int widthTwips = static_cast<int>(base::twipsFromPixels(client.right, perPixelX));
+    const int heightTwips = static_cast<int>(base::twipsFromPixels(client.bottom, perPixelY));
+    captionPlace_ = forms::windowRect(
+        base::toPixels(captionPlace(widthTwips, heightTwips), perPixelX, perPixelY));
     if (ready_) {
         machine_.Resize();
     }
@@ -164,23 +154,23 @@ void Command::onPaint() {
 // here wherever it happens, and clicks only over this button.
 void Command::onMouseButton(UINT message, LPARAM lParam) {
     // The loss of the mouse has no button of its own; it only ever ends a press.
-    const std::optional<ButtonMessage> pressed = buttonMessageOf(message);
-    const int button = static_cast<int>(pressed ? pressed->button : MouseButton::Left);
-    switch (followMousePress(window_, message, lParam)) {
-    case PressStep::Press:
+    const std::optional<forms::ButtonMessage> pressed = forms::buttonMessageOf(message);
+    const int button = static_cast<int>(pressed ? pressed->button : forms::MouseButton::Left);
+    switch (forms::followMousePress(window_, message, lParam)) {
+    case forms::PressStep::Press:
         // A left press focuses the button before the press itself is seen.
         if (button == kLeftButton && GetFocus() != window_) {
             SetFocus(window_);
         }
         machine_.MouseDown(button);
         break;
-    case PressStep::ReleaseOver:
+    case forms::PressStep::ReleaseOver:
         machine_.MouseUp(button);
         break;
-    case PressStep::ReleaseOutside:
+    case forms::PressStep::ReleaseOutside:
         machine_.MouseUpElsewhere(button);
         break;
-    case PressStep::None:
+    case forms::PressStep::None:
         break;
     }
 }
@@ -195,8 +185,8 @@ void Command::pollPointer() {
 // --- What the logic asks of the window --------------------------------------------------------
 
 bool Command::drawFace(ButtonFace face, bool reversed) {
-    const bool drawn =
-        surface_.drawFace(face, reversed, screenTwipsPerPixelX(), screenTwipsPerPixelY());
+    const bool drawn = surface_.drawFace(face, reversed, forms::screenTwipsPerPixelX(),
+                                         forms::screenTwipsPerPixelY());
     if (window_) {
         InvalidateRect(window_, nullptr, FALSE);
         UpdateWindow(window_);
@@ -236,3 +226,5 @@ void Command::propertyChanged(std::string_view key) {
         onPropertyChanged(key);
     }
 }
+
+} // namespace velmora::button

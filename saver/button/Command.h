@@ -20,30 +20,29 @@
 #include <string>
 #include <string_view>
 
+#include "base/Rect.h"
 #include "saver/button/ButtonSurface.h"
 #include "saver/button/CaptionText.h"
 #include "saver/button/core/ButtonMachine.h"
 #include "saver/forms/Container.h"
 #include "saver/forms/Control.h"
+#include "saver/forms/Form.h"
 #include "saver/forms/Timer.h"
 #include "saver/forms/core/PropertyBag.h"
-#include "saver/forms/core/TwipsRect.h"
 
-class Form;
+namespace velmora::button {
 
 struct CommandDesign {
-    TwipsRect place{0, 0, 1755, 420}; // in twips of the container
-    velmora::forms::PropertyBag properties;
+    base::TwipsRect place{0, 0, 1755, 420}; // in twips of the container
+    forms::PropertyBag properties;
     // The container's font, the default of the "Font" property.
-    velmora::button::CaptionFont ambientFont = velmora::button::designFont();
+    forms::FontDesign ambientFont = forms::designFont();
 };
 
-class Command : public Control, private velmora::button::ButtonView {
+class Command : public forms::Control, private ButtonView {
 public:
-    Command(Form& form, ContainerWindow container, CommandDesign design);
+    Command(forms::Form& form, forms::ContainerWindow container, CommandDesign design);
     ~Command() override;
-    Command(const Command&) = delete;
-    Command& operator=(const Command&) = delete;
 
     std::function<void()> onClick;
     // A persisted property has a new value (its key).
@@ -55,8 +54,8 @@ public:
     void setEnabled(bool enabled) { machine_.setEnabled(enabled); }
     const std::string& Caption() const { return machine_.Caption(); }
     void setCaption(const std::string& text) { machine_.setCaption(text); }
-    const velmora::button::CaptionFont& Font() const { return machine_.Font(); }
-    void setFont(const velmora::button::CaptionFont& font) { machine_.setFont(font); }
+    const forms::FontDesign& Font() const { return machine_.Font(); }
+    void setFont(const forms::FontDesign& font) { machine_.setFont(font); }
     uint32_t FontColour() { return machine_.FontColour(); } // &H00BBGGRR or a system colour
     void setFontColour(uint32_t colour) { machine_.setFontColour(colour); }
     // True: opaque background; False: transparent. The button stays on the screen either way.
@@ -64,9 +63,9 @@ public:
     void setVisible(bool visible) { machine_.setVisible(visible); }
 
     // The persisted properties as the form saves them.
-    velmora::forms::PropertyBag WriteProperties();
+    forms::PropertyBag WriteProperties();
     // Places the button, in twips of its container; a new size redraws it.
-    void move(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+    void move(const base::TwipsRect& place);
 
     HWND hwnd() const { return window_; }
 
@@ -81,18 +80,18 @@ private:
     void pollPointer();
 
     // What the logic asks of the window.
-    bool drawFace(velmora::button::ButtonFace face, bool reversed) override;
-    void showCaption(const velmora::button::CaptionLook& look) override;
+    bool drawFace(ButtonFace face, bool reversed) override;
+    void showCaption(const CaptionLook& look) override;
     void setOpaque(bool opaque) override;
     void startPoll() override;
     void raiseClick() override;
     void propertyChanged(std::string_view key) override;
 
-    Form& form_;
-    ContainerWindow container_;
+    forms::Form& form_;
+    forms::ContainerWindow container_;
     CommandDesign design_;
-    velmora::button::ButtonMachine machine_{*this};
-    Timer tmrMouse_;
+    ButtonMachine machine_{*this};
+    forms::Timer tmrMouse_;
     ButtonSurface surface_;
     CaptionText caption_;
     RECT captionPlace_{};
@@ -100,3 +99,5 @@ private:
     bool ready_ = false; // the stored properties are loaded
     HWND window_ = nullptr;
 };
+
+} // namespace velmora::button

@@ -4,7 +4,11 @@
 #include "saver/dialog/Vantri_P.h"
 #include "saver/forms/ModalShow.h"
 
+namespace velmora::dialog {
+
 void showSettingsDialog() {
     Vantri_P dialog;
-    showModal(dialog.form());
+    forms::showModal(dialog.form());
 }
+
+} // namespace velmora::dialog

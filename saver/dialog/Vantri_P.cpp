@@ -18,7 +18,7 @@
 #include "saver/text/AnsiPath.h"
 #include "saver/text/AnsiText.h"
 
-using namespace velmora::dialog;
+namespace velmora::dialog {
 
 namespace {
 
@@ -45,8 +45,7 @@ void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
 }
 
 void showMessage(HWND owner, const char* text) {
-    MessageBoxW(owner, velmora::text::toWide(text).c_str(),
-                velmora::text::toWide(kMessageCaption).c_str(), MB_OK);
+    MessageBoxW(owner, text::toWide(text).c_str(), text::toWide(kMessageCaption).c_str(), MB_OK);
 }
 
 SIZE clientSize(HWND window) {
@@ -60,12 +59,12 @@ SIZE clientSize(HWND window) {
 } // namespace
 
 void Vantri_P::Form_Load() {
-    velmora::settings::SettingsRecord& record = velmora::settings::settings();
-    const TwipsSize screen = screenSizeTwips();
-    const TwipsSize window = windowSizeTwips(form_);
+    settings::SettingsRecord& record = settings::settings();
+    const forms::TwipsSize screen = forms::screenSizeTwips();
+    const forms::TwipsSize window = forms::windowSizeTwips(form_);
     const TwipsPoint corner =
         dialogCorner(screen.width, screen.height, window.width, window.height);
-    form_.move(corner.x, corner.y, window.width, window.height);
+    form_.move({corner.x, corner.y, window.width, window.height});
 
     SetButtonsState(true, true);
     showSource();
@@ -78,27 +77,27 @@ void Vantri_P::Form_Load() {
 
     POINT pointer{};
     const bool known = GetCursorPos(&pointer) != 0;
-    velmora::launcher::ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
-    velmora::launcher::ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
-    velmora::launcher::Zoom_Open(form_.hwnd());
-    setScreenPointer(ScreenPointer::Default);
+    launcher::ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
+    launcher::ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
+    launcher::Zoom_Open(form_.hwnd());
+    forms::setScreenPointer(forms::ScreenPointer::Default);
 }
 
 void Vantri_P::Form_Resize() {
-    PictureBox& back = surface_.box();
+    forms::PictureBox& back = surface_.box();
     paintSineGradient(back.surface(), surface_.scaleSize(), formRowColour);
     back.refresh();
-    PictureBox& panel = Pic_C(0);
+    forms::PictureBox& panel = Pic_C(0);
     paintSineGradient(panel.surface(), clientSize(panel.hwnd()), panelRowColour);
     panel.refresh();
 }
 
 void Vantri_P::Form_Unload() {
-    velmora::launcher::Zoom_Close(form_.hwnd());
+    launcher::Zoom_Close(form_.hwnd());
 }
 
 void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
-    for (Command* button : buttons_) {
+    for (button::Command* button : buttons_) {
         if (doInitialize) {
             button->Initialize();
         } else {
@@ -107,34 +106,34 @@ void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
     }
 }
 
-void Vantri_P::Img_BGM_MouseDown(int index, MouseButton) {
+void Vantri_P::Img_BGM_MouseDown(int index, forms::MouseButton) {
     chooseSource(index);
 }
 
-void Vantri_P::lbl_BGM_MouseDown(int index, MouseButton) {
+void Vantri_P::lbl_BGM_MouseDown(int index, forms::MouseButton) {
     chooseSource(index);
 }
 
 void Vantri_P::chooseSource(int index) {
-    velmora::settings::SettingsRecord& record = velmora::settings::settings();
+    settings::SettingsRecord& record = settings::settings();
     record.BgmKind = static_cast<int16_t>(index);
     showSource();
 }
 
 // The chosen source's controls on and the others off; all marks off, then the chosen one's on.
 void Vantri_P::showSource() {
-    const SourceChoice choice(velmora::settings::settings().BgmKind);
+    const SourceChoice choice(settings::settings().BgmKind);
     BGM_Repeat->setEnabled(choice.repeatListEnabled());
     Cmd_File(0).setEnabled(choice.fileButtonEnabled());
     Img_BGM.forEach(
-        [this](int, PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
-    if (const std::optional<velmora::settings::BgmKind> marked = choice.markedSource()) {
+        [this](int, forms::PictureImage& mark) { mark.setPicture(Img_Ra(kMarkOff).picture()); });
+    if (const std::optional<settings::BgmKind> marked = choice.markedSource()) {
         Img_BGM(*marked).setPicture(Img_Ra(kMarkOn).picture());
     }
 }
 
 void Vantri_P::Cmd_File_Click(int index) {
-    velmora::settings::SettingsRecord& record = velmora::settings::settings();
+    settings::SettingsRecord& record = settings::settings();
     const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record.BgmFolder);
     if (!file) {
         return;
@@ -142,21 +141,21 @@ void Vantri_P::Cmd_File_Click(int index) {
     // The file is stored in the ANSI settings file and read back from it: a name it cannot
     // hold exactly would be lost, or found as another file, at the next start.
     const std::optional<std::string> storable =
-        velmora::text::ansiUsablePath(*file, velmora::settings::kSettingsValueBytes);
+        text::ansiUsablePath(*file, settings::kSettingsValueBytes);
     if (!storable) {
         showMessage(form_.hwnd(), kUnstorableFileMessage);
         return;
     }
     record.BgmFile = *storable;
     lbl_Fname(index).setCaption(record.BgmFile);
-    record.BgmFolder = velmora::settings::FolderOf(record.BgmFile);
+    record.BgmFolder = settings::FolderOf(record.BgmFile);
 }
 
 void Vantri_P::Cmd_Set_Click() {
-    velmora::settings::SettingsRecord& record = velmora::settings::settings();
+    settings::SettingsRecord& record = settings::settings();
     const SettingsToSave saved = settingsToSave(record.BgmKind, BGM_Repeat->text(), record.BgmFile);
     record.BgmRepeat = saved.bgmRepeat;
-    if (!velmora::settings::SaveSettings(saved.entries)) {
+    if (!settings::SaveSettings(saved.entries)) {
         showMessage(form_.hwnd(), kNotSavedMessage);
         return;
     }
@@ -168,8 +167,10 @@ void Vantri_P::Cmd_Can_Click() {
 }
 
 void Vantri_P::lbl_URL_Click() {
-    setScreenPointer(ScreenPointer::Hourglass);
-    ShellExecuteW(form_.hwnd(), L"open", velmora::text::toWide(lbl_URL->caption()).c_str(), L"",
-                  L"", SW_SHOWNORMAL);
-    setScreenPointer(ScreenPointer::Default);
+    forms::setScreenPointer(forms::ScreenPointer::Hourglass);
+    ShellExecuteW(form_.hwnd(), L"open", text::toWide(lbl_URL->Caption()).c_str(), L"", L"",
+                  SW_SHOWNORMAL);
+    forms::setScreenPointer(forms::ScreenPointer::Default);
 }
+
+} // namespace velmora::dialog

@@ -16,13 +16,15 @@
 #include "saver/forms/ShapeRect.h"
 #include "saver/forms/Windowless.h"
 
+namespace velmora::dialog {
+
 class Vantri_P {
 public:
     Vantri_P();
     Vantri_P(const Vantri_P&) = delete;
     Vantri_P& operator=(const Vantri_P&) = delete;
 
-    Form& form() { return form_; }
+    forms::Form& form() { return form_; }
 
 private:
     void makeControls();
@@ -32,8 +34,8 @@ private:
     void Form_Resize();
     void Form_Unload();
     void SetButtonsState(bool doInitialize, bool enable);
-    void Img_BGM_MouseDown(int index, MouseButton button);
-    void lbl_BGM_MouseDown(int index, MouseButton button);
+    void Img_BGM_MouseDown(int index, forms::MouseButton button);
+    void lbl_BGM_MouseDown(int index, forms::MouseButton button);
     void chooseSource(int index);
     void showSource();
     void Cmd_File_Click(int index);
@@ -41,23 +43,25 @@ private:
     void Cmd_Can_Click();
     void lbl_URL_Click();
 
-    Form form_;
-    FormSurface surface_;
-    WindowlessHost formControls_; // labels and images drawn on the form
-    ControlArray<PictureBox> Pic_C;
-    WindowlessHost panelControls_; // labels, marks and the frame drawn on Pic_C(0)
+    forms::Form form_;
+    forms::FormSurface surface_;
+    forms::WindowlessHost formControls_; // labels and images drawn on the form
+    forms::ControlArray<forms::PictureBox> Pic_C;
+    forms::WindowlessHost panelControls_; // labels, marks and the frame drawn on Pic_C(0)
 
-    ControlArray<ShapeRect> Shape3;
-    ControlArray<Label> lbl;
-    ControlArray<PictureImage> Img_BGM;
-    ControlArray<Label> lbl_BGM;
-    ControlArray<PictureImage> Img_Ra;
-    ControlArray<Label> lbl_Fname;
-    ControlArray<Command> Cmd_File;
-    std::unique_ptr<ComboBox> BGM_Repeat;
-    std::unique_ptr<Label> lbl_URL;
-    std::unique_ptr<Command> Cmd_Set;
-    std::unique_ptr<Command> Cmd_Can;
+    forms::ControlArray<forms::ShapeRect> Shape3;
+    forms::ControlArray<forms::Label> lbl;
+    forms::ControlArray<forms::PictureImage> Img_BGM;
+    forms::ControlArray<forms::Label> lbl_BGM;
+    forms::ControlArray<forms::PictureImage> Img_Ra;
+    forms::ControlArray<forms::Label> lbl_Fname;
+    forms::ControlArray<button::Command> Cmd_File;
+    std::unique_ptr<forms::ComboBox> BGM_Repeat;
+    std::unique_ptr<forms::Label> lbl_URL;
+    std::unique_ptr<button::Command> Cmd_Set;
+    std::unique_ptr<button::Command> Cmd_Can;
     // Every button control of the form, in the order they were made.
-    std::vector<Command*> buttons_;
+    std::vector<button::Command*> buttons_;
 };
+
+} // namespace velmora::dialog

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+namespace velmora::forms {
+
 HBITMAP loadBitmapResource(int id) {
     if (id == 0) {
         return nullptr;
@@ -11,19 +13,21 @@ HBITMAP loadBitmapResource(int id) {
                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-void drawBitmapClipped(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+void drawBitmapClipped(HDC dc, HBITMAP bitmap, const base::PixelRect& room) {
     BITMAP info{};
     if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) {
         return;
     }
-    const int shownWidth = std::min(width, static_cast<int>(info.bmWidth));
-    const int shownHeight = std::min(height, static_cast<int>(info.bmHeight));
+    const int shownWidth = std::min(room.width, static_cast<int>(info.bmWidth));
+    const int shownHeight = std::min(room.height, static_cast<int>(info.bmHeight));
     if (shownWidth <= 0 || shownHeight <= 0) {
         return;
     }
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, bitmap);
-    BitBlt(dc, x, y, shownWidth, shownHeight, source, 0, 0, SRCCOPY);
+    BitBlt(dc, room.left, room.top, shownWidth, shownHeight, source, 0, 0, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
 }
+
+} // namespace velmora::forms

@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
+#include "base/Rect.h"
+
+namespace velmora::forms {
+
 // A bitmap resource as a DIB section (its colours kept exactly on any screen depth); null when
 // the program holds no such resource. The caller deletes it.
 HBITMAP loadBitmapResource(int id);
 
-// Draws bitmap at (x, y) of dc, at most width x height pixels of it.
-void drawBitmapClipped(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+// Draws bitmap at the top-left corner of room on dc, at most the room's size of it.
+void drawBitmapClipped(HDC dc, HBITMAP bitmap, const base::PixelRect& room);
+
+} // namespace velmora::forms

@@ -1,10 +1,10 @@
 // The drop-down combo box over the platform's COMBOBOX class (see ComboBox.h).
 #include "saver/forms/ComboBox.h"
 
-#include <commctrl.h>
-
 #include "saver/forms/Form.h"
 #include "saver/text/AnsiText.h"
+
+namespace velmora::forms {
 
 namespace {
 // How many entries the open list shows before it scrolls.
@@ -15,7 +15,8 @@ constexpr UINT_PTR kSubclassId = 0x4342;
 } // namespace
 
 ComboBox::ComboBox(Form& form, ContainerWindow container, ComboBoxDesign design)
-    : form_(form), container_(std::move(container)), design_(std::move(design)) {
+    : form_(form), container_(std::move(container)), design_(std::move(design)),
+      subclass_(&ComboBox::subclassProc, kSubclassId) {
     form_.addControl(*this);
 }
 
@@ -26,19 +27,19 @@ ComboBox::~ComboBox() {
 
 void ComboBox::formCreated(HWND form) {
     font_ = createFont(design_.font);
-    const int listHeight = kVisibleItems * design_.height;
+    const int listHeight = kVisibleItems * design_.place.height;
     window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"COMBOBOX", L"",
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                              design_.left, design_.top, design_.width, design_.height + listHeight,
-                              container_(form), nullptr, GetModuleHandleW(nullptr), nullptr);
+                              design_.place.left, design_.place.top, design_.place.width,
+                              design_.place.height + listHeight, container_(form), nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     if (!window_) {
         return;
     }
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.height - kFrame);
+    SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.place.height - kFrame);
     back_ = CreateSolidBrush(design_.backColour);
-    SetWindowSubclass(window_, &ComboBox::subclassProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    subclass_.attach(window_, this);
 }
 
 // The text field and the open list ask the box for their colours.
@@ -53,8 +54,8 @@ LRESULT CALLBACK ComboBox::subclassProc(HWND window, UINT message, WPARAM wParam
 }
 
 void ComboBox::formDestroyed() {
+    subclass_.detach();
     if (window_ && IsWindow(window_)) {
-        RemoveWindowSubclass(window_, &ComboBox::subclassProc, kSubclassId);
         DestroyWindow(window_);
     }
     window_ = nullptr;
@@ -75,19 +76,19 @@ std::string ComboBox::text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
     text.resize(
         static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-    return velmora::text::fromWide(text);
+    return text::fromWide(text);
 }
 
 void ComboBox::setText(const std::string& text) {
     if (window_) {
-        SetWindowTextW(window_, velmora::text::toWide(text).c_str());
+        SetWindowTextW(window_, text::toWide(text).c_str());
     }
 }
 
 void ComboBox::addItem(const std::string& item) {
     if (window_) {
         SendMessageW(window_, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(velmora::text::toWide(item).c_str()));
+                     reinterpret_cast<LPARAM>(text::toWide(item).c_str()));
     }
 }
 
@@ -100,3 +101,5 @@ void ComboBox::setEnabled(bool enabled) {
         EnableWindow(window_, enabled ? TRUE : FALSE);
     }
 }
+
+} // namespace velmora::forms

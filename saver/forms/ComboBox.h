@@ -4,19 +4,21 @@
 
 #include <string>
 
+#include "base/Rect.h"
+
 #include "saver/forms/Container.h"
 #include "saver/forms/Control.h"
-#include "saver/forms/FontDesign.h"
+#include "saver/forms/PlatformFont.h"
+#include "saver/forms/WindowSubclass.h"
+
+namespace velmora::forms {
 
 class Form;
 
-// Position and size in pixels within the container; height is that of the closed box.
+// place: in pixels within the container; its height is that of the closed box.
 struct ComboBoxDesign {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    FontDesign font;
+    base::PixelRect place;
+    FontDesign font = designFont();
     COLORREF backColour = RGB(255, 255, 255); // of the text field and the list
 };
 
@@ -24,8 +26,6 @@ class ComboBox : public Control {
 public:
     ComboBox(Form& form, ContainerWindow container, ComboBoxDesign design);
     ~ComboBox() override;
-    ComboBox(const ComboBox&) = delete;
-    ComboBox& operator=(const ComboBox&) = delete;
 
     HWND hwnd() const { return window_; }
     std::string text() const;
@@ -44,6 +44,9 @@ private:
     ContainerWindow container_;
     ComboBoxDesign design_;
     HWND window_ = nullptr;
+    WindowSubclass subclass_;
     HFONT font_ = nullptr;
     HBRUSH back_ = nullptr;
 };
+
+} // namespace velmora::forms

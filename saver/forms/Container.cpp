@@ -3,6 +3,8 @@
 
 #include "saver/forms/PictureBox.h"
 
+namespace velmora::forms {
+
 ContainerWindow onForm() {
     return [](HWND form) { return form; };
 }
@@ -10,3 +12,5 @@ ContainerWindow onForm() {
 ContainerWindow inside(const PictureBox& box) {
     return [&box](HWND) { return box.hwnd(); };
 }
+
+} // namespace velmora::forms

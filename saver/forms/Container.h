@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace velmora::forms {
+
 class PictureBox;
 
 // Given the form's window, the window the control is placed in.
@@ -13,3 +15,5 @@ using ContainerWindow = std::function<HWND(HWND form)>;
 
 ContainerWindow onForm();
 ContainerWindow inside(const PictureBox& box);
+
+} // namespace velmora::forms

@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
+namespace velmora::forms {
+
 class Control {
 public:
+    Control() = default;
     virtual ~Control() = default;
+    // A control is known to its form by its address.
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
 
     // The form's window exists now (controls make their own windows or timers here) ...
     virtual void formCreated(HWND) {}
@@ -17,3 +23,5 @@ public:
     // Windowless controls draw themselves onto the form's device context.
     virtual void paint(HDC) {}
 };
+
+} // namespace velmora::forms

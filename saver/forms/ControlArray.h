@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+namespace velmora::forms {
+
 template <typename ControlType> class ControlArray {
 public:
     // Makes element index from the given arguments and returns it; an index is made once.
@@ -28,3 +30,5 @@ public:
 private:
     std::map<int, std::unique_ptr<ControlType>> elements_;
 };
+
+} // namespace velmora::forms

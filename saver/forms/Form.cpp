@@ -8,20 +8,15 @@
 #include "saver/forms/Program.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/WindowClass.h"
-#include "saver/forms/core/Twips.h"
+#include "saver/forms/WindowPlace.h"
 #include "saver/text/AnsiText.h"
+
+namespace velmora::forms {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraForm";
 int loadedForms = 0;
-
-int toPixelsX(int twips) {
-    return pixelsFromTwips(twips, screenTwipsPerPixelX());
-}
-int toPixelsY(int twips) {
-    return pixelsFromTwips(twips, screenTwipsPerPixelY());
-}
 
 } // namespace
 
@@ -61,10 +56,10 @@ void Form::load() {
 void Form::createWindow() {
     registerWindowClass(kClassName, &Form::windowProc,
                         LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
-    const std::wstring caption = velmora::text::toWide(design_.caption);
+    const std::wstring caption = text::toWide(design_.caption);
+    const base::PixelRect place = screenPixels(design_.place);
     CreateWindowExW(design_.exStyle, kClassName, caption.c_str(), design_.style & ~WS_VISIBLE,
-                    toPixelsX(design_.leftTwips), toPixelsY(design_.topTwips),
-                    toPixelsX(design_.widthTwips), toPixelsY(design_.heightTwips), nullptr, nullptr,
+                    place.left, place.top, place.width, place.height, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
     if (window_ && design_.icon) {
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(design_.icon));
@@ -103,15 +98,9 @@ void Form::unload(UnloadMode mode) {
     DestroyWindow(window_);
 }
 
-void Form::move(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    design_.leftTwips = leftTwips;
-    design_.topTwips = topTwips;
-    design_.widthTwips = widthTwips;
-    design_.heightTwips = heightTwips;
-    if (window_) {
-        MoveWindow(window_, toPixelsX(leftTwips), toPixelsY(topTwips), toPixelsX(widthTwips),
-                   toPixelsY(heightTwips), TRUE);
-    }
+void Form::move(const base::TwipsRect& place) {
+    design_.place = place;
+    moveWindow(window_, screenPixels(place));
 }
 
 void Form::repaint() {
@@ -211,3 +200,5 @@ void Form::onDestroyed() {
         PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
     }
 }
+
+} // namespace velmora::forms

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Rect.h"
+
+namespace velmora::forms {
+
 class Control;
 
 // Why a form is asked to unload.
@@ -21,10 +25,7 @@ struct FormDesign {
     DWORD exStyle = 0;
     COLORREF backColour = RGB(0, 0, 0);
     HICON icon = nullptr;
-    int leftTwips = 0;
-    int topTwips = 0;
-    int widthTwips = 0;
-    int heightTwips = 0;
+    base::TwipsRect place;
 };
 
 class Form {
@@ -47,7 +48,7 @@ public:
     HWND hwnd() const { return window_; }
 
     // Places the window, in twips, relative to its parent when it has one.
-    void move(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+    void move(const base::TwipsRect& place);
     void repaint();
 
     // Controls join their form when they are made and leave it when they go.
@@ -71,3 +72,5 @@ private:
 
 // How many forms are loaded in this program now.
 int loadedFormCount();
+
+} // namespace velmora::forms

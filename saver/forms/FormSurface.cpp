@@ -1,9 +1,9 @@
 // The form's drawing surface and Resize event (see FormSurface.h).
 #include "saver/forms/FormSurface.h"
 
-#include <commctrl.h>
-
 #include "saver/forms/Form.h"
+
+namespace velmora::forms {
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x5352;
@@ -11,7 +11,8 @@ constexpr UINT_PTR kSubclassId = 0x5352;
 
 FormSurface::FormSurface(Form& form, COLORREF backColour, int clientWidthTwips,
                          int clientHeightTwips)
-    : form_(form), box_(form, {0, 0, clientWidthTwips, clientHeightTwips, true, backColour, 0}) {
+    : form_(form), box_(form, {{0, 0, clientWidthTwips, clientHeightTwips}, true, backColour, 0}),
+      subclass_(&FormSurface::subclassProc, kSubclassId) {
     form_.addControl(*this);
 }
 
@@ -29,19 +30,14 @@ SIZE FormSurface::scaleSize() const {
 }
 
 void FormSurface::formCreated(HWND form) {
-    window_ = form;
     shown_ = false;
     // Everything else the form holds lies above the surface.
     SetWindowPos(box_.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(form, &FormSurface::subclassProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    subclass_.attach(form, this);
 }
 
 void FormSurface::formDestroyed() {
-    if (window_ && IsWindow(window_)) {
-        RemoveWindowSubclass(window_, &FormSurface::subclassProc, kSubclassId);
-    }
-    window_ = nullptr;
+    subclass_.detach();
 }
 
 LRESULT CALLBACK FormSurface::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -64,3 +60,5 @@ void FormSurface::resized() {
         onResize();
     }
 }
+
+} // namespace velmora::forms

@@ -6,6 +6,9 @@
 #include <functional>
 
 #include "saver/forms/PictureBox.h"
+#include "saver/forms/WindowSubclass.h"
+
+namespace velmora::forms {
 
 class Form;
 
@@ -14,8 +17,6 @@ public:
     // clientWidthTwips and clientHeightTwips: the form's client area.
     FormSurface(Form& form, COLORREF backColour, int clientWidthTwips, int clientHeightTwips);
     ~FormSurface() override;
-    FormSurface(const FormSurface&) = delete;
-    FormSurface& operator=(const FormSurface&) = delete;
 
     // Runs when the window gets its size, which includes its first showing.
     std::function<void()> onResize;
@@ -34,6 +35,8 @@ private:
 
     Form& form_;
     PictureBox box_;
-    HWND window_ = nullptr;
+    WindowSubclass subclass_;
     bool shown_ = false;
 };
+
+} // namespace velmora::forms

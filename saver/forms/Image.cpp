@@ -4,6 +4,8 @@
 #include "saver/forms/Bitmaps.h"
 #include "saver/forms/Form.h"
 
+namespace velmora::forms {
+
 Image::Image(Form& form, ImageDesign design)
     : form_(form), design_(design), picture_(loadBitmapResource(design.pictureResource)) {
     form_.addControl(*this);
@@ -16,14 +18,13 @@ Image::~Image() {
     }
 }
 
-void Image::move(int left, int top, int width, int height) {
-    design_.left = left;
-    design_.top = top;
-    design_.width = width;
-    design_.height = height;
+void Image::move(const base::PixelRect& place) {
+    design_.place = place;
     form_.repaint();
 }
 
 void Image::paint(HDC dc) {
-    drawBitmapClipped(dc, picture_, design_.left, design_.top, design_.width, design_.height);
+    drawBitmapClipped(dc, picture_, design_.place);
 }
+
+} // namespace velmora::forms

@@ -2,16 +2,16 @@
 // control's top-left corner, not stretched, cut off at the control's bounds.
 #pragma once
 
+#include "base/Rect.h"
 #include "saver/forms/Control.h"
+
+namespace velmora::forms {
 
 class Form;
 
-// Position and size in pixels within the form; pictureResource is a bitmap resource id.
+// place: in pixels within the form; pictureResource is a bitmap resource id.
 struct ImageDesign {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    base::PixelRect place;
     int pictureResource = 0;
 };
 
@@ -19,10 +19,8 @@ class Image : public Control {
 public:
     Image(Form& form, ImageDesign design);
     ~Image() override;
-    Image(const Image&) = delete;
-    Image& operator=(const Image&) = delete;
 
-    void move(int left, int top, int width, int height);
+    void move(const base::PixelRect& place);
 
 private:
     void paint(HDC dc) override;
@@ -31,3 +29,5 @@ private:
     ImageDesign design_;
     HBITMAP picture_;
 };
+
+} // namespace velmora::forms

@@ -1,7 +1,10 @@
 // The windowless label (see Label.h).
 #include "saver/forms/Label.h"
 
+#include "saver/forms/WindowPlace.h"
 #include "saver/text/AnsiText.h"
+
+namespace velmora::forms {
 
 Label::Label(WindowlessHost& host, LabelDesign design)
     : host_(host), design_(std::move(design)), font_(createFont(design_.font)) {
@@ -24,7 +27,7 @@ void Label::setCaption(const std::string& caption) {
 }
 
 RECT Label::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
+    return windowRect(design_.place);
 }
 
 UINT Label::textFormat() const {
@@ -45,14 +48,14 @@ void Label::fitToText() {
         return;
     }
     HGDIOBJ previous = SelectObject(screen, font_);
-    const std::wstring text = velmora::text::toWide(design_.caption);
+    const std::wstring text = text::toWide(design_.caption);
     RECT area{0, 0, 0, 0};
     DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &area,
               DT_NOPREFIX | DT_CALCRECT);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    design_.width = area.right;
-    design_.height = area.bottom;
+    design_.place.width = area.right;
+    design_.place.height = area.bottom;
 }
 
 void Label::paint(HDC dc) {
@@ -65,7 +68,7 @@ void Label::paint(HDC dc) {
     HGDIOBJ previous = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, design_.colour);
-    const std::wstring text = velmora::text::toWide(design_.caption);
+    const std::wstring text = text::toWide(design_.caption);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, textFormat());
     SelectObject(dc, previous);
 }
@@ -81,3 +84,5 @@ void Label::click() {
         onClick();
     }
 }
+
+} // namespace velmora::forms

@@ -6,19 +6,19 @@
 #include <functional>
 #include <string>
 
-#include "saver/forms/FontDesign.h"
+#include "base/Rect.h"
+#include "saver/forms/PlatformFont.h"
 #include "saver/forms/Windowless.h"
+
+namespace velmora::forms {
 
 enum class TextAlignment { Left, Centre };
 
-// Position and size in pixels within the container.
+// place: in pixels within the container.
 struct LabelDesign {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    base::PixelRect place;
     std::string caption; // UTF-8
-    FontDesign font;
+    FontDesign font = designFont();
     COLORREF colour = RGB(0, 0, 0);
     TextAlignment alignment = TextAlignment::Left;
     bool autoSize = false; // width and height follow the text
@@ -30,13 +30,13 @@ class Label : public WindowlessControl {
 public:
     Label(WindowlessHost& host, LabelDesign design);
     ~Label() override;
-    Label(const Label&) = delete;
+    Label(const Label&) = delete; // the font is the label's own
     Label& operator=(const Label&) = delete;
 
     std::function<void(MouseButton)> onMouseDown;
     std::function<void()> onClick;
 
-    const std::string& caption() const { return design_.caption; }
+    const std::string& Caption() const { return design_.caption; }
     void setCaption(const std::string& caption);
     RECT bounds() const override;
 
@@ -53,3 +53,5 @@ private:
     LabelDesign design_;
     HFONT font_;
 };
+
+} // namespace velmora::forms

@@ -5,6 +5,8 @@
 
 #include "saver/forms/Form.h"
 
+namespace velmora::forms {
+
 void showModal(Form& form) {
     form.show();
     if (!form.loaded()) {
@@ -31,3 +33,5 @@ void showModal(Form& form) {
         DispatchMessageW(&msg);
     }
 }
+
+} // namespace velmora::forms

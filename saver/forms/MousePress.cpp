@@ -5,6 +5,8 @@
 
 #include "saver/forms/core/PressOwner.h"
 
+namespace velmora::forms {
+
 namespace {
 
 // All windows of the program live on its one user-interface thread.
@@ -57,19 +59,18 @@ PressStep released(HWND window, unsigned button, LPARAM lParam) {
 } // namespace
 
 std::optional<ButtonMessage> buttonMessageOf(UINT message) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        return ButtonMessage{MouseButton::Left, true};
-    case WM_RBUTTONDOWN:
-        return ButtonMessage{MouseButton::Right, true};
-    case WM_MBUTTONDOWN:
-        return ButtonMessage{MouseButton::Middle, true};
-    case WM_LBUTTONUP:
-        return ButtonMessage{MouseButton::Left, false};
-    case WM_RBUTTONUP:
-        return ButtonMessage{MouseButton::Right, false};
-    case WM_MBUTTONUP:
-        return ButtonMessage{MouseButton::Middle, false};
+    static constexpr struct {
+        UINT message;
+        ButtonMessage meaning;
+    } kMessages[] = {
+        {WM_LBUTTONDOWN, {MouseButton::Left, true}},   {WM_RBUTTONDOWN, {MouseButton::Right, true}},
+        {WM_MBUTTONDOWN, {MouseButton::Middle, true}}, {WM_LBUTTONUP, {MouseButton::Left, false}},
+        {WM_RBUTTONUP, {MouseButton::Right, false}},   {WM_MBUTTONUP, {MouseButton::Middle, false}},
+    };
+    for (const auto& entry : kMessages) {
+        if (entry.message == message) {
+            return entry.meaning;
+        }
     }
     return std::nullopt;
 }
@@ -84,3 +85,5 @@ PressStep followMousePress(HWND window, UINT message, LPARAM lParam) {
     }
     return PressStep::None;
 }
+
+} // namespace velmora::forms

@@ -10,6 +10,8 @@
 
 #include "saver/forms/core/MouseButton.h"
 
+namespace velmora::forms {
+
 // A button message: which button, and whether it went down or up.
 struct ButtonMessage {
     MouseButton button;
@@ -23,3 +25,5 @@ enum class PressStep { None, Press, ReleaseOver, ReleaseOutside };
 // Called from a window procedure with every message; acts on button presses and releases and
 // on the loss of the mouse capture, and says what a button message means for this window.
 PressStep followMousePress(HWND window, UINT message, LPARAM lParam);
+
+} // namespace velmora::forms

@@ -4,9 +4,10 @@
 #include "saver/forms/Bitmaps.h"
 #include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
-#include "saver/forms/Screen.h"
 #include "saver/forms/WindowClass.h"
-#include "saver/forms/core/Twips.h"
+#include "saver/forms/WindowPlace.h"
+
+namespace velmora::forms {
 
 namespace {
 
@@ -24,19 +25,16 @@ PictureBox::~PictureBox() {
 }
 
 void PictureBox::formCreated(HWND form) {
-    const double perPixelX = screenTwipsPerPixelX();
-    const double perPixelY = screenTwipsPerPixelY();
-    width_ = pixelsFromTwips(design_.widthTwips, perPixelX);
-    height_ = pixelsFromTwips(design_.heightTwips, perPixelY);
+    const base::PixelRect place = screenPixels(design_.place);
+    width_ = place.width;
+    height_ = place.height;
     createSurface(width_, height_);
     drawPicture();
 
     registerWindowClass(kClassName, &PictureBox::windowProc);
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (design_.visible ? WS_VISIBLE : 0);
-    window_ =
-        CreateWindowExW(0, kClassName, L"", style, pixelsFromTwips(design_.leftTwips, perPixelX),
-                        pixelsFromTwips(design_.topTwips, perPixelY), width_, height_, form,
-                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, kClassName, L"", style, place.left, place.top, width_, height_,
+                              form, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
@@ -51,25 +49,23 @@ void PictureBox::createSurface(int width, int height) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    surfaceDc_ = CreateCompatibleDC(nullptr);
-    surfaceBitmap_ = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    surfaceBits_ = static_cast<const uint32_t*>(bits);
-    if (!surfaceDc_ || !surfaceBitmap_) {
+    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!surface_.hold(CreateCompatibleDC(nullptr), bitmap)) {
         return;
     }
-    previousBitmap_ = SelectObject(surfaceDc_, surfaceBitmap_);
+    surfaceBits_ = static_cast<const uint32_t*>(bits);
     HBRUSH back = CreateSolidBrush(design_.backColour);
     const RECT all{0, 0, width, height};
-    FillRect(surfaceDc_, &all, back);
+    FillRect(surface_.dc(), &all, back);
     DeleteObject(back);
 }
 
 void PictureBox::drawPicture() {
     HBITMAP picture = loadBitmapResource(design_.pictureResource);
-    if (!picture || !surfaceBitmap_) {
+    if (!picture || !surface_.dc()) {
         return;
     }
-    drawBitmapClipped(surfaceDc_, picture, 0, 0, width_, height_);
+    drawBitmapClipped(surface_.dc(), picture, {0, 0, width_, height_});
     DeleteObject(picture);
 }
 
@@ -78,15 +74,7 @@ void PictureBox::formDestroyed() {
         DestroyWindow(window_);
     }
     window_ = nullptr;
-    if (surfaceDc_) {
-        SelectObject(surfaceDc_, previousBitmap_);
-        DeleteDC(surfaceDc_);
-    }
-    if (surfaceBitmap_) {
-        DeleteObject(surfaceBitmap_);
-    }
-    surfaceDc_ = nullptr;
-    surfaceBitmap_ = nullptr;
+    surface_.release();
     surfaceBits_ = nullptr;
 }
 
@@ -132,6 +120,8 @@ void PictureBox::onPaint() {
     HDC dc = BeginPaint(window_, &paint);
     const RECT& dirty = paint.rcPaint;
     BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
-           surfaceDc_, dirty.left, dirty.top, SRCCOPY);
+           surface_.dc(), dirty.left, dirty.top, SRCCOPY);
     EndPaint(window_, &paint);
 }
+
+} // namespace velmora::forms

@@ -3,18 +3,19 @@
 // visible keeps its image all the same. A design picture is drawn at its top-left corner.
 #pragma once
 
+#include "base/Rect.h"
 #include "saver/forms/Control.h"
+#include "saver/forms/MemoryBitmap.h"
 #include "saver/forms/core/PixelImage.h"
+
+namespace velmora::forms {
 
 class Form;
 
-// Position and size in twips within the form; pictureResource is a bitmap resource id of the
-// program (0 for none).
+// place: in twips within the form; pictureResource is a bitmap resource id of the program (0 for
+// none).
 struct PictureBoxDesign {
-    int leftTwips = 0;
-    int topTwips = 0;
-    int widthTwips = 0;
-    int heightTwips = 0;
+    base::TwipsRect place;
     bool visible = true;
     COLORREF backColour = RGB(0, 0, 0);
     int pictureResource = 0;
@@ -24,12 +25,10 @@ class PictureBox : public Control {
 public:
     PictureBox(Form& form, PictureBoxDesign design);
     ~PictureBox() override;
-    PictureBox(const PictureBox&) = delete;
-    PictureBox& operator=(const PictureBox&) = delete;
 
     HWND hwnd() const { return window_; }
     // The drawing surface (null while the form is not loaded); call refresh() after drawing.
-    HDC surface() const { return surfaceDc_; }
+    HDC surface() const { return surface_.dc(); }
     void refresh();
     // The box's client area in pixels as drawn so far; empty while the form is not loaded.
     PixelImage image() const;
@@ -45,10 +44,10 @@ private:
     Form& form_;
     PictureBoxDesign design_;
     HWND window_ = nullptr;
-    HDC surfaceDc_ = nullptr;
-    HBITMAP surfaceBitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
+    MemoryBitmap surface_;
     const uint32_t* surfaceBits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
 };
+
+} // namespace velmora::forms

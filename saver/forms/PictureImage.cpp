@@ -2,6 +2,9 @@
 #include "saver/forms/PictureImage.h"
 
 #include "saver/forms/Bitmaps.h"
+#include "saver/forms/WindowPlace.h"
+
+namespace velmora::forms {
 
 Picture::~Picture() {
     if (bitmap_) {
@@ -24,13 +27,12 @@ void PictureImage::setPicture(std::shared_ptr<Picture> picture) {
 }
 
 RECT PictureImage::bounds() const {
-    return {design_.left, design_.top, design_.left + design_.width, design_.top + design_.height};
+    return windowRect(design_.place);
 }
 
 void PictureImage::paint(HDC dc) {
     if (design_.picture) {
-        drawBitmapClipped(dc, design_.picture->bitmap(), design_.left, design_.top, design_.width,
-                          design_.height);
+        drawBitmapClipped(dc, design_.picture->bitmap(), design_.place);
     }
 }
 
@@ -39,3 +41,5 @@ void PictureImage::mouseDown(MouseButton button) {
         onMouseDown(button);
     }
 }
+
+} // namespace velmora::forms

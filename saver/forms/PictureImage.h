@@ -6,7 +6,10 @@
 #include <functional>
 #include <memory>
 
+#include "base/Rect.h"
 #include "saver/forms/Windowless.h"
+
+namespace velmora::forms {
 
 // A bitmap that several images may show; it is deleted with the last of them.
 class Picture {
@@ -25,12 +28,9 @@ private:
 // A bitmap resource of the program as a picture; a picture without bitmap when there is none.
 std::shared_ptr<Picture> loadPicture(int resourceId);
 
-// Position and size in pixels within the container.
+// place: in pixels within the container.
 struct PictureImageDesign {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    base::PixelRect place;
     std::shared_ptr<Picture> picture;
 };
 
@@ -52,3 +52,5 @@ private:
     WindowlessHost& host_;
     PictureImageDesign design_;
 };
+
+} // namespace velmora::forms

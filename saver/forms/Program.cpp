@@ -5,6 +5,8 @@
 
 #include "saver/forms/Form.h"
 
+namespace velmora::forms {
+
 namespace {
 bool ending = false;
 }
@@ -33,3 +35,5 @@ void endProgram() {
     ending = true;
     ExitProcess(0);
 }
+
+} // namespace velmora::forms

@@ -1,6 +1,8 @@
 // The program's message loop, and ending the program outright.
 #pragma once
 
+namespace velmora::forms {
+
 // Delivers messages until no form is loaded any more (or WM_QUIT arrives); returns the exit code.
 int runMessageLoop();
 
@@ -10,3 +12,5 @@ int runMessageLoop();
 
 // True once endProgram has begun; window procedures then do nothing of their own.
 bool programEnding();
+
+} // namespace velmora::forms

@@ -5,9 +5,11 @@
 
 #include "saver/text/AnsiText.h"
 
+namespace velmora::forms {
+
 bool savePicture(const PixelImage& image, const std::string& path) {
     const std::vector<uint8_t> bytes = encodeBmp24(image);
-    const std::string ansiPath = velmora::text::toAnsi(path);
+    const std::string ansiPath = text::toAnsi(path);
     HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -23,3 +25,5 @@ bool savePicture(const PixelImage& image, const std::string& path) {
     }
     return complete;
 }
+
+} // namespace velmora::forms

@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
-#include "saver/forms/core/Twips.h"
+#include "base/Twips.h"
+
+namespace velmora::forms {
 
 namespace {
 
@@ -13,7 +15,7 @@ double screenTwipsPerPixel(int axis) {
     if (screen) {
         ReleaseDC(nullptr, screen);
     }
-    return twipsPerPixelAt(dotsPerInch);
+    return base::twipsPerPixelAt(dotsPerInch);
 }
 
 } // namespace
@@ -24,3 +26,5 @@ double screenTwipsPerPixelX() {
 double screenTwipsPerPixelY() {
     return screenTwipsPerPixel(LOGPIXELSY);
 }
+
+} // namespace velmora::forms

@@ -1,6 +1,8 @@
 // The application-wide mouse pointer (see ScreenPointer.h).
 #include "saver/forms/ScreenPointer.h"
 
+namespace velmora::forms {
+
 namespace {
 ScreenPointer current = ScreenPointer::Default;
 
@@ -19,3 +21,5 @@ void setScreenPointer(ScreenPointer pointer) {
 HCURSOR screenPointerOverride() {
     return current == ScreenPointer::Hourglass ? systemCursor(32514) : nullptr;
 }
+
+} // namespace velmora::forms

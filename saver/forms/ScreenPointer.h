@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+namespace velmora::forms {
+
 enum class ScreenPointer { Default, Hourglass };
 
 void setScreenPointer(ScreenPointer pointer);
 // The pointer to show instead of a window's own, or null while the default is set.
 HCURSOR screenPointerOverride();
+
+} // namespace velmora::forms

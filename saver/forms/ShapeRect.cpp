@@ -1,13 +1,16 @@
 // The rectangle shape (see ShapeRect.h).
 #include "saver/forms/ShapeRect.h"
 
+#include "saver/forms/WindowPlace.h"
+
+namespace velmora::forms {
+
 ShapeRect::ShapeRect(WindowlessHost& host, ShapeRectDesign design) : design_(design) {
     host.add(*this);
 }
 
 RECT ShapeRect::bounds() const {
-    const PixelRect& at = design_.place;
-    return {at.left, at.top, at.left + at.width, at.top + at.height};
+    return windowRect(design_.place);
 }
 
 void ShapeRect::paint(HDC dc) {
@@ -16,3 +19,5 @@ void ShapeRect::paint(HDC dc) {
     FrameRect(dc, &area, border);
     DeleteObject(border);
 }
+
+} // namespace velmora::forms

@@ -2,12 +2,14 @@
 // mouse input.
 #pragma once
 
+#include "base/Rect.h"
 #include "saver/forms/Windowless.h"
-#include "saver/forms/core/TwipsRect.h"
+
+namespace velmora::forms {
 
 // Position and size in pixels within the container; a one-pixel border.
 struct ShapeRectDesign {
-    PixelRect place;
+    base::PixelRect place;
     COLORREF borderColour = RGB(0, 0, 0);
 };
 
@@ -22,3 +24,5 @@ private:
 
     ShapeRectDesign design_;
 };
+
+} // namespace velmora::forms

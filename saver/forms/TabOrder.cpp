@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <map>
 
+namespace velmora::forms {
+
 namespace {
 void addStyle(HWND window, int index, LONG_PTR bits) {
     SetWindowLongPtrW(window, index, GetWindowLongPtrW(window, index) | bits);
@@ -29,3 +31,5 @@ void applyTabOrder(std::vector<TabStop> stops) {
         lastOfParent[parent] = stop.window;
     }
 }
+
+} // namespace velmora::forms

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace velmora::forms {
+
 struct TabStop {
     int tabIndex;
     HWND window;
@@ -14,3 +16,5 @@ struct TabStop {
 // Marks every window a tab stop and stacks siblings in tab-index order, which is the order the
 // keyboard follows; a container that holds stops is searched as part of its form.
 void applyTabOrder(std::vector<TabStop> stops);
+
+} // namespace velmora::forms

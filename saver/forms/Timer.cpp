@@ -3,6 +3,8 @@
 
 #include "saver/forms/Form.h"
 
+namespace velmora::forms {
+
 Timer::Timer(Form& form, unsigned intervalMs, bool enabled)
     : form_(form), interval_(intervalMs), enabled_(enabled) {
     form_.addControl(*this);
@@ -60,3 +62,5 @@ bool Timer::timerFired(UINT_PTR firedId) {
     }
     return true;
 }
+
+} // namespace velmora::forms

@@ -6,14 +6,14 @@
 
 #include "saver/forms/Control.h"
 
+namespace velmora::forms {
+
 class Form;
 
 class Timer : public Control {
 public:
     Timer(Form& form, unsigned intervalMs, bool enabled);
     ~Timer() override;
-    Timer(const Timer&) = delete;
-    Timer& operator=(const Timer&) = delete;
 
     std::function<void()> onTick;
 
@@ -33,3 +33,5 @@ private:
     unsigned interval_;
     bool enabled_;
 };
+
+} // namespace velmora::forms

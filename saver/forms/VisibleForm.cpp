@@ -1,25 +1,27 @@
 // Fixed single forms and sizes in twips (see VisibleForm.h).
 #include "saver/forms/VisibleForm.h"
 
+#include "base/Twips.h"
 #include "saver/forms/Screen.h"
-#include "saver/forms/core/Twips.h"
+
+namespace velmora::forms {
 
 namespace {
 constexpr DWORD kFixedSingleStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFixedSingleExStyle = WS_EX_WINDOWEDGE;
 
 int twipsX(int pixels) {
-    return static_cast<int>(twipsFromPixels(pixels, screenTwipsPerPixelX()));
+    return static_cast<int>(base::twipsFromPixels(pixels, screenTwipsPerPixelX()));
 }
 int twipsY(int pixels) {
-    return static_cast<int>(twipsFromPixels(pixels, screenTwipsPerPixelY()));
+    return static_cast<int>(base::twipsFromPixels(pixels, screenTwipsPerPixelY()));
 }
 } // namespace
 
 FormDesign fixedSingleFormDesign(std::string caption, int clientWidthTwips, int clientHeightTwips,
                                  COLORREF backColour, HICON icon) {
-    RECT outer{0, 0, pixelsFromTwips(clientWidthTwips, screenTwipsPerPixelX()),
-               pixelsFromTwips(clientHeightTwips, screenTwipsPerPixelY())};
+    RECT outer{0, 0, base::pixelsFromTwips(clientWidthTwips, screenTwipsPerPixelX()),
+               base::pixelsFromTwips(clientHeightTwips, screenTwipsPerPixelY())};
     AdjustWindowRectEx(&outer, kFixedSingleStyle, FALSE, kFixedSingleExStyle);
     FormDesign design;
     design.caption = std::move(caption);
@@ -27,8 +29,8 @@ FormDesign fixedSingleFormDesign(std::string caption, int clientWidthTwips, int 
     design.exStyle = kFixedSingleExStyle;
     design.backColour = backColour;
     design.icon = icon;
-    design.widthTwips = twipsX(outer.right - outer.left);
-    design.heightTwips = twipsY(outer.bottom - outer.top);
+    design.place.width = twipsX(outer.right - outer.left);
+    design.place.height = twipsY(outer.bottom - outer.top);
     return design;
 }
 
@@ -43,3 +45,5 @@ TwipsSize windowSizeTwips(const Form& form) {
     }
     return {twipsX(outer.right - outer.left), twipsY(outer.bottom - outer.top)};
 }
+
+} // namespace velmora::forms

@@ -7,6 +7,8 @@
 
 #include "saver/forms/Form.h"
 
+namespace velmora::forms {
+
 struct TwipsSize {
     int width = 0;
     int height = 0;
@@ -20,3 +22,5 @@ FormDesign fixedSingleFormDesign(std::string caption, int clientWidthTwips, int 
 TwipsSize screenSizeTwips();
 // The form's window with its border and caption; 0 x 0 while it is not loaded.
 TwipsSize windowSizeTwips(const Form& form);
+
+} // namespace velmora::forms

@@ -1,6 +1,8 @@
 // Window class registration (see WindowClass.h).
 #include "saver/forms/WindowClass.h"
 
+namespace velmora::forms {
+
 void registerWindowClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -15,3 +17,5 @@ void registerWindowClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor)
     windowClass.lpszClassName = name;
     RegisterClassExW(&windowClass);
 }
+
+} // namespace velmora::forms

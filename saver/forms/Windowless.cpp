@@ -1,19 +1,21 @@
 // The windowless-control host: a subclass of the container window (see Windowless.h).
 #include "saver/forms/Windowless.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
 #include "saver/forms/ScreenPointer.h"
 
+namespace velmora::forms {
+
 namespace {
 constexpr UINT_PTR kSubclassId = 0x564C;
 } // namespace
 
 WindowlessHost::WindowlessHost(Form& form, ContainerWindow container)
-    : form_(form), container_(std::move(container)) {
+    : form_(form), container_(std::move(container)),
+      subclass_(&WindowlessHost::subclassProc, kSubclassId) {
     form_.addControl(*this);
 }
 
@@ -28,27 +30,23 @@ void WindowlessHost::add(WindowlessControl& control) {
 }
 
 void WindowlessHost::invalidate(const RECT& area) {
-    if (window_) {
-        InvalidateRect(window_, &area, FALSE);
+    if (subclass_.window()) {
+        InvalidateRect(subclass_.window(), &area, FALSE);
     }
 }
 
 void WindowlessHost::formCreated(HWND form) {
-    window_ = container_(form);
-    if (!window_) {
+    const HWND window = container_(form);
+    if (!window) {
         return;
     }
     // Child windows in the container must not be painted over by the controls below them.
-    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
-    SetWindowSubclass(window_, &WindowlessHost::subclassProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_CLIPCHILDREN);
+    subclass_.attach(window, this);
 }
 
 void WindowlessHost::formDestroyed() {
-    if (window_ && IsWindow(window_)) {
-        RemoveWindowSubclass(window_, &WindowlessHost::subclassProc, kSubclassId);
-    }
-    window_ = nullptr;
+    subclass_.detach();
     pressed_ = nullptr;
 }
 
@@ -58,7 +56,7 @@ LRESULT CALLBACK WindowlessHost::subclassProc(HWND, UINT message, WPARAM wParam,
 }
 
 LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND window = window_;
+    const HWND window = subclass_.window();
     // Button messages go on to the container, which holds the mouse while a button is down.
     if (const std::optional<ButtonMessage> button = buttonMessageOf(message)) {
         if (button->down) {
@@ -91,7 +89,7 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void WindowlessHost::paintOver(HRGN dirty) {
-    HDC dc = GetDC(window_);
+    HDC dc = GetDC(subclass_.window());
     if (!dc) {
         return;
     }
@@ -99,7 +97,7 @@ void WindowlessHost::paintOver(HRGN dirty) {
     for (WindowlessControl* control : controls_) {
         control->paint(dc);
     }
-    ReleaseDC(window_, dc);
+    ReleaseDC(subclass_.window(), dc);
 }
 
 WindowlessControl* WindowlessHost::controlAt(POINT point) const {
@@ -140,7 +138,7 @@ bool WindowlessHost::setPointer() {
     if (!pointer) {
         POINT point{};
         GetCursorPos(&point);
-        ScreenToClient(window_, &point);
+        ScreenToClient(subclass_.window(), &point);
         if (WindowlessControl* control = controlAt(point)) {
             pointer = control->pointer();
         }
@@ -149,3 +147,5 @@ bool WindowlessHost::setPointer() {
     SetCursor(pointer ? pointer : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
     return true;
 }
+
+} // namespace velmora::forms

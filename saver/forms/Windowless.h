@@ -9,7 +9,10 @@
 
 #include "saver/forms/Container.h"
 #include "saver/forms/Control.h"
+#include "saver/forms/WindowSubclass.h"
 #include "saver/forms/core/MouseButton.h"
+
+namespace velmora::forms {
 
 class Form;
 
@@ -33,13 +36,11 @@ class WindowlessHost : public Control {
 public:
     WindowlessHost(Form& form, ContainerWindow container);
     ~WindowlessHost() override;
-    WindowlessHost(const WindowlessHost&) = delete;
-    WindowlessHost& operator=(const WindowlessHost&) = delete;
 
     void add(WindowlessControl& control);
     // Has the part of the container under area drawn again, with the controls over it.
     void invalidate(const RECT& area);
-    HWND window() const { return window_; }
+    HWND window() const { return subclass_.window(); }
 
 private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -55,7 +56,9 @@ private:
 
     Form& form_;
     ContainerWindow container_;
-    HWND window_ = nullptr;
+    WindowSubclass subclass_;
     std::vector<WindowlessControl*> controls_;
     WindowlessControl* pressed_ = nullptr;
 };
+
+} // namespace velmora::forms

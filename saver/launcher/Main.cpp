@@ -36,7 +36,7 @@ int runPreview(int32_t handle) {
     }
     Vantri_R preview;
     preview.showIn(host);
-    return runMessageLoop();
+    return forms::runMessageLoop();
 }
 
 bool rendererIsThere() {
@@ -54,9 +54,9 @@ int runSaver(bool hideCursor) {
     }
     music::WinmmMusicPlatform platform;
     music::MusicPlayer music(platform, settings::settings());
-    run::Vantri_S saver(music, settings::settings(), hideCursor, [] { endProgram(); });
+    run::Vantri_S saver(music, settings::settings(), hideCursor, [] { forms::endProgram(); });
     saver.load();
-    return runMessageLoop();
+    return forms::runMessageLoop();
 }
 
 } // namespace
@@ -75,7 +75,7 @@ int Main(std::string_view arguments) {
     }
     switch (request.mode) {
     case LaunchMode::Configure:
-        showSettingsDialog();
+        dialog::showSettingsDialog();
         return 0;
     case LaunchMode::Saver:
         return runSaver(true);

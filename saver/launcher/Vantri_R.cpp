@@ -4,15 +4,15 @@
 #include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/forms/Screen.h"
-#include "saver/forms/core/Twips.h"
+#include "saver/forms/WindowPlace.h"
 #include "saver/launcher/core/PreviewSize.h"
 
 namespace velmora::launcher {
 
 namespace {
 
-FormDesign previewFormDesign() {
-    FormDesign design;
+forms::FormDesign previewFormDesign() {
+    forms::FormDesign design;
     design.caption = contract::kPreviewFormTitle;
     design.backColour = RGB(0, 0, 0);
     return design;
@@ -20,7 +20,8 @@ FormDesign previewFormDesign() {
 
 } // namespace
 
-Vantri_R::Vantri_R() : form_(previewFormDesign()), Img_Prev(form_, {0, 0, 152, 112, IDB_PREVIEW}) {}
+Vantri_R::Vantri_R()
+    : form_(previewFormDesign()), Img_Prev(form_, {{0, 0, 152, 112}, IDB_PREVIEW}) {}
 
 // Each step goes on with what the one before left, as the host may hand over any handle:
 // a rectangle that cannot be read gives a form of 0 x 0.
@@ -29,16 +30,17 @@ void Vantri_R::showIn(HWND host) {
     if (!GetWindowRect(host, &hostRect)) {
         hostRect = RECT{};
     }
-    const double perPixelX = screenTwipsPerPixelX();
-    const double perPixelY = screenTwipsPerPixelY();
+    const double perPixelX = forms::screenTwipsPerPixelX();
+    const double perPixelY = forms::screenTwipsPerPixelY();
     const int16_t width = previewTwips(hostRect.right - hostRect.left, perPixelX);
     const int16_t height = previewTwips(hostRect.bottom - hostRect.top, perPixelY);
 
     form_.load();
     SetWindowLongA(form_.hwnd(), GWL_STYLE, GetWindowLongA(form_.hwnd(), GWL_STYLE) | WS_CHILD);
     SetParent(form_.hwnd(), host);
-    form_.move(0, 0, width, height);
-    Img_Prev.move(0, 0, pixelsFromTwips(width, perPixelX), pixelsFromTwips(height, perPixelY));
+    const base::TwipsRect place{0, 0, width, height};
+    form_.move(place);
+    Img_Prev.move(forms::screenPixels(place));
     form_.show();
 }
 

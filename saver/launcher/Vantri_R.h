@@ -18,8 +18,8 @@ public:
     void showIn(HWND host);
 
 private:
-    Form form_;
-    Image Img_Prev;
+    forms::Form form_;
+    forms::Image Img_Prev;
 };
 
 } // namespace velmora::launcher

@@ -33,12 +33,12 @@ std::string temporaryTexturePath() {
 
 } // namespace
 
-bool saveTextureBitmap(const PixelImage& image) {
-    if (savePicture(image, velmora::contract::kTexturePath)) {
+bool saveTextureBitmap(const forms::PixelImage& image) {
+    if (forms::savePicture(image, velmora::contract::kTexturePath)) {
         return true;
     }
     const std::string fallback = temporaryTexturePath();
-    return !fallback.empty() && savePicture(image, fallback);
+    return !fallback.empty() && forms::savePicture(image, fallback);
 }
 
 } // namespace velmora::run

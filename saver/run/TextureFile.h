@@ -10,6 +10,6 @@ namespace velmora::run {
 // the same picture goes to Vantri.bmp in the user's temporary folder, found with the wide API
 // so that any folder name serves; the renderer reads whichever was written last. False when
 // neither worked.
-bool saveTextureBitmap(const PixelImage& image);
+bool saveTextureBitmap(const forms::PixelImage& image);
 
 } // namespace velmora::run

@@ -11,18 +11,18 @@ namespace velmora::run {
 
 namespace {
 
-FormDesign saverFormDesign() {
-    FormDesign design;
+forms::FormDesign saverFormDesign() {
+    forms::FormDesign design;
     design.caption =
         contract::kSaverFormTitle; // what a second copy's single-instance guard looks for
     return design;
 }
 
 // 480 twips square: 32 x 32 pixels at 96 dots per inch, the size of the star picture.
-PictureBoxDesign displayDesign() {
-    PictureBoxDesign design;
-    design.widthTwips = 480;
-    design.heightTwips = 480;
+forms::PictureBoxDesign displayDesign() {
+    forms::PictureBoxDesign design;
+    design.place.width = 480;
+    design.place.height = 480;
     design.visible = false;
     design.backColour = RGB(0, 0, 0);
     design.pictureResource = IDB_STAR;
@@ -37,7 +37,7 @@ Vantri_S::Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& re
       form_(saverFormDesign()), Display(form_, displayDesign()), Timer1(form_, 1000, false),
       Timer2(form_, 200, false), Timer3(form_, 500, true) {
     form_.onLoad = [this] { machine_.Form_Load(); };
-    form_.onQueryUnload = [this](bool&, UnloadMode) { machine_.Form_QueryUnload(); };
+    form_.onQueryUnload = [this](bool&, forms::UnloadMode) { machine_.Form_QueryUnload(); };
     Timer1.onTick = [this] { machine_.Timer1_Timer(); };
     Timer2.onTick = [this] { machine_.Timer2_Timer(); };
     Timer3.onTick = [this] { machine_.Timer3_Timer(); };

@@ -40,11 +40,11 @@ private:
     TickClock clock_;
     RunMachine machine_;
 
-    Form form_;
-    PictureBox Display;
-    Timer Timer1; // music-file watch
-    Timer Timer2; // audio-CD watch
-    Timer Timer3; // renderer-window watch
+    forms::Form form_;
+    forms::PictureBox Display;
+    forms::Timer Timer1; // music-file watch
+    forms::Timer Timer2; // audio-CD watch
+    forms::Timer Timer3; // renderer-window watch
 };
 
 } // namespace velmora::run

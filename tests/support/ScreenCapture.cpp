@@ -1,8 +1,8 @@
 // Screen read-back through a 32-bit DIB section (see ScreenCapture.h).
 #include "tests/support/ScreenCapture.h"
 
-PixelImage captureScreenArea(const RECT& area) {
-    PixelImage image;
+velmora::forms::PixelImage captureScreenArea(const RECT& area) {
+    velmora::forms::PixelImage image;
     image.width = area.right - area.left;
     image.height = area.bottom - area.top;
     if (image.width <= 0 || image.height <= 0) {

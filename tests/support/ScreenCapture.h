@@ -7,4 +7,4 @@
 
 // The screen's pixels inside `area` (screen coordinates), rows from the top; empty for an empty
 // rectangle.
-PixelImage captureScreenArea(const RECT& area);
+velmora::forms::PixelImage captureScreenArea(const RECT& area);

@@ -64,7 +64,7 @@ void ButtonMachine::setCaption(const std::string& text) {
     view_.propertyChanged("Caption");
 }
 
-void ButtonMachine::setFont(const CaptionFont& font) {
+void ButtonMachine::setFont(const forms::FontDesign& font) {
     caption_.font = font;
     view_.showCaption(caption_);
     view_.propertyChanged("Font");
@@ -76,14 +76,10 @@ void ButtonMachine::MouseMove() {
     if (!enabledFlag_) {
         return;
     }
-    if (state_ == ButtonState::Normal) {
-        state_ = ButtonState::HighLight;
-        showFace(ButtonFace::HighLight);
-    }
+    change(ButtonState::Normal, ButtonState::HighLight, ButtonFace::HighLight);
     // Moving back in while still pressed after the pointer had left must not arm a click.
-    if (state_ == ButtonState::Selected && !held_) {
-        state_ = ButtonState::HighLightSelect;
-        showFace(ButtonFace::HighLightSelect);
+    if (!held_) {
+        change(ButtonState::Selected, ButtonState::HighLightSelect, ButtonFace::HighLightSelect);
     }
 }
 
@@ -91,14 +87,8 @@ void ButtonMachine::MouseLeft() {
     if (!enabledFlag_) {
         return;
     }
-    if (state_ == ButtonState::HighLight) {
-        state_ = ButtonState::Normal;
-        showFace(ButtonFace::Normal);
-    }
-    if (state_ == ButtonState::HighLightSelect) {
-        state_ = ButtonState::Selected;
-        showFace(ButtonFace::Selected);
-    }
+    change(ButtonState::HighLight, ButtonState::Normal, ButtonFace::Normal);
+    change(ButtonState::HighLightSelect, ButtonState::Selected, ButtonFace::Selected);
 }
 
 void ButtonMachine::TmrMouse_Timer(bool pointerOverButton) {
@@ -113,11 +103,9 @@ void ButtonMachine::GotFocus() {
     }
     // Focus from a click arrives while hovering: the face shows the press straight away.
     if (state_ == ButtonState::HighLight) {
-        state_ = ButtonState::HighLightSelect;
-        showFace(ButtonFace::Pressed);
+        enter(ButtonState::HighLightSelect, ButtonFace::Pressed);
     } else {
-        state_ = ButtonState::Selected;
-        showFace(ButtonFace::Selected);
+        enter(ButtonState::Selected, ButtonFace::Selected);
     }
 }
 
@@ -125,8 +113,7 @@ void ButtonMachine::LostFocus() {
     if (!enabledFlag_ || state_ == ButtonState::Normal) {
         return;
     }
-    state_ = ButtonState::Normal;
-    showFace(ButtonFace::Normal);
+    enter(ButtonState::Normal, ButtonFace::Normal);
 }
 
 void ButtonMachine::MouseDown(int button) {
@@ -141,7 +128,7 @@ void ButtonMachine::MouseUp(int button) {
     if (!enabledFlag_) {
         return;
     }
-    ReleaseLook(button);
+    releaseLook(button);
     // A focused button the pointer has left cancels the click; any mouse button may click.
     if (state_ != ButtonState::Selected && enabledFlag_) {
         view_.raiseClick();
@@ -153,10 +140,10 @@ void ButtonMachine::MouseUpElsewhere(int button) {
         return;
     }
     MouseLeft();
-    ReleaseLook(button);
+    releaseLook(button);
 }
 
-void ButtonMachine::ReleaseLook(int button) {
+void ButtonMachine::releaseLook(int button) {
     if (button != kLeftButton) {
         return;
     }
@@ -173,6 +160,17 @@ void ButtonMachine::Resize() {
 }
 
 // --- Drawing ----------------------------------------------------------------------------------
+
+void ButtonMachine::enter(ButtonState state, ButtonFace face) {
+    state_ = state;
+    showFace(face);
+}
+
+void ButtonMachine::change(ButtonState from, ButtonState to, ButtonFace face) {
+    if (state_ == from) {
+        enter(to, face);
+    }
+}
 
 bool ButtonMachine::showFace(ButtonFace face) {
     // Hovering from the unfocused state turns the gradient over; the focused hover keeps

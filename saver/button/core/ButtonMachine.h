@@ -28,8 +28,8 @@ public:
     void setVisible(bool visible);
     const std::string& Caption() const { return caption_.text; }
     void setCaption(const std::string& text);
-    const CaptionFont& Font() const { return caption_.font; }
-    void setFont(const CaptionFont& font);
+    const forms::FontDesign& Font() const { return caption_.font; }
+    void setFont(const forms::FontDesign& font);
 
     // Events of the window (the caption label passes its mouse events on unchanged).
     void MouseMove();
@@ -45,20 +45,24 @@ public:
 
     // The container loads and saves the persisted properties through these; a font left at the
     // container's ambient font is not stored.
-    void ReadProperties(const forms::PropertyBag& bag, const CaptionFont& ambient);
-    void WriteProperties(forms::PropertyBag& bag, const CaptionFont& ambient);
+    void ReadProperties(const forms::PropertyBag& bag, const forms::FontDesign& ambient);
+    void WriteProperties(forms::PropertyBag& bag, const forms::FontDesign& ambient);
 
     ButtonState State() const { return state_; }
     bool Held() const { return held_; }
     bool Reversed() const { return reversed_; }
     bool EnabledFlag() const { return enabledFlag_; }
     uint8_t FirstRun() const { return firstRun_; }
-    bool Opaque() const { return opaque_; }
+    bool opaque() const { return opaque_; }
     const CaptionLook& captionLook() const { return caption_; }
 
 private:
     void MouseLeft();
-    void ReleaseLook(int button);
+    void releaseLook(int button);
+    // The state first: the face's gradient follows the state it is drawn in.
+    void enter(ButtonState state, ButtonFace face);
+    // enter(to, face), but only from the state from.
+    void change(ButtonState from, ButtonState to, ButtonFace face);
     bool showFace(ButtonFace face);
     void ApplyEnabledLook();
     void RefreshNormalLook();
@@ -79,6 +83,6 @@ private:
 // The stored properties of a button with every property at its default but its caption and
 // font, as the settings dialog's buttons are saved.
 forms::PropertyBag captionedProperties(const std::string& caption,
-                                       const CaptionFont& font = designFont());
+                                       const forms::FontDesign& font = forms::designFont());
 
 } // namespace velmora::button

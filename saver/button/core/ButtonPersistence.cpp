@@ -65,7 +65,8 @@ void write(forms::PropertyBag& bag, const PropertyKey& key, const std::string& v
 
 } // namespace
 
-void ButtonMachine::ReadProperties(const forms::PropertyBag& bag, const CaptionFont& ambient) {
+void ButtonMachine::ReadProperties(const forms::PropertyBag& bag,
+                                   const forms::FontDesign& ambient) {
     if (const auto enabled = parseBoolean(read(bag, kEnabled))) {
         enabledFlag_ = *enabled;
     }
@@ -89,7 +90,7 @@ void ButtonMachine::ReadProperties(const forms::PropertyBag& bag, const CaptionF
     RefreshNormalLook();
 }
 
-void ButtonMachine::WriteProperties(forms::PropertyBag& bag, const CaptionFont& ambient) {
+void ButtonMachine::WriteProperties(forms::PropertyBag& bag, const forms::FontDesign& ambient) {
     write(bag, kEnabled, enabledFlag_ ? "True" : "False");
     write(bag, kCaption, caption_.text);
     write(bag, kFirstRun, std::to_string(firstRun_));
@@ -99,7 +100,7 @@ void ButtonMachine::WriteProperties(forms::PropertyBag& bag, const CaptionFont& 
     RefreshNormalLook();
 }
 
-forms::PropertyBag captionedProperties(const std::string& caption, const CaptionFont& font) {
+forms::PropertyBag captionedProperties(const std::string& caption, const forms::FontDesign& font) {
     forms::PropertyBag bag;
     write(bag, kCaption, caption);
     bag.write(kFont, fontToText(font), "");

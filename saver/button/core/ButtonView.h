@@ -21,9 +21,9 @@ enum class ButtonState : uint8_t {
 };
 
 // Button codes of the mouse events.
-constexpr int kLeftButton = static_cast<int>(MouseButton::Left);
-constexpr int kRightButton = static_cast<int>(MouseButton::Right);
-constexpr int kMiddleButton = static_cast<int>(MouseButton::Middle);
+constexpr int kLeftButton = static_cast<int>(forms::MouseButton::Left);
+constexpr int kRightButton = static_cast<int>(forms::MouseButton::Right);
+constexpr int kMiddleButton = static_cast<int>(forms::MouseButton::Middle);
 
 class ButtonView {
 public:

@@ -1,11 +1,9 @@
-// The caption's design font, the persisted text form of a font and the colour value check.
+// The persisted text form of a font and the colour value check.
 #include "saver/button/core/Caption.h"
 
 #include <charconv>
 #include <cstdio>
 #include <vector>
-
-#include "saver/forms/core/DesignFont.h"
 
 namespace velmora::button {
 
@@ -43,14 +41,7 @@ bool parseWeight(std::string_view text, int& weight) {
 
 } // namespace
 
-CaptionFont designFont() {
-    return CaptionFont{.name = kDesignFont.face,
-                       .size = kDesignFont.points,
-                       .charset = kDesignFont.charset,
-                       .weight = kDesignFont.weight};
-}
-
-std::string fontToText(const CaptionFont& font) {
+std::string fontToText(const forms::FontDesign& font) {
     char numbers[96];
     std::snprintf(numbers, sizeof numbers, "%g,%d,%d,%d,%d,%d,", font.size, font.charset,
                   font.weight, font.italic ? 1 : 0, font.underline ? 1 : 0,
@@ -58,7 +49,7 @@ std::string fontToText(const CaptionFont& font) {
     return numbers + font.name;
 }
 
-std::optional<CaptionFont> fontFromText(std::string_view text) {
+std::optional<forms::FontDesign> fontFromText(std::string_view text) {
     std::vector<std::string_view> fields;
     while (fields.size() < kNumberFields) {
         const size_t comma = text.find(',');
@@ -68,7 +59,7 @@ std::optional<CaptionFont> fontFromText(std::string_view text) {
         fields.push_back(text.substr(0, comma));
         text.remove_prefix(comma + 1);
     }
-    CaptionFont font;
+    forms::FontDesign font;
     font.name = std::string(text);
     if (font.name.empty() || !parseSize(fields[0], font.size) ||
         !parseInt(fields[1], font.charset) || !parseWeight(fields[2], font.weight) ||

@@ -7,30 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include "saver/forms/core/FontDesign.h"
+
 namespace velmora::button {
-
-struct CaptionFont {
-    std::string name;  // face name, UTF-8
-    double size = 0.0; // points
-    int charset = 0;
-    int weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strikethrough = false;
-    bool operator==(const CaptionFont&) const = default;
-};
-
-// The font the control is designed with: ＭＳ Ｐゴシック 9.75 pt, Shift-JIS, regular weight.
-CaptionFont designFont();
 
 // "size,charset,weight,italic,underline,strikethrough,name"; the name comes last so that any
 // character may appear in it.
-std::string fontToText(const CaptionFont& font);
-std::optional<CaptionFont> fontFromText(std::string_view text);
+std::string fontToText(const forms::FontDesign& font);
+std::optional<forms::FontDesign> fontFromText(std::string_view text);
 
 struct CaptionLook {
     std::string text = "Command";
-    CaptionFont font = designFont();
+    forms::FontDesign font = forms::designFont();
     uint32_t colour = 0; // &H00BBGGRR, or &H800000nn for a system colour
     bool enabled = true;
     bool operator==(const CaptionLook&) const = default;

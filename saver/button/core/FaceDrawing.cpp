@@ -22,7 +22,7 @@ std::array<FaceTile, 8> faceTiles(int width, int height) {
     }};
 }
 
-TwipsRect captionPlace(int width, int height) {
+base::TwipsRect captionPlace(int width, int height) {
     return {0, (height - kCaptionHeightTwips - 20) / 2, width, kCaptionHeightTwips};
 }
 
@@ -61,17 +61,17 @@ GradientVertex colourFromText(std::string_view text) {
         text.remove_prefix(2);
     }
     GradientVertex vertex;
-    vertex.Red = channel(text, 0);
-    vertex.Green = channel(text, 1);
-    vertex.Blue = channel(text, 2);
+    vertex.red = channel(text, 0);
+    vertex.green = channel(text, 1);
+    vertex.blue = channel(text, 2);
     return vertex;
 }
 
 std::array<GradientVertex, 4> faceGradient(int widthPixels, int heightPixels, bool reversed) {
     GradientVertex top = colourFromText(reversed ? kDark : kLight);
     GradientVertex bottom = colourFromText(reversed ? kLight : kDark);
-    bottom.X = widthPixels - 1;
-    bottom.Y = heightPixels - 1;
+    bottom.x = widthPixels - 1;
+    bottom.y = heightPixels - 1;
     return {top, bottom, GradientVertex{}, GradientVertex{}};
 }
 

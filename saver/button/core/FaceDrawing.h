@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "saver/forms/core/TwipsRect.h"
+#include "base/Rect.h"
 
 namespace velmora::button {
 
 struct FaceTile {
-    TwipsRect source;      // in the face bitmap
-    TwipsRect destination; // on the control
+    base::TwipsRect source;      // in the face bitmap
+    base::TwipsRect destination; // on the control
 };
 
 // A face bitmap is 64 x 25 pixels at 15 twips a pixel; its border band is 4 pixels.
@@ -27,15 +27,15 @@ std::array<FaceTile, 8> faceTiles(int width, int height);
 
 // The caption label spans the control's width; its text sits 10 twips above the middle.
 constexpr int kCaptionHeightTwips = 195;
-TwipsRect captionPlace(int width, int height);
+base::TwipsRect captionPlace(int width, int height);
 
 struct GradientVertex {
-    int32_t X = 0;
-    int32_t Y = 0;
-    uint16_t Red = 0;
-    uint16_t Green = 0;
-    uint16_t Blue = 0;
-    uint16_t Alpha = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    uint16_t red = 0;
+    uint16_t green = 0;
+    uint16_t blue = 0;
+    uint16_t alpha = 0;
     bool operator==(const GradientVertex&) const = default;
 };
 

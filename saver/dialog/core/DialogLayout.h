@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "saver/forms/core/TwipsRect.h"
+#include "base/Rect.h"
 
 namespace velmora::dialog {
 
@@ -18,7 +18,7 @@ struct ControlPlace {
     std::string_view name;
     int index; // element of a control array, or -1 for a single control
     Parent parent;
-    TwipsRect twips;
+    base::TwipsRect twips;
     int tabIndex;
 };
 

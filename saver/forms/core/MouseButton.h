@@ -2,4 +2,8 @@
 // held buttons is their sum.
 #pragma once
 
+namespace velmora::forms {
+
 enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
+
+} // namespace velmora::forms

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace velmora::forms {
+
 struct PixelImage {
     int width = 0;
     int height = 0;
@@ -17,3 +19,5 @@ struct PixelImage {
 // "BM" file header, 40-byte information header, 24 bits per pixel (blue, green, red), rows
 // bottom-up and padded to four bytes. An image without pixels encodes as a 0 x 0 bitmap.
 std::vector<uint8_t> encodeBmp24(const PixelImage& image);
+
+} // namespace velmora::forms

@@ -1,6 +1,8 @@
 // The owner of the mouse press (see PressOwner.h).
 #include "saver/forms/core/PressOwner.h"
 
+namespace velmora::forms {
+
 void PressOwner::press(uintptr_t window, unsigned button) {
     if (window != owner_) {
         owner_ = window;
@@ -26,3 +28,5 @@ void PressOwner::lost(uintptr_t window) {
         held_ = 0;
     }
 }
+
+} // namespace velmora::forms

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace velmora::forms {
+
 class PressOwner {
 public:
     enum class Release {
@@ -24,3 +26,5 @@ private:
     uintptr_t owner_ = 0;
     unsigned held_ = 0;
 };
+
+} // namespace velmora::forms

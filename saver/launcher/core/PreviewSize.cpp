@@ -3,12 +3,12 @@
 
 #include <cmath>
 
-#include "saver/forms/core/Twips.h"
+#include "base/Twips.h"
 
 namespace velmora::launcher {
 
 int16_t previewTwips(int pixels, double twipsPerPixel) {
-    const double twips = twipsFromPixels(pixels, twipsPerPixel);
+    const double twips = velmora::base::twipsFromPixels(pixels, twipsPerPixel);
     if (twips > INT16_MAX || twips < INT16_MIN) {
         return 0;
     }

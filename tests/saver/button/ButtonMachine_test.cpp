@@ -12,94 +12,45 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using S = ButtonState;
 
+// One event of the window or of the pointer poll.
+using Event = void (*)(ButtonMachine&);
+const Event kInitialize = [](ButtonMachine& b) { b.Initialize(); };
+const Event kMouseMove = [](ButtonMachine& b) { b.MouseMove(); };
+const Event kPollAway = [](ButtonMachine& b) { b.TmrMouse_Timer(false); };
+const Event kPollOver = [](ButtonMachine& b) { b.TmrMouse_Timer(true); };
+const Event kGotFocus = [](ButtonMachine& b) { b.GotFocus(); };
+const Event kLostFocus = [](ButtonMachine& b) { b.LostFocus(); };
+const Event kDownLeft = [](ButtonMachine& b) { b.MouseDown(kLeftButton); };
+const Event kDownRight = [](ButtonMachine& b) { b.MouseDown(kRightButton); };
+const Event kUpLeft = [](ButtonMachine& b) { b.MouseUp(kLeftButton); };
+const Event kUpRight = [](ButtonMachine& b) { b.MouseUp(kRightButton); };
+const Event kUpMiddle = [](ButtonMachine& b) { b.MouseUp(kMiddleButton); };
+const Event kResize = [](ButtonMachine& b) { b.Resize(); };
+
 // A loaded, enabled button as the dialog has it, brought into a state by real events.
-enum class Start { Uninitialised, Normal, HighLight, Selected, FocusedThenHover, HoverThenFocus };
+using Start = std::vector<Event>;
+const Start kUninitialised{};
+const Start kNormal{kInitialize};
+const Start kHighLight{kInitialize, kMouseMove};
+const Start kSelected{kInitialize, kGotFocus};
+const Start kFocusedThenHover{kInitialize, kGotFocus, kMouseMove};
+const Start kHoverThenFocus{kInitialize, kMouseMove, kGotFocus};
 
 struct Fixture {
     RecordingButtonView view;
     ButtonMachine button{view};
 
-    explicit Fixture(Start start, bool held = false) {
-        button.ReadProperties(forms::PropertyBag{}, designFont());
-        if (start != Start::Uninitialised) {
-            button.Initialize();
-        }
-        switch (start) {
-        case Start::HighLight:
-            button.MouseMove();
-            break;
-        case Start::Selected:
-            button.GotFocus();
-            break;
-        case Start::FocusedThenHover:
-            button.GotFocus();
-            button.MouseMove();
-            break;
-        case Start::HoverThenFocus:
-            button.MouseMove();
-            button.GotFocus();
-            break;
-        default:
-            break;
+    explicit Fixture(const Start& start, bool held = false) {
+        button.ReadProperties(forms::PropertyBag{}, forms::designFont());
+        for (Event event : start) {
+            event(button);
         }
         if (held) {
-            button.MouseDown(kLeftButton);
+            kDownLeft(button);
         }
         view.take();
     }
 };
-
-enum class Event {
-    MouseMove,
-    PollAway,
-    PollOver,
-    GotFocus,
-    LostFocus,
-    DownLeft,
-    DownRight,
-    UpLeft,
-    UpRight,
-    UpMiddle,
-    Resize
-};
-
-void send(ButtonMachine& button, Event event) {
-    switch (event) {
-    case Event::MouseMove:
-        button.MouseMove();
-        break;
-    case Event::PollAway:
-        button.TmrMouse_Timer(false);
-        break;
-    case Event::PollOver:
-        button.TmrMouse_Timer(true);
-        break;
-    case Event::GotFocus:
-        button.GotFocus();
-        break;
-    case Event::LostFocus:
-        button.LostFocus();
-        break;
-    case Event::DownLeft:
-        button.MouseDown(kLeftButton);
-        break;
-    case Event::DownRight:
-        button.MouseDown(kRightButton);
-        break;
-    case Event::UpLeft:
-        button.MouseUp(kLeftButton);
-        break;
-    case Event::UpRight:
-        button.MouseUp(kRightButton);
-        break;
-    case Event::UpMiddle:
-        button.MouseUp(kMiddleButton);
-        break;
-    case Event::Resize:
-        button.Resize();
-        break;
-    }
-}
 
 struct Row {
     const char* name;
@@ -116,182 +67,58 @@ class EventTable : public ::testing::TestWithParam<Row> {};
 TEST_P(EventTable, ChangesStateAndDrawsTheFace) {
     const Row& row = GetParam();
     Fixture f(row.start, row.held);
-    send(f.button, row.event);
+    row.event(f.button);
     EXPECT_EQ(f.button.State(), row.state);
     EXPECT_EQ(f.button.Held(), row.heldAfter);
     EXPECT_EQ(f.view.calls, row.calls);
 }
 
+// clang-format off
 const Row kRows[] = {
-    {"MoveInNormalHovers",
-     Start::Normal,
-     false,
-     Event::MouseMove,
-     S::HighLight,
-     false,
-     {"HighLight~"}},
-    {"MoveWhileHoveringDoesNothing",
-     Start::HighLight,
-     false,
-     Event::MouseMove,
-     S::HighLight,
-     false,
-     {}},
-    {"MoveInSelectedHovers",
-     Start::Selected,
-     false,
-     Event::MouseMove,
-     S::HighLightSelect,
-     false,
-     {"HighLightSelect"}},
-    {"MoveInSelectedWhileHeldStays",
-     Start::Selected,
-     true,
-     Event::MouseMove,
-     S::Selected,
-     true,
-     {}},
-    {"MoveInFocusedHoverDoesNothing",
-     Start::FocusedThenHover,
-     false,
-     Event::MouseMove,
-     S::HighLightSelect,
-     false,
-     {}},
-    {"MoveBeforeInitializeDoesNothing",
-     Start::Uninitialised,
-     false,
-     Event::MouseMove,
-     S::None,
-     false,
-     {}},
-    {"PollAwayFromHoverRestores",
-     Start::HighLight,
-     false,
-     Event::PollAway,
-     S::Normal,
-     false,
-     {"Normal"}},
-    {"PollAwayFromFocusedHoverSelects",
-     Start::FocusedThenHover,
-     false,
-     Event::PollAway,
-     S::Selected,
-     false,
-     {"Selected"}},
-    {"PollAwayInNormalDoesNothing", Start::Normal, false, Event::PollAway, S::Normal, false, {}},
-    {"PollAwayInSelectedDoesNothing",
-     Start::Selected,
-     false,
-     Event::PollAway,
-     S::Selected,
-     false,
-     {}},
-    {"PollOverKeepsHover", Start::HighLight, false, Event::PollOver, S::HighLight, false, {}},
-    {"FocusInNormalSelects",
-     Start::Normal,
-     false,
-     Event::GotFocus,
-     S::Selected,
-     false,
-     {"Selected"}},
-    {"FocusWhileHoveringPresses",
-     Start::HighLight,
-     false,
-     Event::GotFocus,
-     S::HighLightSelect,
-     false,
-     {"Pressed~"}},
-    {"FocusBeforeInitializeSelects",
-     Start::Uninitialised,
-     false,
-     Event::GotFocus,
-     S::Selected,
-     false,
-     {"Selected"}},
-    {"FocusLostInSelected", Start::Selected, false, Event::LostFocus, S::Normal, false, {"Normal"}},
-    {"FocusLostInFocusedHover",
-     Start::FocusedThenHover,
-     false,
-     Event::LostFocus,
-     S::Normal,
-     false,
-     {"Normal"}},
-    {"FocusLostWhileHovering",
-     Start::HighLight,
-     false,
-     Event::LostFocus,
-     S::Normal,
-     false,
-     {"Normal"}},
-    {"FocusLostInNormalDoesNothing", Start::Normal, false, Event::LostFocus, S::Normal, false, {}},
-    {"LeftDownPresses", Start::HighLight, false, Event::DownLeft, S::HighLight, true, {"Pressed~"}},
-    {"RightDownDoesNothing", Start::HighLight, false, Event::DownRight, S::HighLight, false, {}},
-    {"LeftUpWhileHoveringClicks",
-     Start::HighLight,
-     true,
-     Event::UpLeft,
-     S::HighLight,
-     false,
-     {"Normal~", "Click"}},
-    {"LeftUpInFocusedHoverClicks",
-     Start::HoverThenFocus,
-     true,
-     Event::UpLeft,
-     S::HighLightSelect,
-     false,
-     {"HighLightSelect~", "Click"}},
-    {"LeftUpAfterLeavingDoesNotClick",
-     Start::Selected,
-     true,
-     Event::UpLeft,
-     S::Selected,
-     false,
-     {}},
-    {"LeftUpInNormalClicks", Start::Normal, false, Event::UpLeft, S::Normal, false, {"Click"}},
-    {"RightUpWhileHoveringClicks",
-     Start::HighLight,
-     false,
-     Event::UpRight,
-     S::HighLight,
-     false,
-     {"Click"}},
-    {"MiddleUpInFocusedHoverClicks",
-     Start::FocusedThenHover,
-     false,
-     Event::UpMiddle,
-     S::HighLightSelect,
-     false,
-     {"Click"}},
-    {"RightUpInSelectedDoesNotClick",
-     Start::Selected,
-     false,
-     Event::UpRight,
-     S::Selected,
-     false,
-     {}},
-    {"RightUpKeepsHeld", Start::HighLight, true, Event::UpRight, S::HighLight, true, {"Click"}},
-    {"ResizeDrawsTheRestingFace",
-     Start::FocusedThenHover,
-     false,
-     Event::Resize,
-     S::HighLightSelect,
-     false,
-     {"Normal"}},
+    {"MoveInNormalHovers", kNormal, false, kMouseMove, S::HighLight, false, {"HighLight~"}},
+    {"MoveWhileHoveringDoesNothing", kHighLight, false, kMouseMove, S::HighLight, false, {}},
+    {"MoveInSelectedHovers", kSelected, false, kMouseMove, S::HighLightSelect, false, {"HighLightSelect"}},
+    {"MoveInSelectedWhileHeldStays", kSelected, true, kMouseMove, S::Selected, true, {}},
+    {"MoveInFocusedHoverDoesNothing", kFocusedThenHover, false, kMouseMove, S::HighLightSelect, false, {}},
+    {"MoveBeforeInitializeDoesNothing", kUninitialised, false, kMouseMove, S::None, false, {}},
+    {"PollAwayFromHoverRestores", kHighLight, false, kPollAway, S::Normal, false, {"Normal"}},
+    {"PollAwayFromFocusedHoverSelects", kFocusedThenHover, false, kPollAway, S::Selected, false, {"Selected"}},
+    {"PollAwayInNormalDoesNothing", kNormal, false, kPollAway, S::Normal, false, {}},
+    {"PollAwayInSelectedDoesNothing", kSelected, false, kPollAway, S::Selected, false, {}},
+    {"PollOverKeepsHover", kHighLight, false, kPollOver, S::HighLight, false, {}},
+    {"FocusInNormalSelects", kNormal, false, kGotFocus, S::Selected, false, {"Selected"}},
+    {"FocusWhileHoveringPresses", kHighLight, false, kGotFocus, S::HighLightSelect, false, {"Pressed~"}},
+    {"FocusBeforeInitializeSelects", kUninitialised, false, kGotFocus, S::Selected, false, {"Selected"}},
+    {"FocusLostInSelected", kSelected, false, kLostFocus, S::Normal, false, {"Normal"}},
+    {"FocusLostInFocusedHover", kFocusedThenHover, false, kLostFocus, S::Normal, false, {"Normal"}},
+    {"FocusLostWhileHovering", kHighLight, false, kLostFocus, S::Normal, false, {"Normal"}},
+    {"FocusLostInNormalDoesNothing", kNormal, false, kLostFocus, S::Normal, false, {}},
+    {"LeftDownPresses", kHighLight, false, kDownLeft, S::HighLight, true, {"Pressed~"}},
+    {"RightDownDoesNothing", kHighLight, false, kDownRight, S::HighLight, false, {}},
+    {"LeftUpWhileHoveringClicks", kHighLight, true, kUpLeft, S::HighLight, false, {"Normal~", "Click"}},
+    {"LeftUpInFocusedHoverClicks", kHoverThenFocus, true, kUpLeft, S::HighLightSelect, false, {"HighLightSelect~", "Click"}},
+    {"LeftUpAfterLeavingDoesNotClick", kSelected, true, kUpLeft, S::Selected, false, {}},
+    {"LeftUpInNormalClicks", kNormal, false, kUpLeft, S::Normal, false, {"Click"}},
+    {"RightUpWhileHoveringClicks", kHighLight, false, kUpRight, S::HighLight, false, {"Click"}},
+    {"MiddleUpInFocusedHoverClicks", kFocusedThenHover, false, kUpMiddle, S::HighLightSelect, false, {"Click"}},
+    {"RightUpInSelectedDoesNotClick", kSelected, false, kUpRight, S::Selected, false, {}},
+    {"RightUpKeepsHeld", kHighLight, true, kUpRight, S::HighLight, true, {"Click"}},
+    {"ResizeDrawsTheRestingFace", kFocusedThenHover, false, kResize, S::HighLightSelect, false, {"Normal"}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(ButtonMachine, EventTable, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ButtonMachine, InitializeStartsThePollAndDrawsNothing) {
-    Fixture f(Start::Uninitialised);
+    Fixture f(kUninitialised);
     f.button.Initialize();
     EXPECT_EQ(f.button.State(), S::Normal);
     EXPECT_THAT(f.view.calls, ElementsAre("poll"));
 }
 
 TEST(ButtonMachine, ClickOnAnUnfocusedButton) {
-    Fixture f(Start::Normal);
+    Fixture f(kNormal);
     f.button.MouseMove();
     f.button.GotFocus(); // the press brings the focus before the button's own event
     f.button.MouseDown(kLeftButton);
@@ -302,7 +129,7 @@ TEST(ButtonMachine, ClickOnAnUnfocusedButton) {
 }
 
 TEST(ButtonMachine, ReleaseOutsideOrAfterComingBackDoesNotClick) {
-    Fixture f(Start::HoverThenFocus);
+    Fixture f(kHoverThenFocus);
     f.button.MouseDown(kLeftButton);
     f.button.MouseMove(); // still inside
     f.button.TmrMouse_Timer(false);
@@ -319,13 +146,13 @@ TEST(ButtonMachine, ReleaseOutsideOrAfterComingBackDoesNotClick) {
 // A press released away from the button, before any poll saw the pointer leave, by any
 // mouse button and whether or not the press focused it: the look of a pointer gone, no click.
 TEST(ButtonMachine, ReleaseElsewhereNeverClicks) {
-    Fixture focused(Start::HoverThenFocus);
+    Fixture focused(kHoverThenFocus);
     focused.button.MouseDown(kLeftButton);
     focused.button.MouseUpElsewhere(kLeftButton);
     EXPECT_THAT(focused.view.take(), ElementsAre("Pressed~", "Selected"));
     EXPECT_FALSE(focused.button.Held());
 
-    Fixture hovered(Start::HighLight);
+    Fixture hovered(kHighLight);
     hovered.button.MouseDown(kRightButton);
     hovered.button.MouseUpElsewhere(kRightButton);
     EXPECT_THAT(hovered.view.take(), ElementsAre("Normal"));
@@ -333,7 +160,7 @@ TEST(ButtonMachine, ReleaseElsewhereNeverClicks) {
 }
 
 TEST(ButtonMachine, HoverFaceReturnsOnlyAfterLeavingWhenThePressDidNotFocus) {
-    Fixture f(Start::HighLight, true);
+    Fixture f(kHighLight, true);
     f.button.MouseUp(kLeftButton);
     f.button.MouseMove();
     EXPECT_THAT(f.view.take(), ElementsAre("Normal~", "Click"));
@@ -343,12 +170,12 @@ TEST(ButtonMachine, HoverFaceReturnsOnlyAfterLeavingWhenThePressDidNotFocus) {
 }
 
 TEST(ButtonMachine, FocusedHoverKeepsTheGradientItWasReachedWith) {
-    Fixture fromHover(Start::HoverThenFocus);
+    Fixture fromHover(kHoverThenFocus);
     fromHover.button.MouseUp(kLeftButton);
     EXPECT_TRUE(fromHover.button.Reversed());
     EXPECT_THAT(fromHover.view.calls, ElementsAre("HighLightSelect~", "Click"));
 
-    Fixture fromFocus(Start::FocusedThenHover);
+    Fixture fromFocus(kFocusedThenHover);
     fromFocus.button.MouseDown(kLeftButton);
     fromFocus.button.MouseUp(kLeftButton);
     EXPECT_FALSE(fromFocus.button.Reversed());
@@ -356,7 +183,7 @@ TEST(ButtonMachine, FocusedHoverKeepsTheGradientItWasReachedWith) {
 }
 
 TEST(ButtonMachine, FocusBeforeInitializeThenHoverWorks) {
-    Fixture f(Start::Uninitialised);
+    Fixture f(kUninitialised);
     f.button.GotFocus();
     f.button.LostFocus();
     EXPECT_EQ(f.button.State(), S::Normal);
@@ -365,13 +192,13 @@ TEST(ButtonMachine, FocusBeforeInitializeThenHoverWorks) {
 }
 
 TEST(ButtonMachine, DisabledButtonIgnoresEverything) {
-    Fixture f(Start::HighLight);
+    Fixture f(kHighLight);
     f.button.setEnabled(false);
     EXPECT_THAT(f.view.take(), ElementsAre("Disable~"));
     EXPECT_FALSE(f.view.caption.enabled);
-    for (Event event : {Event::MouseMove, Event::PollAway, Event::GotFocus, Event::LostFocus,
-                        Event::DownLeft, Event::UpLeft, Event::UpRight}) {
-        send(f.button, event);
+    for (Event event :
+         {kMouseMove, kPollAway, kGotFocus, kLostFocus, kDownLeft, kUpLeft, kUpRight}) {
+        event(f.button);
     }
     EXPECT_EQ(f.button.State(), S::HighLight);
     EXPECT_FALSE(f.button.Held());
@@ -383,7 +210,7 @@ TEST(ButtonMachine, DisabledButtonIgnoresEverything) {
 }
 
 TEST(ButtonMachine, EnablingAgainRestoresTheNormalLookAndClicks) {
-    Fixture f(Start::Normal);
+    Fixture f(kNormal);
     f.button.setEnabled(false);
     f.button.setEnabled(true);
     EXPECT_TRUE(f.view.caption.enabled);
@@ -393,7 +220,7 @@ TEST(ButtonMachine, EnablingAgainRestoresTheNormalLookAndClicks) {
 }
 
 TEST(ButtonMachine, ReadingLookPropertiesDrawsTheNormalFaceWithoutChangingState) {
-    Fixture f(Start::HighLight);
+    Fixture f(kHighLight);
     EXPECT_EQ(f.button.FontColour(), 0u);
     EXPECT_TRUE(f.button.Visible());
     EXPECT_EQ(f.button.State(), S::HighLight);
@@ -410,7 +237,7 @@ TEST(ButtonMachine, ReadingLookPropertiesDrawsTheNormalFaceWithoutChangingState)
 }
 
 TEST(ButtonMachine, ReadingLookPropertiesOfADisabledButtonDrawsNothing) {
-    Fixture f(Start::Normal);
+    Fixture f(kNormal);
     f.button.setEnabled(false);
     f.view.take();
     f.button.FontColour();
@@ -419,7 +246,7 @@ TEST(ButtonMachine, ReadingLookPropertiesOfADisabledButtonDrawsNothing) {
 }
 
 TEST(ButtonMachine, FontColourRejectsValuesThatAreNotColours) {
-    Fixture f(Start::Normal);
+    Fixture f(kNormal);
     f.button.setFontColour(0x0000FF);
     f.button.setFontColour(0x8000000F); // a system colour
     f.button.setFontColour(0x12345678);
@@ -430,9 +257,9 @@ TEST(ButtonMachine, FontColourRejectsValuesThatAreNotColours) {
 }
 
 TEST(ButtonMachine, CaptionAndFontReachTheLabel) {
-    Fixture f(Start::Normal);
+    Fixture f(kNormal);
     f.button.setCaption("設定");
-    CaptionFont bold = designFont();
+    forms::FontDesign bold = forms::designFont();
     bold.weight = 700;
     f.button.setFont(bold);
     EXPECT_EQ(f.button.Caption(), "設定");

@@ -14,41 +14,42 @@ using ::testing::IsEmpty;
 using ::testing::Pair;
 using ::testing::UnorderedElementsAre;
 
-CaptionFont arial() {
-    return CaptionFont{.name = "Arial", .size = 12, .charset = 0, .weight = 700, .italic = true};
+forms::FontDesign arial() {
+    return forms::FontDesign{
+        .name = "Arial", .size = 12, .charset = 0, .weight = 700, .italic = true};
 }
 
 TEST(ButtonPersistence, DefaultsAreNotStored) {
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(PropertyBag{}, designFont());
-    PropertyBag saved;
+    button.ReadProperties(forms::PropertyBag{}, forms::designFont());
+    forms::PropertyBag saved;
     button.setCaption("Command");
-    button.WriteProperties(saved, designFont());
+    button.WriteProperties(saved, forms::designFont());
     EXPECT_TRUE(saved.empty());
 
     // The caption at its write default comes back as the read default.
     RecordingButtonView reloadedView;
     ButtonMachine reloaded(reloadedView);
-    reloaded.ReadProperties(saved, designFont());
+    reloaded.ReadProperties(saved, forms::designFont());
     EXPECT_EQ(reloaded.Caption(), "Command1");
     EXPECT_TRUE(reloaded.EnabledFlag());
     EXPECT_EQ(reloaded.FirstRun(), 1);
-    EXPECT_TRUE(reloaded.Opaque());
-    EXPECT_EQ(reloaded.Font(), designFont());
+    EXPECT_TRUE(reloaded.opaque());
+    EXPECT_EQ(reloaded.Font(), forms::designFont());
 }
 
 TEST(ButtonPersistence, EveryChangedPropertyRoundTrips) {
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(PropertyBag{}, designFont());
+    button.ReadProperties(forms::PropertyBag{}, forms::designFont());
     button.setCaption("ｷｬﾝｾﾙ");
     button.setFont(arial());
     button.setFontColour(0x8000000F);
     button.setVisible(false);
     button.setEnabled(false);
-    PropertyBag saved;
-    button.WriteProperties(saved, designFont());
+    forms::PropertyBag saved;
+    button.WriteProperties(saved, forms::designFont());
     EXPECT_THAT(saved.entries(),
                 UnorderedElementsAre(Pair("Enabled", "False"), Pair("Caption", "ｷｬﾝｾﾙ"),
                                      Pair("Font", "12,0,700,1,0,0,Arial"),
@@ -56,7 +57,7 @@ TEST(ButtonPersistence, EveryChangedPropertyRoundTrips) {
 
     RecordingButtonView reloadedView;
     ButtonMachine reloaded(reloadedView);
-    reloaded.ReadProperties(saved, designFont());
+    reloaded.ReadProperties(saved, forms::designFont());
     EXPECT_FALSE(reloaded.EnabledFlag());
     EXPECT_EQ(reloaded.Caption(), "ｷｬﾝｾﾙ");
     EXPECT_EQ(reloaded.Font(), arial());
@@ -68,14 +69,14 @@ TEST(ButtonPersistence, EveryChangedPropertyRoundTrips) {
 }
 
 TEST(ButtonPersistence, TheDialogsButtonsLoadEnabledAndDrawTheNormalFace) {
-    PropertyBag stored;
+    forms::PropertyBag stored;
     stored.write("Caption", "設定", "Command");
-    stored.write("Font", fontToText(designFont()), "");
+    stored.write("Font", fontToText(forms::designFont()), "");
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(stored, CaptionFont{.name = "Tahoma", .size = 8});
+    button.ReadProperties(stored, forms::FontDesign{.name = "Tahoma", .size = 8});
     EXPECT_EQ(button.Caption(), "設定");
-    EXPECT_EQ(button.Font(), designFont());
+    EXPECT_EQ(button.Font(), forms::designFont());
     EXPECT_TRUE(button.EnabledFlag());
     EXPECT_FALSE(button.Reversed());
     EXPECT_THAT(view.calls, ElementsAre("Normal"));
@@ -85,15 +86,15 @@ TEST(ButtonPersistence, TheDialogsButtonsLoadEnabledAndDrawTheNormalFace) {
 TEST(ButtonPersistence, AFontAtTheAmbientFontIsNotStoredAndFollowsIt) {
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(PropertyBag{}, arial());
+    button.ReadProperties(forms::PropertyBag{}, arial());
     EXPECT_EQ(button.Font(), arial());
-    PropertyBag saved;
+    forms::PropertyBag saved;
     button.WriteProperties(saved, arial());
     EXPECT_FALSE(saved.contains("Font"));
 }
 
 TEST(ButtonPersistence, UnreadableValuesLeaveTheirPropertiesAlone) {
-    PropertyBag stored;
+    forms::PropertyBag stored;
     for (const char* key : {"Enabled", "Font", "FirstRun", "FontColour", "Visible"}) {
         stored.write(key, "garbage", "");
     }
@@ -102,37 +103,37 @@ TEST(ButtonPersistence, UnreadableValuesLeaveTheirPropertiesAlone) {
     button.ReadProperties(stored, arial());
     EXPECT_FALSE(button.EnabledFlag());
     EXPECT_EQ(button.FirstRun(), 0);
-    EXPECT_EQ(button.Font(), designFont());
-    EXPECT_TRUE(button.Opaque());
+    EXPECT_EQ(button.Font(), forms::designFont());
+    EXPECT_TRUE(button.opaque());
 
-    PropertyBag outOfRange;
+    forms::PropertyBag outOfRange;
     outOfRange.write("FirstRun", "256", "");
     outOfRange.write("FontColour", "305419896", ""); // &H12345678 is no colour
     outOfRange.write("Visible", "2", "");
     button.ReadProperties(outOfRange, arial());
     EXPECT_EQ(button.FirstRun(), 0);
     EXPECT_EQ(button.captionLook().colour, 0u);
-    EXPECT_TRUE(button.Opaque());
+    EXPECT_TRUE(button.opaque());
 }
 
 TEST(ButtonPersistence, NumbersAndBooleansAreReadInTheirUsualForms) {
-    PropertyBag stored;
+    forms::PropertyBag stored;
     stored.write("Enabled", "-1", "");
     stored.write("FontColour", "-2147483633", ""); // &H8000000F as a signed value
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(stored, designFont());
+    button.ReadProperties(stored, forms::designFont());
     EXPECT_TRUE(button.EnabledFlag());
     EXPECT_EQ(button.captionLook().colour, 0x8000000Fu);
 }
 
 TEST(ButtonPersistence, AButtonNotYetRunLoadsWithABlackCaption) {
-    PropertyBag stored;
+    forms::PropertyBag stored;
     stored.write("FirstRun", "0", "");
     stored.write("FontColour", "255", "");
     RecordingButtonView view;
     ButtonMachine button(view);
-    button.ReadProperties(stored, designFont());
+    button.ReadProperties(stored, forms::designFont());
     EXPECT_EQ(button.FirstRun(), 0);
     EXPECT_EQ(view.caption.colour, 0u);
 }
@@ -140,8 +141,8 @@ TEST(ButtonPersistence, AButtonNotYetRunLoadsWithABlackCaption) {
 TEST(ButtonPersistence, FirstReadOfEnabledInitialisesANewButton) {
     RecordingButtonView view;
     ButtonMachine button(view);
-    PropertyBag before;
-    button.WriteProperties(before, designFont());
+    forms::PropertyBag before;
+    button.WriteProperties(before, forms::designFont());
     EXPECT_THAT(before.entries(),
                 UnorderedElementsAre(Pair("Enabled", "False"), Pair("FirstRun", "0")));
     EXPECT_TRUE(button.Enabled());
@@ -149,44 +150,34 @@ TEST(ButtonPersistence, FirstReadOfEnabledInitialisesANewButton) {
     EXPECT_THAT(view.take(), ElementsAre("Normal"));
     EXPECT_TRUE(view.caption.enabled);
 
-    PropertyBag after;
+    forms::PropertyBag after;
     button.setCaption("OK");
-    button.WriteProperties(after, designFont());
+    button.WriteProperties(after, forms::designFont());
     EXPECT_THAT(after.entries(), ElementsAre(Pair("Caption", "OK")));
 }
 
 TEST(ButtonPersistence, AFaceThatCannotBeDrawnTurnsTheCaptionBlack) {
     RecordingButtonView view;
     ButtonMachine button(view);
-    PropertyBag stored;
+    forms::PropertyBag stored;
     stored.write("FontColour", "255", "");
     view.faceDrawable = false;
-    button.ReadProperties(stored, designFont());
+    button.ReadProperties(stored, forms::designFont());
     EXPECT_EQ(button.captionLook().colour, 0u);
 }
 
-TEST(CaptionFont, TextFormRoundTripsAndRejectsDamage) {
-    CaptionFont named = arial();
+TEST(FontText, TextFormRoundTripsAndRejectsDamage) {
+    forms::FontDesign named = arial();
     named.name = "Odd, Name";
     named.strikethrough = true;
     EXPECT_EQ(fontFromText(fontToText(named)), named);
-    EXPECT_EQ(fontToText(designFont()), "9.75,128,400,0,0,0,ＭＳ Ｐゴシック");
+    EXPECT_EQ(fontToText(forms::designFont()), "9.75,128,400,0,0,0,ＭＳ Ｐゴシック");
     for (const char* damaged :
          {"", "9.75,128,400,0,0,0,", "9.75,128,400,0,0,ＭＳ", "x,128,400,0,0,0,A",
           "0,128,400,0,0,0,A", "9.75,128,400,2,0,0,A", "9.75,128,400 ,0,0,0,A",
           "1e300,128,400,0,0,0,A", "9.75,128,1001,0,0,0,A"}) {
         EXPECT_EQ(fontFromText(damaged), std::nullopt) << damaged;
     }
-}
-
-TEST(PropertyBag, MissingKeysGiveTheReadDefaultAndDefaultsAreErased) {
-    PropertyBag bag;
-    EXPECT_EQ(bag.read("Caption", "Command1"), "Command1");
-    bag.write("Caption", "OK", "Command");
-    EXPECT_EQ(bag.read("Caption", "Command1"), "OK");
-    bag.write("Caption", "Command", "Command");
-    EXPECT_FALSE(bag.contains("Caption"));
-    EXPECT_EQ(bag.read("Caption", "Command1"), "Command1");
 }
 
 } // namespace

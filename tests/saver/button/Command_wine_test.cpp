@@ -16,9 +16,9 @@
 #include "saver/forms/SavePicture.h"
 #include "tests/saver/dialog/DialogDriver.h"
 
-namespace {
+namespace velmora::button {
 
-using velmora::button::captionedProperties;
+namespace {
 
 constexpr uint32_t kFrame = 0x003C74;
 constexpr uint32_t kFaceNormal = 0xF3F3EE;
@@ -94,13 +94,13 @@ protected:
         pump(200);
     }
 
-    static FormDesign hostDesign() {
-        FormDesign design;
+    static forms::FormDesign hostDesign() {
+        forms::FormDesign design;
         design.caption = "Command_Test_Host";
         design.style = WS_POPUP | WS_CLIPCHILDREN;
         design.backColour = RGB(192, 192, 192);
-        design.widthTwips = 6000;
-        design.heightTwips = 2400;
+        design.place.width = 6000;
+        design.place.height = 2400;
         return design;
     }
 
@@ -113,19 +113,22 @@ protected:
     static POINT outside() { return {300, 100}; } // on the form, away from every button
 
     // The screen under the button, and the whole form kept as the look's artifact.
-    PixelImage look(const Command& button, const char* name) {
+    forms::PixelImage look(const Command& button, const char* name) {
         std::filesystem::create_directories("button-looks");
-        savePicture(captureClient(form.hwnd()), std::string("button-looks/") + name + ".bmp");
-        return captureClient(button.hwnd());
+        forms::savePicture(dialog::captureClient(form.hwnd()),
+                           std::string("button-looks/") + name + ".bmp");
+        return dialog::captureClient(button.hwnd());
     }
 
-    Form form{hostDesign()};
-    Command setButton{form, onForm(), {{300, 300, 1155, 375}, captionedProperties("設定")}};
-    Command cancelButton{form, onForm(), {1800, 300, 1155, 375, captionedProperties("ｷｬﾝｾﾙ")}};
+    forms::Form form{hostDesign()};
+    Command setButton{form, forms::onForm(), {{300, 300, 1155, 375}, captionedProperties("設定")}};
+    Command cancelButton{
+        form, forms::onForm(), {1800, 300, 1155, 375, captionedProperties("ｷｬﾝｾﾙ")}};
     // A panel holds one button, as the dialog's holds its "..." button.
-    PictureBox panel{form, {0, 1800, 6000, 600, true, RGB(224, 224, 224)}};
-    Command fileButton{form, inside(panel), {300, 150, 615, 315, captionedProperties("...")}};
-    Command offButton{form, onForm(), {1800, 1200, 1155, 375, captionedProperties("無効")}};
+    forms::PictureBox panel{form, {0, 1800, 6000, 600, true, RGB(224, 224, 224)}};
+    Command fileButton{
+        form, forms::inside(panel), {300, 150, 615, 315, captionedProperties("...")}};
+    Command offButton{form, forms::onForm(), {1800, 1200, 1155, 375, captionedProperties("無効")}};
     int setClicks = 0;
     int cancelClicks = 0;
     int fileClicks = 0;
@@ -141,7 +144,7 @@ struct FaceSample {
     int bottom;
 };
 
-FaceSample sample(const PixelImage& image) {
+FaceSample sample(const forms::PixelImage& image) {
     const int middle = image.height / 2;
     return {image.at(1, middle), image.at(2, middle), brightness(image.at(7, 5)),
             brightness(image.at(7, image.height - 6))};
@@ -202,7 +205,7 @@ TEST_F(CommandOnScreen, ReleasingOutsideOrAfterComingBackDoesNotClick) {
     pointTo(outside());
     pump(150);
     pointTo(centreOf(setButton));
-    EXPECT_TRUE(looksLike(sample(look(setButton, "held-back-inside")).ring, kRingFocus));
+    EXPECT_TRUE(looksLike(sample(look(setButton, "held-back-forms::inside")).ring, kRingFocus));
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(setClicks, 0);
 }
@@ -243,7 +246,7 @@ TEST_F(CommandOnScreen, DisabledButtonShowsItsFaceAndAGreyCaptionAndNeverClicks)
     sendMouse(MOUSEEVENTF_RIGHTDOWN);
     sendMouse(MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ(offClicks, 0);
-    const PixelImage disabled = look(offButton, "disabled");
+    const forms::PixelImage disabled = look(offButton, "disabled");
     FaceSample face = sample(disabled);
     EXPECT_TRUE(looksLike(face.frame, kDisableFrame));
     EXPECT_TRUE(looksLike(face.ring, kDisableFace));
@@ -262,7 +265,7 @@ TEST_F(CommandOnScreen, DisabledButtonShowsItsFaceAndAGreyCaptionAndNeverClicks)
 }
 
 TEST_F(CommandOnScreen, JapaneseCaptionIsDrawnCentredOverTheFace) {
-    const PixelImage image = look(setButton, "caption");
+    const forms::PixelImage image = look(setButton, "caption");
     int left = image.width;
     int right = 0;
     for (int y = 0; y < image.height; ++y) {
@@ -284,9 +287,9 @@ TEST_F(CommandOnScreen, UncoveringRepaintsTheLastLookAndSizeChangesRedraw) {
     pump(50);
     EXPECT_TRUE(looksLike(sample(look(setButton, "repainted")).ring, kRingHover));
 
-    fileButton.move(2000, 90, 1755, 420); // along its panel, at the design size
+    fileButton.move({2000, 90, 1755, 420}); // along its panel, at the design size
     pump(50);
-    const PixelImage resized = look(fileButton, "resized");
+    const forms::PixelImage resized = look(fileButton, "resized");
     EXPECT_EQ(resized.width, 117);
     EXPECT_EQ(resized.height, 28);
     EXPECT_TRUE(looksLike(resized.at(resized.width - 2, resized.height / 2), kFrame));
@@ -327,3 +330,5 @@ TEST_F(CommandOnScreen, ClickHandlerMayUnloadTheForm) {
 }
 
 } // namespace
+
+} // namespace velmora::button

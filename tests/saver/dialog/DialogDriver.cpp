@@ -12,6 +12,8 @@
 #include "saver/text/AnsiText.h"
 #include "tests/support/ScreenCapture.h"
 
+namespace velmora::dialog {
+
 namespace {
 
 std::filesystem::path widePath(const std::string& utf8) {
@@ -224,7 +226,7 @@ void pumpMessages(DWORD milliseconds) {
     }
 }
 
-PixelImage captureClient(HWND window) {
+forms::PixelImage captureClient(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     POINT origin{0, 0};
@@ -233,14 +235,14 @@ PixelImage captureClient(HWND window) {
         {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
 }
 
-void keepScreenshot(const PixelImage& image, const std::string& name) {
+void keepScreenshot(const forms::PixelImage& image, const std::string& name) {
     const std::string folder = environment("VELMORA_BIN_DIR") + "\\dialog-shots";
     std::filesystem::create_directories(widePath(folder));
-    const std::vector<uint8_t> bytes = encodeBmp24(image);
+    const std::vector<uint8_t> bytes = forms::encodeBmp24(image);
     writeBytes(folder + "\\" + name + ".bmp", std::string(bytes.begin(), bytes.end()));
 }
 
-Rgb colourAt(const PixelImage& image, int x, int y) {
+Rgb colourAt(const forms::PixelImage& image, int x, int y) {
     const uint32_t pixel = image.at(x, y);
     return {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
             static_cast<int>(pixel & 0xFF)};
@@ -252,7 +254,7 @@ bool closeTo(Rgb actual, Rgb expected, int tolerance) {
            std::abs(actual.blue - expected.blue) <= tolerance;
 }
 
-int countNear(const PixelImage& image, RECT area, Rgb colour, int tolerance) {
+int countNear(const forms::PixelImage& image, RECT area, Rgb colour, int tolerance) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
@@ -261,3 +263,5 @@ int countNear(const PixelImage& image, RECT area, Rgb colour, int tolerance) {
     }
     return count;
 }
+
+} // namespace velmora::dialog

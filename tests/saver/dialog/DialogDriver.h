@@ -10,6 +10,8 @@
 #include "contract/SharedNames.h"
 #include "saver/forms/core/PixelImage.h"
 
+namespace velmora::dialog {
+
 // A folder holding copies of Velmora.scr and Velmora.dll from VELMORA_BIN_DIR and a settings
 // file; removed with everything in it at the end. Its user has an application-data folder of
 // its own: %APPDATA% of this process, which the programs started from it inherit, points there
@@ -84,8 +86,8 @@ void pumpMessages(DWORD milliseconds);
 
 // The window's client area as on the screen, and the picture saved as a bitmap file among the
 // test artifacts (dialog-shots in the build folder).
-PixelImage captureClient(HWND window);
-void keepScreenshot(const PixelImage& image, const std::string& name);
+forms::PixelImage captureClient(HWND window);
+void keepScreenshot(const forms::PixelImage& image, const std::string& name);
 
 // Colours of a captured picture; the test screen has 16 bits per pixel, so channels compare
 // within a tolerance.
@@ -94,7 +96,9 @@ struct Rgb {
     int green;
     int blue;
 };
-Rgb colourAt(const PixelImage& image, int x, int y);
+Rgb colourAt(const forms::PixelImage& image, int x, int y);
 bool closeTo(Rgb actual, Rgb expected, int tolerance = 10);
 // How many pixels of a rectangle are closer than the tolerance to a colour.
-int countNear(const PixelImage& image, RECT area, Rgb colour, int tolerance);
+int countNear(const forms::PixelImage& image, RECT area, Rgb colour, int tolerance);
+
+} // namespace velmora::dialog

@@ -1,6 +1,8 @@
 // Placement of the settings dialog: control table in pixels and the window's corner.
 #include "saver/dialog/core/DialogLayout.h"
 
+#include "base/Twips.h"
+
 #include <gtest/gtest.h>
 
 namespace velmora::dialog {
@@ -9,7 +11,7 @@ namespace {
 TEST(DialogLayout, ControlsInPixelsAtFifteenTwipsPerPixel) {
     struct Case {
         ControlPlace control;
-        PixelRect expected;
+        base::PixelRect expected;
     };
     const Case cases[] = {
         {place::kPanel, {12, 16, 469, 165}},       {place::kHeading, {20, 24, 111, 13}},
@@ -24,17 +26,17 @@ TEST(DialogLayout, ControlsInPixelsAtFifteenTwipsPerPixel) {
         {place::kMarkOn, {536, 40, 12, 12}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(toPixels(c.control.twips, 15, 15), c.expected)
+        EXPECT_EQ(base::toPixels(c.control.twips, 15, 15), c.expected)
             << c.control.name << "(" << c.control.index << ")";
     }
-    EXPECT_EQ(toPixels({0, 0, kClientWidthTwips, kClientHeightTwips}, 15, 15),
-              (PixelRect{0, 0, 496, 243}));
+    EXPECT_EQ(base::toPixels({0, 0, kClientWidthTwips, kClientHeightTwips}, 15, 15),
+              (base::PixelRect{0, 0, 496, 243}));
 }
 
 TEST(DialogLayout, OtherResolutionsRoundToTheNearestPixel) {
     // 120 dots per inch: 12 twips per pixel; 144 dots per inch: 10.
-    EXPECT_EQ(toPixels(place::kMarkCd.twips, 12, 12), (PixelRect{35, 70, 16, 16}));
-    EXPECT_EQ(toPixels(place::kPanel.twips, 10, 10), (PixelRect{18, 24, 704, 248}));
+    EXPECT_EQ(base::toPixels(place::kMarkCd.twips, 12, 12), (base::PixelRect{35, 70, 16, 16}));
+    EXPECT_EQ(base::toPixels(place::kPanel.twips, 10, 10), (base::PixelRect{18, 24, 704, 248}));
 }
 
 TEST(DialogLayout, EveryVisibleControlFitsItsSurface) {
@@ -45,10 +47,10 @@ TEST(DialogLayout, EveryVisibleControlFitsItsSurface) {
         place::kCredit,        place::kUrl,          place::kSet,        place::kCancel,
     };
     for (const ControlPlace& c : visible) {
-        const TwipsRect bounds =
+        const base::TwipsRect bounds =
             c.parent == Parent::Panel
-                ? TwipsRect{0, 0, place::kPanel.twips.width, place::kPanel.twips.height}
-                : TwipsRect{0, 0, kClientWidthTwips, kClientHeightTwips};
+                ? base::TwipsRect{0, 0, place::kPanel.twips.width, place::kPanel.twips.height}
+                : base::TwipsRect{0, 0, kClientWidthTwips, kClientHeightTwips};
         EXPECT_LE(c.twips.left + c.twips.width, bounds.width) << c.name << c.index;
         EXPECT_LE(c.twips.top + c.twips.height, bounds.height) << c.name << c.index;
     }

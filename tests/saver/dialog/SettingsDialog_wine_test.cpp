@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "DialogDriver.h"
+#include "base/Twips.h"
 #include "contract/SharedNames.h"
 #include "saver/dialog/core/DialogLayout.h"
 #include "saver/dialog/core/SineGradient.h"
 #include "saver/forms/Screen.h"
-#include "saver/forms/core/Twips.h"
 #include "saver/text/AnsiText.h"
 
-using namespace velmora::dialog;
+namespace velmora::dialog {
 
 namespace {
 
@@ -28,10 +28,11 @@ constexpr Rgb kFrameDisabled{201, 199, 186};
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
 
-PixelRect pixels(const ControlPlace& control) {
-    PixelRect at = toPixels(control.twips, screenTwipsPerPixelX(), screenTwipsPerPixelY());
+base::PixelRect pixels(const ControlPlace& control) {
+    base::PixelRect at =
+        base::toPixels(control.twips, forms::screenTwipsPerPixelX(), forms::screenTwipsPerPixelY());
     if (control.parent == Parent::Panel) {
-        const PixelRect panel = pixels(place::kPanel);
+        const base::PixelRect panel = pixels(place::kPanel);
         at.left += panel.left;
         at.top += panel.top;
     }
@@ -40,12 +41,12 @@ PixelRect pixels(const ControlPlace& control) {
 
 // A point well inside the control's left part, where even a text sized label has its text.
 POINT pointIn(const ControlPlace& control) {
-    const PixelRect at = pixels(control);
+    const base::PixelRect at = pixels(control);
     return {at.left + 5, at.top + at.height / 2};
 }
 
 RECT areaOf(const ControlPlace& control) {
-    const PixelRect at = pixels(control);
+    const base::PixelRect at = pixels(control);
     return {at.left, at.top, at.left + at.width, at.top + at.height};
 }
 
@@ -53,14 +54,14 @@ Rgb toRgb(RowColour colour) {
     return {colour.red, colour.green, colour.blue};
 }
 
-Rgb markColour(const PixelImage& shot, const ControlPlace& mark) {
-    const PixelRect at = pixels(mark);
+Rgb markColour(const forms::PixelImage& shot, const ControlPlace& mark) {
+    const base::PixelRect at = pixels(mark);
     return colourAt(shot, at.left + 6, at.top + 6);
 }
 
 // The row of the face's frame across the top edge of a button.
-Rgb frameColour(const PixelImage& shot, const ControlPlace& button) {
-    const PixelRect at = pixels(button);
+Rgb frameColour(const forms::PixelImage& shot, const ControlPlace& button) {
+    const base::PixelRect at = pixels(button);
     return colourAt(shot, at.left + at.width / 2, at.top + 1);
 }
 
@@ -116,7 +117,7 @@ struct SourceLook {
 };
 
 void expectSourceLook(HWND dialog, const SourceLook& look, const std::string& shotName) {
-    const PixelImage shot = captureClient(dialog);
+    const forms::PixelImage shot = captureClient(dialog);
     keepScreenshot(shot, shotName);
     const ControlPlace marks[] = {place::kMarkNone, place::kMarkCd, place::kMarkFile};
     for (int index = 0; index < 3; ++index) {
@@ -155,19 +156,21 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
     RECT window{}, client{};
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, pixelsFromTwips(kClientWidthTwips, screenTwipsPerPixelX()));
-    EXPECT_EQ(client.bottom, pixelsFromTwips(kClientHeightTwips, screenTwipsPerPixelY()));
-    const double perPixelX = screenTwipsPerPixelX();
-    const double perPixelY = screenTwipsPerPixelY();
+    EXPECT_EQ(client.right,
+              base::pixelsFromTwips(kClientWidthTwips, forms::screenTwipsPerPixelX()));
+    EXPECT_EQ(client.bottom,
+              base::pixelsFromTwips(kClientHeightTwips, forms::screenTwipsPerPixelY()));
+    const double perPixelX = forms::screenTwipsPerPixelX();
+    const double perPixelY = forms::screenTwipsPerPixelY();
     const TwipsPoint corner =
         dialogCorner(static_cast<int>(GetSystemMetrics(SM_CXSCREEN) * perPixelX),
                      static_cast<int>(GetSystemMetrics(SM_CYSCREEN) * perPixelY),
                      static_cast<int>((window.right - window.left) * perPixelX),
                      static_cast<int>((window.bottom - window.top) * perPixelY));
-    EXPECT_EQ(window.left, pixelsFromTwips(corner.x, perPixelX));
-    EXPECT_EQ(window.top, pixelsFromTwips(corner.y, perPixelY));
+    EXPECT_EQ(window.left, base::pixelsFromTwips(corner.x, perPixelX));
+    EXPECT_EQ(window.top, base::pixelsFromTwips(corner.y, perPixelY));
 
-    const PixelImage shot = captureClient(dialog);
+    const forms::PixelImage shot = captureClient(dialog);
     keepScreenshot(shot, "dialog-opened");
     ASSERT_EQ(shot.height, client.bottom);
 
@@ -177,7 +180,7 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
         EXPECT_TRUE(closeTo(colourAt(shot, 4, y), toRgb(formRowColour(formLevels[y]))))
             << "form row " << y;
     }
-    const PixelRect panel = pixels(place::kPanel);
+    const base::PixelRect panel = pixels(place::kPanel);
     const auto panelLevels = sineGradientLevels(panel.height);
     for (int y : {0, panel.height / 2, panel.height - 1}) {
         EXPECT_TRUE(closeTo(colourAt(shot, panel.left + 4, panel.top + y),
@@ -207,7 +210,7 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
     ASSERT_NE(captureClient(dialog).pixels, shot.pixels) << "the cover did not cover";
     DestroyWindow(cover);
     pumpMessages(500);
-    const PixelImage uncovered = captureClient(dialog);
+    const forms::PixelImage uncovered = captureClient(dialog);
     EXPECT_EQ(uncovered.pixels, shot.pixels) << "the picture changed after it was uncovered";
 
     // The link shows the hand over it and the arrow off it.
@@ -275,7 +278,7 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     expectSourceLook(dialog, {2, false, true}, "dialog-music-file-loaded");
 
     // Cancelling the chooser leaves the shown file as it was.
-    const PixelImage loaded = captureClient(dialog);
+    const forms::PixelImage loaded = captureClient(dialog);
     click(dialog, pointIn(place::kFileButton));
     const HWND cancelled = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
     ASSERT_NE(cancelled, nullptr);
@@ -284,7 +287,7 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     settle(300);
     ASSERT_FALSE(IsWindow(cancelled));
     // (The button itself keeps the focus it took, and shows it.)
-    const PixelImage afterCancel = captureClient(dialog);
+    const forms::PixelImage afterCancel = captureClient(dialog);
     const RECT fileName = areaOf(place::kFileName);
     for (int y = fileName.top; y < fileName.bottom; ++y) {
         for (int x = fileName.left; x < fileName.right; ++x) {
@@ -302,7 +305,7 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     pressKey(VK_RETURN);
     settle(500);
     ASSERT_FALSE(IsWindow(chooser));
-    const PixelImage shot = captureClient(dialog);
+    const forms::PixelImage shot = captureClient(dialog);
     keepScreenshot(shot, "dialog-file-chosen");
     EXPECT_GT(countNear(shot, areaOf(place::kFileName), kBlack, 60), 40);
 
@@ -549,9 +552,9 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
 
     // Every control with a window of its own, against 1.5 times its place at 96 dpi.
     const auto at96 = [](const ControlPlace& control) {
-        PixelRect at = toPixels(control.twips, 15, 15);
+        base::PixelRect at = base::toPixels(control.twips, 15, 15);
         if (control.parent == Parent::Panel) {
-            const PixelRect panel = toPixels(place::kPanel.twips, 15, 15);
+            const base::PixelRect panel = base::toPixels(place::kPanel.twips, 15, 15);
             at.left += panel.left;
             at.top += panel.top;
         }
@@ -574,7 +577,7 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
     };
     for (const ControlPlace& control :
          {place::kPanel, place::kRepeat, place::kFileButton, place::kSet, place::kCancel}) {
-        const PixelRect design = at96(control);
+        const base::PixelRect design = at96(control);
         // The combo box takes the height of its text field; its place and width are the design's.
         const bool ownHeight = control.name != std::string_view("BGM_Repeat");
         bool found = false;
@@ -598,10 +601,10 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
     }
 
     // Drawn at that scale: the faces of the buttons from their pictures, the marks, the texts.
-    const PixelImage shot = captureClient(dialog);
+    const forms::PixelImage shot = captureClient(dialog);
     keepScreenshot(shot, "dialog-144dpi");
     const auto scaled = [&](const ControlPlace& control) {
-        const PixelRect design = at96(control);
+        const base::PixelRect design = at96(control);
         return RECT{static_cast<LONG>(design.left * 1.5), static_cast<LONG>(design.top * 1.5),
                     static_cast<LONG>((design.left + design.width) * 1.5),
                     static_cast<LONG>((design.top + design.height) * 1.5)};
@@ -630,3 +633,5 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
     click(dialog, pointIn(place::kCancel));
     EXPECT_TRUE(run.endsWithin(5000));
 }
+
+} // namespace velmora::dialog

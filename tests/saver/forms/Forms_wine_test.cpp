@@ -12,6 +12,8 @@
 #include "saver/forms/Screen.h"
 #include "saver/forms/Timer.h"
 
+namespace velmora::forms {
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -153,8 +155,8 @@ TEST(PictureBox, SurfaceHasTheTwipsSizeAndKeepsItsImageWhenHidden) {
 
 TEST(PictureBox, UncoveredWindowRepaintsFromItsSurface) {
     FormDesign design = hiddenDesign("Forms_Test_Repaint");
-    design.widthTwips = 1500;
-    design.heightTwips = 1500;
+    design.place.width = 1500;
+    design.place.height = 1500;
     Form form(design);
     PictureBox box(form, {0, 0, 900, 900, true, RGB(0, 0, 0), 0});
     form.show();
@@ -174,8 +176,8 @@ TEST(PictureBox, UncoveredWindowRepaintsFromItsSurface) {
 
 TEST(Form, DestroyedByItsParentUnloadsAndEndsTheLoop) {
     FormDesign hostDesign = hiddenDesign("Forms_Test_Host");
-    hostDesign.widthTwips = 3000;
-    hostDesign.heightTwips = 3000;
+    hostDesign.place.width = 3000;
+    hostDesign.place.height = 3000;
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
                                 nullptr, nullptr, nullptr);
     ASSERT_TRUE(host);
@@ -194,3 +196,5 @@ TEST(Form, DestroyedByItsParentUnloadsAndEndsTheLoop) {
     EXPECT_FALSE(child.loaded());
     EXPECT_EQ(unloads, 1);
 }
+
+} // namespace velmora::forms

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::forms {
+
 namespace {
 
 uint32_t read32(const std::vector<uint8_t>& bytes, size_t at) {
@@ -64,3 +66,5 @@ TEST(EncodeBmp24, AnImageWithoutAllItsPixelsBecomesAnEmptyBitmap) {
         EXPECT_EQ(read32(bytes, 22), 0u);
     }
 }
+
+} // namespace velmora::forms

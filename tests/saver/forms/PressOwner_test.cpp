@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::forms {
+
 namespace {
 
 constexpr uintptr_t kCancel = 1;
@@ -54,3 +56,5 @@ TEST(PressOwner, APressLostToAnotherWindowEndsWithoutAClick) {
 }
 
 } // namespace
+
+} // namespace velmora::forms

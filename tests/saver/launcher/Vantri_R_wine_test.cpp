@@ -53,7 +53,7 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         // The host going away unloads the form, which was the last: the loop ends.
         PostMessageA(host, WM_CLOSE, 0, 0);
         const auto start = Clock::now();
-        runMessageLoop();
+        velmora::forms::runMessageLoop();
         EXPECT_LT(Clock::now() - start, Millis(1000));
         EXPECT_FALSE(IsWindow(form));
     }

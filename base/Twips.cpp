@@ -1,7 +1,9 @@
 // Twips and pixels (see Twips.h).
-#include "saver/forms/core/Twips.h"
+#include "base/Twips.h"
 
 #include <cmath>
+
+namespace velmora::base {
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
@@ -22,3 +24,11 @@ int pixelsFromTwips(double twips, double twipsPerPixel) {
 double twipsFromPixels(int pixels, double twipsPerPixel) {
     return std::nearbyint(pixels * twipsPerPixel);
 }
+
+PixelRect toPixels(const TwipsRect& twips, double twipsPerPixelX, double twipsPerPixelY) {
+    return {pixelsFromTwips(twips.left, twipsPerPixelX), pixelsFromTwips(twips.top, twipsPerPixelY),
+            pixelsFromTwips(twips.width, twipsPerPixelX),
+            pixelsFromTwips(twips.height, twipsPerPixelY)};
+}
+
+} // namespace velmora::base

@@ -1,7 +1,9 @@
 // Twips per pixel from the screen density, and rounding between the two units.
-#include "saver/forms/core/Twips.h"
+#include "base/Twips.h"
 
 #include <gtest/gtest.h>
+
+namespace velmora::base {
 
 TEST(Twips, PerPixelFollowsTheDensity) {
     const struct {
@@ -25,3 +27,5 @@ TEST(Twips, ConversionsRoundToNearestWithHalvesToEven) {
     EXPECT_DOUBLE_EQ(twipsFromPixels(3, 7.5), 22); // 22.5 to even
     EXPECT_DOUBLE_EQ(twipsFromPixels(5, 7.5), 38); // 37.5 to even
 }
+
+} // namespace velmora::base
