@@ -1,6 +1,8 @@
 // Screen read-back through a 32-bit DIB section (see ScreenCapture.h).
 #include "tests/support/ScreenCapture.h"
 
+namespace velmora::testing {
+
 PixelImage captureScreenArea(const RECT& area) {
     PixelImage image;
     image.width = area.right - area.left;
@@ -34,3 +36,14 @@ PixelImage captureScreenArea(const RECT& area) {
     ReleaseDC(nullptr, screen);
     return image;
 }
+
+PixelImage captureClient(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return captureScreenArea(
+        {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
+}
+
+} // namespace velmora::testing

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+namespace velmora::settings {
 namespace {
 
 constexpr char kProgramFolder[] = "C:\\Program Files\\Velmora";
@@ -122,3 +123,4 @@ TEST(FolderOfTest, CutsAtTheLastColonOrBackslash) {
 }
 
 } // namespace
+} // namespace velmora::settings

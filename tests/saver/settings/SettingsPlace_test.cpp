@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+namespace velmora::settings {
 namespace {
 
 const SettingsFiles kFiles =
@@ -90,3 +91,4 @@ TEST(SettingsSave, WithoutAnAppDataFolderOnlyTheFileBesideTheProgramsIsTried) {
 }
 
 } // namespace
+} // namespace velmora::settings

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::text {
 namespace {
 
 TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
@@ -35,3 +36,4 @@ TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
 }
 
 } // namespace
+} // namespace velmora::text

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+namespace velmora::text {
 namespace {
 
 struct ValueCase {
@@ -127,3 +128,4 @@ TEST(VbNumberTest, CommandLineHandleFromTheFourthCharacter) {
 }
 
 } // namespace
+} // namespace velmora::text
