@@ -4,18 +4,11 @@
 #include "tests/support/Files.h"
 
 namespace velmora::testing {
-namespace {
-
-std::wstring wideOrEmpty(const std::string& utf8) {
-    return utf8Path(utf8).wstring();
-}
-
-} // namespace
 
 ChildProcess::ChildProcess(const ProcessStart& start) {
-    const std::wstring program = wideOrEmpty(start.program);
-    std::wstring commandLine = wideOrEmpty(start.commandLine);
-    const std::wstring folder = wideOrEmpty(start.folder);
+    const std::wstring program = widened(start.program);
+    std::wstring commandLine = widened(start.commandLine);
+    const std::wstring folder = widened(start.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (start.showNormal) {

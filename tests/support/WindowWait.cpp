@@ -3,18 +3,12 @@
 
 #include <chrono>
 
+#include "tests/support/Files.h"
+
 namespace velmora::testing {
 namespace {
 
 constexpr Millis kPoll(5);
-
-std::wstring widened(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                           wide.data(), static_cast<int>(wide.size()));
-    wide.resize(static_cast<size_t>(length > 0 ? length : 0));
-    return wide;
-}
 
 struct Search {
     std::wstring title;
@@ -23,18 +17,16 @@ struct Search {
     HWND found = nullptr;
 };
 
-std::wstring textOf(HWND window, int (*read)(HWND, LPWSTR, int)) {
-    wchar_t text[256] = {};
-    read(window, text, 256);
-    return text;
+std::wstring classOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
 }
 
-int readClassName(HWND window, LPWSTR text, int capacity) {
-    return GetClassNameW(window, text, capacity);
-}
-
-int readTitle(HWND window, LPWSTR text, int capacity) {
-    return GetWindowTextW(window, text, capacity);
+std::wstring titleOf(HWND window) {
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    return title;
 }
 
 bool matches(const Search& search, HWND window) {
@@ -43,8 +35,8 @@ bool matches(const Search& search, HWND window) {
     return (search.query.processId == 0 || owner == search.query.processId) &&
            (!search.query.visibleOnly || IsWindowVisible(window)) &&
            (search.className.empty() ||
-            lstrcmpiW(textOf(window, readClassName).c_str(), search.className.c_str()) == 0) &&
-           (search.title.empty() || textOf(window, readTitle) == search.title);
+            lstrcmpiW(classOf(window).c_str(), search.className.c_str()) == 0) &&
+           (search.title.empty() || titleOf(window) == search.title);
 }
 
 BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
