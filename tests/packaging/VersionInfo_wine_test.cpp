@@ -10,6 +10,7 @@
 
 #include "tests/support/BuiltFile.h"
 
+namespace velmora::packaging {
 namespace {
 
 struct VersionInfo {
@@ -43,7 +44,7 @@ std::string queryText(const std::vector<char>& data, const char* key) {
 
 // The version information of a built program; false when it has none.
 bool readVersionInfo(const char* name, VersionInfo& info) {
-    const std::string path = builtFile(name);
+    const std::string path = testing::builtFile(name);
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     if (size == 0) {
@@ -84,3 +85,4 @@ TEST(VersionInfo, BothProgramsCarryTheProjectVersionAndProductName) {
 }
 
 } // namespace
+} // namespace velmora::packaging

@@ -8,6 +8,8 @@
 
 #include <GL/gl.h>
 
+namespace velmora::testing {
+
 std::vector<unsigned char> readBackBuffer(int width, int height) {
     std::vector<unsigned char> pixels(static_cast<std::size_t>(width * height * 3));
     glReadBuffer(GL_BACK);
@@ -15,3 +17,5 @@ std::vector<unsigned char> readBackBuffer(int width, int height) {
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }
+
+} // namespace velmora::testing

@@ -4,4 +4,8 @@
 
 #include <vector>
 
+namespace velmora::testing {
+
 std::vector<unsigned char> readBackBuffer(int width, int height);
+
+} // namespace velmora::testing

@@ -1,9 +1,21 @@
 // The build folder from the environment (see BuiltFile.h).
 #include "tests/support/BuiltFile.h"
 
-#include <cstdlib>
+#include "tests/support/Environment.h"
+#include "tests/support/Files.h"
+
+#include <filesystem>
+
+namespace velmora::testing {
 
 std::string builtFile(const char* name) {
-    const char* folder = std::getenv("VELMORA_BIN_DIR");
-    return std::string(folder ? folder : ".") + "\\" + name;
+    return environmentOr("VELMORA_BIN_DIR", ".") + "\\" + name;
 }
+
+bool copyBuiltFile(const char* name, const std::string& folder) {
+    std::error_code error;
+    return std::filesystem::copy_file(utf8Path(builtFile(name)), utf8Path(folder + "\\" + name),
+                                      std::filesystem::copy_options::overwrite_existing, error);
+}
+
+} // namespace velmora::testing

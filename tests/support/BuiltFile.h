@@ -3,5 +3,12 @@
 
 #include <string>
 
+namespace velmora::testing {
+
 // The Windows path of a file in the build folder that holds Velmora.scr and Velmora.dll.
 std::string builtFile(const char* name);
+
+// Copies that file into a folder (UTF-8) under the same name; false when it could not.
+bool copyBuiltFile(const char* name, const std::string& folder);
+
+} // namespace velmora::testing

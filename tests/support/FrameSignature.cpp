@@ -7,6 +7,8 @@
 #include <limits>
 #include <sstream>
 
+namespace velmora::testing {
+
 FrameSignature frameSignature(std::span<const std::uint8_t> rgb, int width, int height) {
     FrameSignature signature;
     signature.columns = width / kSignatureBlock;
@@ -62,3 +64,5 @@ double largestBlockDifference(const FrameSignature& a, const FrameSignature& b) 
     }
     return largest;
 }
+
+} // namespace velmora::testing

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace velmora::testing {
+
 struct FrameSignature {
     int columns = 0;
     int rows = 0;
@@ -31,3 +33,5 @@ FrameSignature readSignatureFile(const std::string& path);
 
 // The largest difference of one block between the two; infinity for signatures of other sizes.
 double largestBlockDifference(const FrameSignature& a, const FrameSignature& b);
+
+} // namespace velmora::testing

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+namespace velmora::testing {
+
 inline void tapKey(WORD virtualKey) {
     INPUT keys[2]{};
     for (INPUT& key : keys) {
@@ -14,3 +16,5 @@ inline void tapKey(WORD virtualKey) {
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
 }
+
+} // namespace velmora::testing

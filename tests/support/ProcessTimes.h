@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+namespace velmora::testing {
+
 inline double fileTimeSeconds(FILETIME t) {
     return (static_cast<unsigned long long>(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7;
 }
@@ -21,3 +23,5 @@ inline double threadCpuSeconds(HANDLE thread) {
     GetThreadTimes(thread, &created, &exited, &kernel, &user);
     return fileTimeSeconds(kernel) + fileTimeSeconds(user);
 }
+
+} // namespace velmora::testing

@@ -1,8 +1,10 @@
 // Screen read-back through a 32-bit DIB section (see ScreenCapture.h).
 #include "tests/support/ScreenCapture.h"
 
-velmora::forms::PixelImage captureScreenArea(const RECT& area) {
-    velmora::forms::PixelImage image;
+namespace velmora::testing {
+
+forms::PixelImage captureScreenArea(const RECT& area) {
+    forms::PixelImage image;
     image.width = area.right - area.left;
     image.height = area.bottom - area.top;
     if (image.width <= 0 || image.height <= 0) {
@@ -34,3 +36,14 @@ velmora::forms::PixelImage captureScreenArea(const RECT& area) {
     ReleaseDC(nullptr, screen);
     return image;
 }
+
+forms::PixelImage captureClient(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return captureScreenArea(
+        {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
+}
+
+} // namespace velmora::testing

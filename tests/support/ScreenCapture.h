@@ -5,6 +5,12 @@
 
 #include "saver/forms/core/PixelImage.h"
 
+namespace velmora::testing {
+
 // The screen's pixels inside `area` (screen coordinates), rows from the top; empty for an empty
 // rectangle.
-velmora::forms::PixelImage captureScreenArea(const RECT& area);
+forms::PixelImage captureScreenArea(const RECT& area);
+// The client area of a window as it shows on the screen.
+forms::PixelImage captureClient(HWND window);
+
+} // namespace velmora::testing

@@ -87,4 +87,25 @@ inline std::vector<uint8_t> bgrRows(int width, int rows,
     return out;
 }
 
+// A colour of every stored row and column that tells them apart.
+inline uint32_t gradient(int row, int x) {
+    return static_cast<uint32_t>(0x10 * (row + 1)) << 16 | static_cast<uint32_t>(0x20 + x) << 8 |
+           static_cast<uint32_t>(0x30 + row * 4 + x);
+}
+
+// A well-formed 24-bit bitmap of the gradient; a negative height stores it top-down.
+inline BmpFields rgb24(int32_t width, int32_t height) {
+    BmpFields s;
+    s.width = width;
+    s.height = height;
+    s.pixels = bgrRows(width, height < 0 ? -height : height, gradient);
+    return s;
+}
+
+// The fields after one change, for the damaged variants of a good file.
+template <typename Change> BmpFields with(BmpFields s, Change change) {
+    change(s);
+    return s;
+}
+
 } // namespace velmora::bitmap

@@ -12,14 +12,6 @@
 namespace velmora::bitmap {
 namespace {
 
-BmpFields rgb24(int32_t width, int32_t height) {
-    BmpFields s;
-    s.width = width;
-    s.height = height;
-    s.pixels = bgrRows(width, height < 0 ? -height : height, [](int, int) { return 0x102030u; });
-    return s;
-}
-
 // The pixels of a 1 x 1 picture under a header that claims another size.
 std::vector<uint8_t> claimedSize(int32_t width, int32_t height) {
     BmpFields s = rgb24(1, 1);
@@ -57,11 +49,6 @@ BmpFields bitFields565(bool fileHeader) {
     s.compression = base::kBmpBitFields;
     s.masks = {0xF800, 0x07E0, 0x001F};
     s.pixels = {0x00, 0xF8, 0xE0, 0x07};
-    return s;
-}
-
-template <typename Change> BmpFields with(BmpFields s, Change change) {
-    change(s);
     return s;
 }
 
@@ -147,7 +134,7 @@ void PrintTo(const LayoutCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class DibLayoutTest : public testing::TestWithParam<LayoutCase> {};
+class DibLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(DibLayoutTest, ChecksHeadersAndBounds) {
     const LayoutCase& c = GetParam();
@@ -162,7 +149,7 @@ TEST_P(DibLayoutTest, ChecksHeadersAndBounds) {
     EXPECT_LE(layout.pixelOffset + layout.pixelBytes, c.file.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DibLayoutTest, testing::ValuesIn(layoutCases()),
+INSTANTIATE_TEST_SUITE_P(Files, DibLayoutTest, ::testing::ValuesIn(layoutCases()),
                          [](const auto& info) { return info.param.name; });
 
 TEST(DibColourCountTest, FollowsHeaderKindColoursUsedAndDepth) {

@@ -4,7 +4,7 @@
 #include "renderer/bitmap/TextureBitmap.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/renderer/bitmap/MessageLog.h"
-#include "tests/renderer/bitmap/TestFiles.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +16,7 @@ namespace velmora::bitmap {
 namespace {
 
 std::string scratchPath(const std::string& name) {
-    char folder[MAX_PATH + 1];
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + "velmora-bitmap-" + name + ".bmp";
-}
-
-uint32_t gradient(int row, int x) {
-    return static_cast<uint32_t>(0x10 * (row + 1)) << 16 | static_cast<uint32_t>(0x20 + x) << 8 |
-           static_cast<uint32_t>(0x30 + row * 4 + x);
-}
-
-BmpFields rgb24(int width, int height) {
-    BmpFields s;
-    s.width = width;
-    s.height = height;
-    s.pixels = bgrRows(width, std::abs(height), gradient);
-    return s;
-}
-
-template <typename Change> BmpFields with(BmpFields s, Change change) {
-    change(s);
-    return s;
+    return testing::temporaryPath("velmora-bitmap-" + name + ".bmp");
 }
 
 struct EdgeCase {
@@ -129,12 +109,12 @@ void PrintTo(const EdgeCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class EdgeCaseTest : public testing::TestWithParam<EdgeCase> {};
+class EdgeCaseTest : public ::testing::TestWithParam<EdgeCase> {};
 
 TEST_P(EdgeCaseTest, ConvertsOrRefusesWithOneMessage) {
     const EdgeCase& c = GetParam();
     const std::string path = scratchPath(c.name);
-    writeWholeFile(path, buildBmp(c.fields));
+    testing::writeBytes(path, buildBmp(c.fields));
     MessageLog log;
     const std::optional<RgbImage> image = readDibFile(path.c_str());
     EXPECT_TRUE(DeleteFileA(path.c_str())) << "file still held open";
@@ -151,12 +131,12 @@ TEST_P(EdgeCaseTest, ConvertsOrRefusesWithOneMessage) {
     EXPECT_EQ(image->pixels, c.pixels);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, EdgeCaseTest, testing::ValuesIn(edgeCases()),
+INSTANTIATE_TEST_SUITE_P(Files, EdgeCaseTest, ::testing::ValuesIn(edgeCases()),
                          [](const auto& info) { return info.param.name; });
 
 TEST(OpenFailureTest, EmptyOrMissingFileReportsPathOnce) {
     const std::string empty = scratchPath("empty");
-    writeWholeFile(empty, {});
+    testing::writeBytes(empty, {});
     const std::string missing = scratchPath("missing");
     for (const std::string& path : {empty, missing}) {
         MessageLog log;

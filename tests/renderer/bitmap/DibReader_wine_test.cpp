@@ -2,8 +2,9 @@
 // references made by ImageMagick, the questionable and bad ones for clean refusal, and small
 // files written here for the edge cases of the reader.
 #include "renderer/bitmap/DibReader.h"
+#include "tests/renderer/bitmap/BmpSuite.h"
 #include "tests/renderer/bitmap/MessageLog.h"
-#include "tests/renderer/bitmap/TestFiles.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,7 @@ void PrintTo(const GoodImage& image, std::ostream* out) {
     *out << image.name;
 }
 
-class GoodImageTest : public testing::TestWithParam<GoodImage> {};
+class GoodImageTest : public ::testing::TestWithParam<GoodImage> {};
 
 TEST_P(GoodImageTest, GivesReferencePixelsOrRefusesHeaderKind) {
     const GoodImage& image = GetParam();
@@ -69,13 +70,13 @@ TEST_P(GoodImageTest, GivesReferencePixelsOrRefusesHeaderKind) {
     ASSERT_TRUE(result);
     EXPECT_TRUE(log.texts.empty());
     const auto reference =
-        readWholeFile(std::string(BITMAP_REFERENCE_DIR "/") + image.name + ".rgb");
+        testing::readBytes(std::string(BITMAP_REFERENCE_DIR "/") + image.name + ".rgb");
     ASSERT_FALSE(reference.empty()) << "reference missing";
     EXPECT_EQ(result->pixels.size(), size_t(result->width) * result->height * 3);
     EXPECT_LE(largestDifference(result->pixels, reference), image.tolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(Suite, GoodImageTest, testing::ValuesIn(kGoodImages),
+INSTANTIATE_TEST_SUITE_P(Suite, GoodImageTest, ::testing::ValuesIn(kGoodImages),
                          [](const auto& info) {
                              std::string name = info.param.name;
                              std::replace(name.begin(), name.end(), '-', '_');

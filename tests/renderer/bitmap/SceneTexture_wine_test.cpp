@@ -4,7 +4,7 @@
 #include "renderer/bitmap/SceneTexture.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/renderer/bitmap/MessageLog.h"
-#include "tests/renderer/bitmap/TestFiles.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -73,11 +73,11 @@ std::vector<uint8_t> writeBitmap(const std::string& path, int width, int height)
     fields.width = width;
     fields.height = height;
     fields.pixels = bgrRows(width, height, pattern);
-    writeWholeFile(path, buildBmp(fields));
+    testing::writeBytes(path, buildBmp(fields));
     return rgbRows(width, height, pattern);
 }
 
-class SceneTextureTest : public testing::Test {
+class SceneTextureTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(gl_.current());

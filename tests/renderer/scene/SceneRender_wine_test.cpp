@@ -101,14 +101,14 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     resizeScene(kWidth, kHeight);
     ASSERT_TRUE(initScene());
     ASSERT_TRUE(drawScene());
-    const PixelCounts first = countPixels(readBackBuffer(kWidth, kHeight));
+    const PixelCounts first = countPixels(testing::readBackBuffer(kWidth, kHeight));
     EXPECT_EQ(0, first.lit);
 
     // By frame 150 the world has turned far enough for the stream to fill much of the view.
     for (int frame = 2; frame <= 150; ++frame) {
         ASSERT_TRUE(drawScene());
     }
-    const std::vector<unsigned char> pixels = readBackBuffer(kWidth, kHeight);
+    const std::vector<unsigned char> pixels = testing::readBackBuffer(kWidth, kHeight);
     const PixelCounts later = countPixels(pixels);
     std::printf("frame 150: %d lit, %d tinted (%d red, %d green, %d blue)\n", later.lit,
                 later.tinted, later.leaning[0], later.leaning[1], later.leaning[2]);
@@ -117,12 +117,13 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     for (int channel : later.leaning) {
         EXPECT_GT(channel, 1000);
     }
-    const FrameSignature signature = frameSignature(pixels, kWidth, kHeight);
-    const FrameSignature reference =
-        readSignatureFile(sourcePath("tests\\renderer\\scene\\SceneFrame150.txt"));
-    EXPECT_LE(largestBlockDifference(signature, reference), kSameFrameBlockDifference)
+    const testing::FrameSignature signature = testing::frameSignature(pixels, kWidth, kHeight);
+    const testing::FrameSignature reference =
+        testing::readSignatureFile(sourcePath("tests\\renderer\\scene\\SceneFrame150.txt"));
+    EXPECT_LE(testing::largestBlockDifference(signature, reference),
+              testing::kSameFrameBlockDifference)
         << "this frame's signature:\n"
-        << signatureText(signature);
+        << testing::signatureText(signature);
     DeleteFileA(velmora::contract::kTexturePath);
 }
 

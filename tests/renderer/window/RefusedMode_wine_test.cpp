@@ -11,6 +11,8 @@
 namespace velmora::window {
 namespace {
 
+using testing::Millis;
+
 // The static text of a message box carries this control id.
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -23,13 +25,6 @@ std::string messageText(HWND box) {
 void answer(HWND box, int button) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-}
-
-DEVMODEA currentDisplayMode() {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof mode;
-    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
-    return mode;
 }
 
 class RefusedModeTest : public ::testing::Test {
@@ -49,7 +44,8 @@ protected:
 
     // The question comes first; the first start on a fresh prefix can take a while.
     static HWND waitForQuestion(const RendererProcess& renderer) {
-        HWND question = renderer.waitForWindow("#32770", "Kobu GL", 30000);
+        HWND question =
+            renderer.waitForWindow({.title = "Kobu GL", .className = "#32770"}, Millis(30000));
         EXPECT_EQ("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use "
                   "Windowed Mode Instead?",
                   messageText(question));
@@ -66,24 +62,22 @@ TEST_F(RefusedModeTest, NoClosesWithAMessageAndNeverOpensTheWindow) {
     ASSERT_TRUE(renderer.started());
     HWND question = waitForQuestion(renderer);
     ASSERT_NE(nullptr, question);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     answer(question, IDNO);
 
-    HWND notice = renderer.waitForWindow("#32770", "ERROR", 5000);
+    HWND notice = renderer.waitForWindow({.title = "ERROR", .className = "#32770"}, Millis(5000));
     ASSERT_NE(nullptr, notice);
     EXPECT_EQ("Program Will Now Close.", messageText(notice));
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     answer(notice, IDOK);
 
     bool windowSeen = false;
     while (renderer.running()) {
-        windowSeen =
-            windowSeen || FindWindowA(nullptr, velmora::contract::kRendererWindowTitle) != nullptr;
+        windowSeen = windowSeen || FindWindowA(nullptr, contract::kRendererWindowTitle) != nullptr;
         Sleep(5);
     }
-    DWORD code = 1;
-    ASSERT_TRUE(renderer.waitForExit(5000, code));
-    EXPECT_EQ(0u, code);
+    ASSERT_TRUE(renderer.waitForExit(Millis(5000)));
+    EXPECT_EQ(0u, renderer.exitCode());
     EXPECT_FALSE(windowSeen);
 }
 
@@ -94,7 +88,7 @@ TEST_F(RefusedModeTest, YesRunsInACaptionedWindowAtTheTopLeft) {
     ASSERT_NE(nullptr, question);
     answer(question, IDYES);
 
-    HWND window = renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
+    HWND window = renderer.waitForWindow({.title = contract::kRendererWindowTitle}, Millis(10000));
     ASSERT_NE(nullptr, window);
     // Let the scene set up and a few frames pass before looking at the window.
     Sleep(500);
@@ -112,9 +106,8 @@ TEST_F(RefusedModeTest, YesRunsInACaptionedWindowAtTheTopLeft) {
     EXPECT_EQ(0, style & WS_POPUP);
 
     PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    ASSERT_TRUE(renderer.waitForExit(5000, code));
-    EXPECT_EQ(0u, code);
+    ASSERT_TRUE(renderer.waitForExit(Millis(5000)));
+    EXPECT_EQ(0u, renderer.exitCode());
 }
 
 } // namespace velmora::window

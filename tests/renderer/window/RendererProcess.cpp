@@ -3,111 +3,40 @@
 #include "tests/renderer/window/RendererProcess.h"
 #include "contract/SharedNames.h"
 
-#include <cstring>
-
+#include "tests/support/BuiltFile.h"
+#include "tests/support/Files.h"
 #include "tools/bench/StarGlow.h"
 
 namespace velmora::window {
-namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-bool textIs(const char* wanted, const char* actual) {
-    return wanted == nullptr || std::strcmp(wanted, actual) == 0;
-}
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    char title[128] = {};
-    GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, title, sizeof title);
-    if (owner == search->processId && textIs(search->className, className) &&
-        textIs(search->title, title)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-std::string tempBitmapPath() {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + velmora::contract::kTextureFileName;
-}
-
-} // namespace
 
 bool writeTextureBitmap() {
-    return bench::writeStarGlowBitmap(velmora::contract::kTexturePath);
+    return bench::writeStarGlowBitmap(contract::kTexturePath);
 }
 
 void removeTextureBitmaps() {
-    DeleteFileA(velmora::contract::kTexturePath);
-    DeleteFileA(tempBitmapPath().c_str());
+    DeleteFileA(contract::kTexturePath);
+    DeleteFileA(testing::temporaryPath(contract::kTextureFileName).c_str());
 }
 
-HWND findProcessWindow(DWORD processId, const char* className, const char* title) {
-    WindowSearch search{processId, className, title, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+DEVMODEA currentDisplayMode() {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
+    return mode;
 }
 
-RendererProcess::RendererProcess() {
-    std::string path = builtFile(velmora::contract::kRendererFileName);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    if (!CreateProcessA(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info_)) {
-        info_ = {};
-    }
+RendererProcess::RendererProcess()
+    : ChildProcess(
+          {.program = testing::builtFile(contract::kRendererFileName), .showNormal = true}) {}
+
+HWND RendererProcess::findWindow(testing::WindowQuery query) const {
+    query.processId = id();
+    return testing::findWindow(query);
 }
 
-RendererProcess::~RendererProcess() {
-    if (!started()) {
-        return;
-    }
-    if (running()) {
-        TerminateProcess(info_.hProcess, 1);
-        WaitForSingleObject(info_.hProcess, 5000);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-}
-
-bool RendererProcess::running() const {
-    return started() && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-bool RendererProcess::waitForExit(DWORD milliseconds, DWORD& exitCode) const {
-    if (!started() || WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) {
-        return false;
-    }
-    return GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
-}
-
-HWND RendererProcess::waitForWindow(const char* className, const char* title,
-                                    DWORD milliseconds) const {
-    const double end = bench::nowMs() + milliseconds;
-    while (bench::nowMs() < end) {
-        if (HWND window = findProcessWindow(id(), className, title)) {
-            return window;
-        }
-        if (!running()) {
-            return nullptr;
-        }
-        Sleep(5);
-    }
-    return nullptr;
+HWND RendererProcess::waitForWindow(testing::WindowQuery query, testing::Millis timeout) const {
+    query.processId = id();
+    return started() ? testing::waitForWindow(query, timeout, handle()) : nullptr;
 }
 
 } // namespace velmora::window

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tests/support/BuiltFile.h"
-#include "tools/bench/Stopwatch.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/WindowWait.h"
 
 namespace velmora::window {
 
@@ -16,32 +16,18 @@ bool writeTextureBitmap();
 // Removes the texture bitmap from both places the loader may read it from.
 void removeTextureBitmaps();
 
-// A top-level window of the process with the class and title given (null matches any).
-HWND findProcessWindow(DWORD processId, const char* className, const char* title);
+// The mode the screen shows now.
+DEVMODEA currentDisplayMode();
 
-// Velmora.dll started as a new process, shown normally. Ended by force if still running when
-// it goes out of scope, so a failed test does not leave it behind for the next one.
-class RendererProcess {
+// Velmora.dll started as a new process, shown normally, as the saver starts it.
+class RendererProcess : public testing::ChildProcess {
 public:
     RendererProcess();
-    ~RendererProcess();
-    RendererProcess(const RendererProcess&) = delete;
-    RendererProcess& operator=(const RendererProcess&) = delete;
 
-    bool started() const { return info_.hProcess != nullptr; }
-    DWORD id() const { return info_.dwProcessId; }
-    HANDLE handle() const { return info_.hProcess; }
-    // The main thread, which runs the window and the frame loop.
-    HANDLE mainThread() const { return info_.hThread; }
-    bool running() const;
-    // Waits up to the time given; true with the exit code when the process has ended.
-    bool waitForExit(DWORD milliseconds, DWORD& exitCode) const;
-    // Polls for a top-level window of the process; null when none appears in time or the
-    // process ends first.
-    HWND waitForWindow(const char* className, const char* title, DWORD milliseconds) const;
-
-private:
-    PROCESS_INFORMATION info_{};
+    // A top-level window of the process that matches the query, now or within the time; null
+    // when none appears in time or the process ends first.
+    HWND findWindow(testing::WindowQuery query) const;
+    HWND waitForWindow(testing::WindowQuery query, testing::Millis timeout) const;
 };
 
 } // namespace velmora::window

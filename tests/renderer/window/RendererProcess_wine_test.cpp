@@ -10,16 +10,12 @@
 
 #include "tests/support/KeyTap.h"
 #include "tests/support/ProcessTimes.h"
+#include "tools/bench/Stopwatch.h"
 
 namespace velmora::window {
 namespace {
 
-DEVMODEA currentDisplayMode() {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof mode;
-    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
-    return mode;
-}
+using testing::Millis;
 
 class RendererProcessTest : public ::testing::Test {
 protected:
@@ -28,8 +24,7 @@ protected:
     static void SetUpTestSuite() {
         removeTextureBitmaps();
         RendererProcess warmUp;
-        DWORD code = 0;
-        warmUp.waitForExit(60000, code);
+        warmUp.waitForExit(Millis(60000));
     }
 
     void SetUp() override { ASSERT_TRUE(writeTextureBitmap()); }
@@ -39,7 +34,7 @@ protected:
     static HWND startAndFindWindow(RendererProcess& renderer) {
         EXPECT_TRUE(renderer.started());
         HWND window =
-            renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
+            renderer.waitForWindow({.title = contract::kRendererWindowTitle}, Millis(10000));
         for (int i = 0; window && GetForegroundWindow() != window && i < 500; ++i) {
             Sleep(10);
         }
@@ -58,15 +53,14 @@ TEST_F(RendererProcessTest, TitledWindowExistsBeforeTheSaversFirstPoll) {
         RendererProcess renderer;
         ASSERT_TRUE(renderer.started());
         HWND window =
-            renderer.waitForWindow(nullptr, velmora::contract::kRendererWindowTitle, 10000);
+            renderer.waitForWindow({.title = contract::kRendererWindowTitle}, Millis(10000));
         const double elapsed = bench::nowMs() - start;
         ASSERT_NE(nullptr, window);
-        std::printf("window \"%s\" %.0f ms after the start\n",
-                    velmora::contract::kRendererWindowTitle, elapsed);
+        std::printf("window \"%s\" %.0f ms after the start\n", contract::kRendererWindowTitle,
+                    elapsed);
         best = elapsed < best ? elapsed : best;
         PostMessageA(window, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        ASSERT_TRUE(renderer.waitForExit(5000, code));
+        ASSERT_TRUE(renderer.waitForExit(Millis(5000)));
     }
     EXPECT_LT(best, 500.0);
 }
@@ -84,12 +78,11 @@ TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
     ASSERT_TRUE(renderer.running());
 
     const double tapped = bench::nowMs();
-    tapKey(VK_ESCAPE);
-    DWORD code = 0;
-    ASSERT_TRUE(renderer.waitForExit(5000, code));
+    testing::tapKey(VK_ESCAPE);
+    ASSERT_TRUE(renderer.waitForExit(Millis(5000)));
     std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", bench::nowMs() - tapped);
     EXPECT_LT(bench::nowMs() - tapped, 1000.0);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     const DEVMODEA after = currentDisplayMode();
     EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
     EXPECT_EQ(before.dmBitsPerPel, after.dmBitsPerPel);
@@ -109,11 +102,10 @@ TEST_F(RendererProcessTest, CloseFromAnotherProcessEndsWithCodeZero) {
     EXPECT_NE(0, GetWindowLongA(window, GWL_STYLE) & WS_POPUP);
     EXPECT_NE(0, GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     // One monitor: nothing to cover.
-    EXPECT_EQ(nullptr, findProcessWindow(renderer.id(), "VelmoraCover", nullptr));
+    EXPECT_EQ(nullptr, renderer.findWindow({.className = "VelmoraCover"}));
     PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    ASSERT_TRUE(renderer.waitForExit(5000, code));
-    EXPECT_EQ(0u, code);
+    ASSERT_TRUE(renderer.waitForExit(Millis(5000)));
+    EXPECT_EQ(0u, renderer.exitCode());
     EXPECT_FALSE(IsWindow(window));
 }
 
@@ -133,8 +125,7 @@ TEST_F(RendererProcessTest, SystemScreensaverAndMonitorPowerCommandsAreIgnored) 
         EXPECT_TRUE(IsWindowVisible(window)) << std::hex << command;
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    EXPECT_TRUE(renderer.waitForExit(5000, code));
+    EXPECT_TRUE(renderer.waitForExit(Millis(5000)));
 }
 
 TEST_F(RendererProcessTest, MinimizedRendererSleepsUntilRestored) {
@@ -144,10 +135,10 @@ TEST_F(RendererProcessTest, MinimizedRendererSleepsUntilRestored) {
     ShowWindow(window, SW_MINIMIZE);
     Sleep(300);
     ASSERT_TRUE(IsIconic(window));
-    const double cpuBefore = threadCpuSeconds(renderer.mainThread());
+    const double cpuBefore = testing::threadCpuSeconds(renderer.mainThread());
     const double start = bench::nowMs();
     Sleep(3000);
-    const double cpuMs = (threadCpuSeconds(renderer.mainThread()) - cpuBefore) * 1000;
+    const double cpuMs = (testing::threadCpuSeconds(renderer.mainThread()) - cpuBefore) * 1000;
     std::printf("[figures] renderer's loop thread CPU while minimized: %.1f ms in %.0f ms\n", cpuMs,
                 bench::nowMs() - start);
     EXPECT_LT(cpuMs, 150.0); // 5 %: a loop that still swaps would use the whole 3 s
@@ -155,8 +146,7 @@ TEST_F(RendererProcessTest, MinimizedRendererSleepsUntilRestored) {
     Sleep(300);
     EXPECT_TRUE(renderer.running());
     PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    EXPECT_TRUE(renderer.waitForExit(5000, code));
+    EXPECT_TRUE(renderer.waitForExit(Millis(5000)));
 }
 
 TEST_F(RendererProcessTest, MissingBitmapEndsQuietlyWithCodeZero) {
@@ -166,14 +156,13 @@ TEST_F(RendererProcessTest, MissingBitmapEndsQuietlyWithCodeZero) {
     // Any message box would be a dialog window of the renderer's process.
     bool dialogSeen = false;
     while (renderer.running()) {
-        dialogSeen = dialogSeen || findProcessWindow(renderer.id(), "#32770", nullptr) != nullptr;
+        dialogSeen = dialogSeen || renderer.findWindow({.className = "#32770"}) != nullptr;
         Sleep(5);
     }
-    DWORD code = 1;
-    ASSERT_TRUE(renderer.waitForExit(10000, code));
-    EXPECT_EQ(0u, code);
+    ASSERT_TRUE(renderer.waitForExit(Millis(10000)));
+    EXPECT_EQ(0u, renderer.exitCode());
     EXPECT_FALSE(dialogSeen);
-    EXPECT_EQ(nullptr, FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
 }
 
 } // namespace velmora::window

@@ -205,19 +205,21 @@ TEST(HackScene, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     scene::resizeScene(hack.width, hack.height);
     ASSERT_TRUE(scene::initScene());
     scene::drawScene();
-    EXPECT_EQ(0, litPixels(readBackBuffer(kSceneWidth, kSceneHeight)));
+    EXPECT_EQ(0, litPixels(testing::readBackBuffer(kSceneWidth, kSceneHeight)));
     for (int frame = 2; frame <= 150; ++frame) {
         scene::drawScene();
     }
     // The same frame as the Windows renderer's after as many steps.
-    const std::vector<unsigned char> pixels = readBackBuffer(kSceneWidth, kSceneHeight);
+    const std::vector<unsigned char> pixels = testing::readBackBuffer(kSceneWidth, kSceneHeight);
     EXPECT_GT(litPixels(pixels), kSceneWidth * kSceneHeight / 20);
-    const FrameSignature signature = frameSignature(pixels, kSceneWidth, kSceneHeight);
-    const FrameSignature windows =
-        readSignatureFile(VELMORA_SOURCE_DIR "/tests/renderer/scene/SceneFrame150.txt");
-    EXPECT_LE(largestBlockDifference(signature, windows), kSameFrameBlockDifference)
+    const testing::FrameSignature signature =
+        testing::frameSignature(pixels, kSceneWidth, kSceneHeight);
+    const testing::FrameSignature windows =
+        testing::readSignatureFile(VELMORA_SOURCE_DIR "/tests/renderer/scene/SceneFrame150.txt");
+    EXPECT_LE(testing::largestBlockDifference(signature, windows),
+              testing::kSameFrameBlockDifference)
         << "this frame's signature:\n"
-        << signatureText(signature);
+        << testing::signatureText(signature);
     closeHackWindow(hack);
 }
 

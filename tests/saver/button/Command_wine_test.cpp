@@ -4,21 +4,25 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <tuple>
 
 #include "saver/button/Command.h"
 #include "saver/forms/Form.h"
 #include "saver/forms/PictureBox.h"
 #include "saver/forms/SavePicture.h"
-#include "tests/saver/dialog/DialogDriver.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/MouseInput.h"
+#include "tests/support/ScreenCapture.h"
 
 namespace velmora::button {
 
 namespace {
+
+using testing::captureClient;
+using testing::Millis;
+using testing::pumpMessages;
 
 constexpr uint32_t kFrame = 0x003C74;
 constexpr uint32_t kFaceNormal = 0xF3F3EE;
@@ -28,34 +32,21 @@ constexpr uint32_t kDisableFrame = 0xC9C7BA;
 constexpr uint32_t kDisableFace = 0xF5F4EA;
 constexpr uint32_t kPressedOuter = 0xECE9D8;
 
-// Delivers the messages of the test's windows for a while: input, paints and poll ticks.
-void pump(int milliseconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < end) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+// A press or release, then a pause in which the test's windows handle it.
+void sendMouse(DWORD flags) {
+    velmora::testing::sendMouse(flags);
+    pumpMessages(Millis(150));
 }
 
-void sendMouse(DWORD flags, POINT at = {}) {
+// The pointer moved to a screen point, with the same pause.
+void pointTo(POINT at) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_MOVE) {
-        input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
     SendInput(1, &input, sizeof(input));
-    pump(150);
-}
-
-void pointTo(POINT at) {
-    sendMouse(MOUSEEVENTF_MOVE, at);
+    pumpMessages(Millis(150));
 }
 
 int channel(uint32_t colour, int shift) {
@@ -91,7 +82,7 @@ protected:
             button->Initialize();
         }
         offButton.setEnabled(false);
-        pump(200);
+        pumpMessages(Millis(200));
     }
 
     static forms::FormDesign hostDesign() {
@@ -115,9 +106,9 @@ protected:
     // The screen under the button, and the whole form kept as the look's artifact.
     forms::PixelImage look(const Command& button, const char* name) {
         std::filesystem::create_directories("button-looks");
-        forms::savePicture(dialog::captureClient(form.hwnd()),
+        forms::savePicture(captureClient(form.hwnd()),
                            std::string("button-looks/") + name + ".bmp");
-        return dialog::captureClient(button.hwnd());
+        return captureClient(button.hwnd());
     }
 
     forms::Form form{hostDesign()};
@@ -176,7 +167,7 @@ TEST_F(CommandOnScreen, ClickOnAnUnfocusedButtonShowsEachLookAndClicksOnce) {
     EXPECT_LT(released.top + 30, released.bottom) << "reached from the hover: stays reversed";
 
     pointTo(outside());
-    pump(150); // the pointer poll
+    pumpMessages(Millis(150)); // the pointer poll
     FaceSample focused = sample(look(setButton, "focused"));
     EXPECT_TRUE(looksLike(focused.frame, kFrame));
     EXPECT_TRUE(looksLike(focused.ring, kRingFocus));
@@ -195,7 +186,7 @@ TEST_F(CommandOnScreen, ReleasingOutsideOrAfterComingBackDoesNotClick) {
     pointTo(centreOf(fileButton));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     pointTo(outside());
-    pump(150);
+    pumpMessages(Millis(150));
     EXPECT_TRUE(looksLike(sample(look(fileButton, "held-outside")).ring, kRingFocus));
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(fileClicks, 0);
@@ -203,7 +194,7 @@ TEST_F(CommandOnScreen, ReleasingOutsideOrAfterComingBackDoesNotClick) {
     pointTo(centreOf(setButton));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     pointTo(outside());
-    pump(150);
+    pumpMessages(Millis(150));
     pointTo(centreOf(setButton));
     EXPECT_TRUE(looksLike(sample(look(setButton, "held-back-forms::inside")).ring, kRingFocus));
     sendMouse(MOUSEEVENTF_LEFTUP);
@@ -233,7 +224,7 @@ TEST_F(CommandOnScreen, OtherMouseButtonsClickWhenReleasedOverTheButtonOnly) {
 
     sendMouse(MOUSEEVENTF_RIGHTDOWN);
     pointTo(outside());
-    pump(150);
+    pumpMessages(Millis(150));
     sendMouse(MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ(cancelClicks, 1);
     EXPECT_TRUE(looksLike(sample(look(cancelButton, "right-released-outside")).ring, kFaceNormal));
@@ -260,7 +251,7 @@ TEST_F(CommandOnScreen, DisabledButtonShowsItsFaceAndAGreyCaptionAndNeverClicks)
     EXPECT_GT(grey, 10);
 
     offButton.setEnabled(true);
-    pump(50);
+    pumpMessages(Millis(50));
     EXPECT_TRUE(looksLike(sample(look(offButton, "enabled-again")).frame, kFrame));
 }
 
@@ -284,11 +275,11 @@ TEST_F(CommandOnScreen, JapaneseCaptionIsDrawnCentredOverTheFace) {
 TEST_F(CommandOnScreen, UncoveringRepaintsTheLastLookAndSizeChangesRedraw) {
     pointTo(centreOf(setButton));
     RedrawWindow(form.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    pump(50);
+    pumpMessages(Millis(50));
     EXPECT_TRUE(looksLike(sample(look(setButton, "repainted")).ring, kRingHover));
 
     fileButton.move({2000, 90, 1755, 420}); // along its panel, at the design size
-    pump(50);
+    pumpMessages(Millis(50));
     const forms::PixelImage resized = look(fileButton, "resized");
     EXPECT_EQ(resized.width, 117);
     EXPECT_EQ(resized.height, 28);
@@ -326,7 +317,7 @@ TEST_F(CommandOnScreen, ClickHandlerMayUnloadTheForm) {
     EXPECT_FALSE(form.loaded());
     EXPECT_EQ(cancelButton.hwnd(), nullptr);
     EXPECT_EQ(fileButton.hwnd(), nullptr); // gone with its panel
-    pump(250);                             // no poll runs on the dead windows
+    pumpMessages(Millis(250));             // no poll runs on the dead windows
 }
 
 } // namespace

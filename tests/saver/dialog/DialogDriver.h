@@ -9,6 +9,8 @@
 
 #include "contract/SharedNames.h"
 #include "saver/forms/core/PixelImage.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace velmora::dialog {
 
@@ -26,36 +28,28 @@ public:
     Installation& operator=(const Installation&) = delete;
 
     // UTF-8 path of the folder, or of a name inside it.
-    const std::string& folder() const { return folder_; }
-    std::string path(const std::string& name) const { return folder_ + "\\" + name; }
-    std::string settingsFile() const { return path(velmora::contract::kSettingsFileName); }
+    const std::string& folder() const { return folder_.path(); }
+    std::string path(const std::string& name) const { return folder_ / name; }
+    std::string settingsFile() const { return path(contract::kSettingsFileName); }
     std::string perUserSettingsFile() const {
-        return appData_ + "\\" + velmora::contract::kPerUserFolderName + "\\" +
-               velmora::contract::kSettingsFileName;
+        return appData_ / contract::kPerUserFolderName + "\\" + contract::kSettingsFileName;
     }
 
 private:
-    std::string folder_;
-    std::string appData_;
+    explicit Installation(testing::ScratchFolder folder);
+
+    testing::ScratchFolder folder_;
+    testing::ScratchFolder appData_;
     std::wstring previousAppData_;
-    static inline int count_ = 0;
 };
 
-// Makes a folder and the folders above it.
-void makeFolder(const std::string& path);
-
-void writeBytes(const std::string& path, const std::string& bytes);
-std::string readBytes(const std::string& path);
 // The value of key in a settings file's bytes (code page 932), or "<missing>".
 std::string iniValue(const std::string& fileBytes, const std::string& utf8Key);
 
-// A running "Velmora.scr /c" of an installation.
+// A running "Velmora.scr /c" of an installation, ended if it still runs at the end.
 class ConfigureRun {
 public:
     explicit ConfigureRun(const Installation& installation);
-    ~ConfigureRun(); // ends the program if it is still running
-    ConfigureRun(const ConfigureRun&) = delete;
-    ConfigureRun& operator=(const ConfigureRun&) = delete;
 
     // The shown "<Velmora>" window, or null when none appeared.
     HWND dialog() const { return dialog_; }
@@ -63,14 +57,9 @@ public:
     bool endsWithin(DWORD milliseconds) const;
 
 private:
-    PROCESS_INFORMATION process_{};
+    testing::ChildProcess process_;
     HWND dialog_ = nullptr;
 };
-
-// Waits for a visible top-level window with this title; null when none came.
-HWND waitForWindow(const wchar_t* title, DWORD milliseconds);
-// The first child window (at any depth) of this class.
-HWND findChild(HWND parent, const wchar_t* className);
 
 // Input at a point of a window's client area, as the user gives it.
 void moveMouse(HWND window, POINT client);
@@ -78,15 +67,11 @@ void click(HWND window, POINT client, bool rightButton = false);
 // A press at one point and its release at another, with a mouse button's down and up flags.
 void drag(HWND window, POINT from, POINT to, DWORD downFlag, DWORD upFlag);
 void typeText(const std::wstring& text);
-void pressKey(WORD virtualKey);
 // Lets the program handle the input and paint.
 void settle(DWORD milliseconds = 300);
-// The same for windows of the test itself, whose messages it then delivers.
-void pumpMessages(DWORD milliseconds);
 
-// The window's client area as on the screen, and the picture saved as a bitmap file among the
-// test artifacts (dialog-shots in the build folder).
-forms::PixelImage captureClient(HWND window);
+// The picture saved as a bitmap file among the test artifacts (dialog-shots in the build
+// folder).
 void keepScreenshot(const forms::PixelImage& image, const std::string& name);
 
 // Colours of a captured picture; the test screen has 16 bits per pixel, so channels compare

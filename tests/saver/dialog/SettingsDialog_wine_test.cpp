@@ -16,10 +16,26 @@
 #include "saver/dialog/core/SineGradient.h"
 #include "saver/forms/Screen.h"
 #include "saver/text/AnsiText.h"
+#include "tests/support/BuiltFile.h"
+#include "tests/support/Files.h"
+#include "tests/support/KeyTap.h"
+#include "tests/support/ScreenCapture.h"
+#include "tests/support/WindowWait.h"
 
 namespace velmora::dialog {
 
 namespace {
+
+using testing::captureClient;
+using testing::Millis;
+using testing::readText;
+using testing::tapKey;
+using testing::writeText;
+
+// A top-level window of the dialog's program that has been shown.
+HWND waitForShown(const char* title, Millis timeout) {
+    return testing::waitForWindow({.title = title, .visibleOnly = true}, timeout);
+}
 
 constexpr Rgb kMarkOn{46, 99, 216};
 constexpr Rgb kMarkOff{255, 255, 255};
@@ -67,8 +83,8 @@ Rgb frameColour(const forms::PixelImage& shot, const ControlPlace& button) {
 
 std::string settingsText(const std::string& kind, const std::string& repeat,
                          const std::string& file) {
-    return velmora::text::toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
-                                 "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
+    return text::toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
+                        "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
 }
 
 // The whole file as "設定" leaves it: section and keys in code page 932, the numbers without
@@ -100,13 +116,14 @@ void expectNumber(const std::string& bytes, const char* key, int value) {
 }
 
 bool repeatBoxEnabled(HWND dialog) {
-    HWND box = findChild(dialog, L"ComboBox");
+    HWND box = testing::findWindow({.className = "ComboBox", .parent = dialog});
     return box && IsWindowEnabled(box);
 }
 
 std::wstring repeatBoxText(HWND dialog) {
     wchar_t text[64] = {};
-    SendMessageW(findChild(dialog, L"ComboBox"), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    SendMessageW(testing::findWindow({.className = "ComboBox", .parent = dialog}), WM_GETTEXT, 64,
+                 reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -136,12 +153,12 @@ class SettingsDialog : public ::testing::Test {
 protected:
     // Writes the settings and starts "Velmora.scr /c"; the shown dialog, or null.
     HWND open(const std::string& settings) {
-        writeBytes(installation.settingsFile(), settings);
+        writeText(installation.settingsFile(), settings);
         run.reset();
         run.emplace(installation);
         return run->dialog();
     }
-    std::string savedSettings() const { return readBytes(installation.settingsFile()); }
+    std::string savedSettings() const { return readText(installation.settingsFile()); }
 
     Installation installation;
     std::optional<ConfigureRun> run;
@@ -206,10 +223,10 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
     HWND cover = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"",
                                  WS_POPUP | WS_VISIBLE | SS_BLACKRECT, window.left, window.top, 300,
                                  200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    pumpMessages(500);
+    testing::pumpMessages(Millis(500));
     ASSERT_NE(captureClient(dialog).pixels, shot.pixels) << "the cover did not cover";
     DestroyWindow(cover);
-    pumpMessages(500);
+    testing::pumpMessages(Millis(500));
     const forms::PixelImage uncovered = captureClient(dialog);
     EXPECT_EQ(uncovered.pixels, shot.pixels) << "the picture changed after it was uncovered";
 
@@ -226,7 +243,7 @@ TEST_F(SettingsDialog, OpensCentredWithGradientsMarksButtonsAndTexts) {
     EXPECT_EQ(pointerAt({4, 4}), offLink);
 
     // The repeat list: an empty entry, then 1 to 30; no repeat shows as an empty text.
-    HWND box = findChild(dialog, L"ComboBox");
+    HWND box = testing::findWindow({.className = "ComboBox", .parent = dialog});
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(SendMessageW(box, CB_GETCOUNT, 0, 0), 31);
     wchar_t entry[16] = {};
@@ -270,9 +287,9 @@ TEST_F(SettingsDialog, MarksAndLabelsChooseTheSourceWithAnyButtonAndCancelKeepsT
 
 TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosenFile) {
     const std::string music = installation.path("music");
-    std::filesystem::create_directories(std::filesystem::path(velmora::text::toWide(music)));
-    writeBytes(music + "\\a.mp3", "ID3");
-    writeBytes(music + "\\曲b.mp3", "ID3");
+    std::filesystem::create_directories(testing::utf8Path(music));
+    writeText(music + "\\a.mp3", "ID3");
+    writeText(music + "\\曲b.mp3", "ID3");
     const HWND dialog = open(settingsText(" 2", " 0", music + "\\a.mp3"));
     ASSERT_NE(dialog, nullptr);
     expectSourceLook(dialog, {2, false, true}, "dialog-music-file-loaded");
@@ -280,10 +297,11 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     // Cancelling the chooser leaves the shown file as it was.
     const forms::PixelImage loaded = captureClient(dialog);
     click(dialog, pointIn(place::kFileButton));
-    const HWND cancelled = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
+    const HWND cancelled = waitForShown("ﾌｧｲﾙを開く", Millis(10000));
     ASSERT_NE(cancelled, nullptr);
     settle(300);
-    pressKey(VK_ESCAPE);
+    tapKey(VK_ESCAPE);
+    settle();
     settle(300);
     ASSERT_FALSE(IsWindow(cancelled));
     // (The button itself keeps the focus it took, and shows it.)
@@ -296,13 +314,14 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     }
 
     click(dialog, pointIn(place::kFileButton));
-    const HWND chooser = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
+    const HWND chooser = waitForShown("ﾌｧｲﾙを開く", Millis(10000));
     ASSERT_NE(chooser, nullptr);
     settle(500);
     keepScreenshot(captureClient(chooser), "dialog-file-chooser");
     // Only the name: the chooser must already be in the music folder for it to be found there.
     typeText(L"曲b.mp3");
-    pressKey(VK_RETURN);
+    tapKey(VK_RETURN);
+    settle();
     settle(500);
     ASSERT_FALSE(IsWindow(chooser));
     const forms::PixelImage shot = captureClient(dialog);
@@ -314,7 +333,7 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     const std::string saved = savedSettings();
     expectNumber(saved, "BGM区分", 2);
     expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 0);
-    EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), velmora::text::toAnsi(music + "\\曲b.mp3"));
+    EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), text::toAnsi(music + "\\曲b.mp3"));
 }
 
 TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
@@ -331,8 +350,7 @@ TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
         click(dialog, pointIn(place::kRepeat));
         typeText(c.typed);
         click(dialog, pointIn(place::kSet));
-        ASSERT_TRUE(run->endsWithin(5000))
-            << "typed " << velmora::text::toAnsi(velmora::text::fromWide(c.typed));
+        ASSERT_TRUE(run->endsWithin(5000)) << "typed " << text::toAnsi(text::fromWide(c.typed));
         const std::string saved = savedSettings();
         expectNumber(saved, "BGM区分", 1);
         expectNumber(saved, "BGMﾘﾋﾟｰﾄ", c.stored);
@@ -348,10 +366,13 @@ TEST_F(SettingsDialog, TheCloseBoxStoresNothingAndEnterOrEscapePressNoButton) {
 
     // With the focus where the dialog put it, and with it moved on to each button in turn.
     for (int tabs = 0; tabs < 5; ++tabs) {
-        pressKey(VK_RETURN);
-        pressKey(VK_ESCAPE);
+        tapKey(VK_RETURN);
+        settle();
+        tapKey(VK_ESCAPE);
+        settle();
         ASSERT_TRUE(IsWindow(dialog)) << "after " << tabs << " tabs";
-        pressKey(VK_TAB);
+        tapKey(VK_TAB);
+        settle();
     }
     EXPECT_EQ(savedSettings(), before);
 
@@ -386,73 +407,73 @@ TEST_F(SettingsDialog, ASourceOutsideTheThreeShowsNoMarkAndIsStoredBackUnchanged
 // Installed in a folder with a character that best-fit mapping would turn into a plain "e":
 // the dialog writes its own folder's file, and the other folder's file stays as it was.
 TEST(SettingsDialogInstalled, InAnAccentedFolderWritesOnlyItsOwnFile) {
-    const std::string lookAlike = "C:\\vel-e\\Velmora.ini";
-    makeFolder("C:\\vel-e");
+    const testing::ScratchFolder lookAlikeFolder = testing::ScratchFolder::at("C:\\vel-e");
+    const std::string lookAlike = lookAlikeFolder / "Velmora.ini";
     const std::string other = settingsText(" 2", " 7", "");
-    writeBytes(lookAlike, other);
+    writeText(lookAlike, other);
     {
         Installation installation("C:\\vel-é");
-        writeBytes(installation.settingsFile(), settingsText(" 0", " 0", ""));
+        writeText(installation.settingsFile(), settingsText(" 0", " 0", ""));
         ConfigureRun run(installation);
         ASSERT_NE(run.dialog(), nullptr);
         EXPECT_EQ(repeatBoxText(run.dialog()), L"") << "read the other folder's file";
         ASSERT_TRUE(chooseCdAndSet(run));
-        expectSavedFile(readBytes(installation.settingsFile()), 1, 0, "");
+        expectSavedFile(readText(installation.settingsFile()), 1, 0, "");
     }
-    EXPECT_EQ(readBytes(lookAlike), other);
-    std::error_code ignored;
-    std::filesystem::remove_all("C:\\vel-e", ignored);
+    EXPECT_EQ(readText(lookAlike), other);
 }
 
 TEST(SettingsDialogInstalled, InAFolderOutsideTheCodePageSavesThere) {
     Installation installation("C:\\vel-한글");
-    writeBytes(installation.settingsFile(), settingsText(" 0", " 3", ""));
+    writeText(installation.settingsFile(), settingsText(" 0", " 3", ""));
     ConfigureRun run(installation);
     ASSERT_NE(run.dialog(), nullptr);
     EXPECT_EQ(repeatBoxText(run.dialog()), L"3");
     ASSERT_TRUE(chooseCdAndSet(run));
-    expectSavedFile(readBytes(installation.settingsFile()), 1, 3, "");
+    expectSavedFile(readText(installation.settingsFile()), 1, 3, "");
 }
 
 // A folder named "Velmora.ini" makes the file beside the programs unwritable, as System32 is
 // for a standard user.
 TEST(SettingsDialogInstalled, WhereTheUserCannotWriteTheChoiceGoesToThePerUserFile) {
     Installation installation;
-    makeFolder(installation.settingsFile());
+    std::filesystem::create_directories(testing::utf8Path(installation.settingsFile()));
     const std::string song = installation.path("tone.mp3");
-    writeBytes(song, "ID3");
+    writeText(song, "ID3");
     ConfigureRun run(installation);
     const HWND dialog = run.dialog();
     ASSERT_NE(dialog, nullptr);
     click(dialog, pointIn(place::kLabelFile));
     click(dialog, pointIn(place::kFileButton));
-    const HWND chooser = waitForWindow(L"ﾌｧｲﾙを開く", 10000);
+    const HWND chooser = waitForShown("ﾌｧｲﾙを開く", Millis(10000));
     ASSERT_NE(chooser, nullptr);
     settle(500);
-    typeText(velmora::text::toWide(song));
-    pressKey(VK_RETURN);
+    typeText(text::toWide(song));
+    tapKey(VK_RETURN);
+    settle();
     settle(500);
     ASSERT_FALSE(IsWindow(chooser));
     click(dialog, pointIn(place::kSet));
     ASSERT_TRUE(run.endsWithin(5000));
-    expectSavedFile(readBytes(installation.perUserSettingsFile()), 2, 0, song);
+    expectSavedFile(readText(installation.perUserSettingsFile()), 2, 0, song);
 }
 
 TEST(SettingsDialogInstalled, WhenNoFileCanBeWrittenTheDialogSaysSoAndStaysOpen) {
     Installation installation;
-    makeFolder(installation.settingsFile());
-    makeFolder(installation.perUserSettingsFile());
+    std::filesystem::create_directories(testing::utf8Path(installation.settingsFile()));
+    std::filesystem::create_directories(testing::utf8Path(installation.perUserSettingsFile()));
     ConfigureRun run(installation);
     const HWND dialog = run.dialog();
     ASSERT_NE(dialog, nullptr);
     click(dialog, pointIn(place::kSet));
-    const HWND box = waitForWindow(L"Velmora", 5000);
+    const HWND box = waitForShown("Velmora", Millis(5000));
     ASSERT_NE(box, nullptr) << "no message";
     keepScreenshot(captureClient(box), "dialog-not-saved");
     wchar_t text[128] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 128);
     EXPECT_STREQ(text, L"設定を保存できませんでした。");
-    EXPECT_EQ(findChild(box, L"Button"), GetDlgItem(box, IDOK)) << "OK only";
+    EXPECT_EQ(testing::findWindow({.className = "Button", .parent = box}), GetDlgItem(box, IDOK))
+        << "OK only";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     settle(500);
     EXPECT_TRUE(IsWindowVisible(dialog));
@@ -490,12 +511,9 @@ TEST_F(SettingsDialog, APressOnCancelReleasedOverSetClicksNothing) {
 // Both programs carry one application manifest, and it says no more than "system DPI aware":
 // no common-controls version, no supported-OS entries, no other setting.
 TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
-    const char* bin = std::getenv("VELMORA_BIN_DIR");
-    ASSERT_NE(bin, nullptr);
-    for (const char* program : {"Velmora.scr", velmora::contract::kRendererFileName}) {
-        const HMODULE module =
-            LoadLibraryExW(velmora::text::toWide(std::string(bin) + "\\" + program).c_str(),
-                           nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    for (const char* program : {"Velmora.scr", contract::kRendererFileName}) {
+        const HMODULE module = LoadLibraryExW(text::toWide(testing::builtFile(program)).c_str(),
+                                              nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr) << program;
         int manifests = 0;
         EnumResourceNamesW(
@@ -539,8 +557,8 @@ TEST(DpiAwareness, At144DpiTheDialogIsOneAndAHalfTimesItsSize) {
 
     Installation installation;
     const std::string song = installation.path("a.mp3");
-    writeBytes(song, "ID3");
-    writeBytes(installation.settingsFile(), settingsText(" 2", " 0", song));
+    writeText(song, "ID3");
+    writeText(installation.settingsFile(), settingsText(" 2", " 0", song));
     ConfigureRun run(installation);
     const HWND dialog = run.dialog();
     ASSERT_NE(dialog, nullptr);

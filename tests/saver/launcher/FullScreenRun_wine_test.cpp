@@ -8,8 +8,11 @@
 #include "SaverHost.h"
 #include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
+#include "tests/support/Files.h"
 #include "tests/support/KeyTap.h"
 #include "tests/support/ProcessTimes.h"
+
+namespace velmora::launcher {
 
 namespace {
 
@@ -22,7 +25,7 @@ long long since(Clock::time_point start) {
 
 // The pixel rows of a written texture bitmap equal the built-in star picture's.
 void expectStarPicture(const std::string& path) {
-    const std::vector<unsigned char> file = readFile(path);
+    const std::vector<unsigned char> file = testing::readBytes(path);
     const ResourcePicture star = resourcePicture(IDB_STAR);
     ASSERT_EQ(star.width, 32);
     ASSERT_EQ(file.size(), 54 + star.rows.size()) << path;
@@ -53,7 +56,7 @@ struct Renderer {
 };
 
 void waitForRenderer(Renderer& renderer) {
-    renderer.window = waitForWindow(velmora::contract::kRendererWindowTitle, kStartTimeout);
+    renderer.window = waitForWindow({.title = contract::kRendererWindowTitle}, kStartTimeout);
     ASSERT_TRUE(renderer.window) << "the renderer window never appeared";
     renderer.process = processOfWindow(renderer.window);
     ASSERT_TRUE(renderer.process);
@@ -66,7 +69,7 @@ bool waitForFirstFrame(Clock::time_point start) {
         if (since(start) > kStartTimeout.count()) {
             return false;
         }
-        pumpFor(Millis(10));
+        pumpMessages(Millis(10));
     }
     return true;
 }
@@ -82,7 +85,7 @@ void closeAndExpectEnd(const Renderer& renderer, const SaverProcess& saver) {
 // keyboard itself. Both programs are gone within 1.2 s of the tap.
 void tapEscapeAndExpectEnd(const Renderer& renderer, const SaverProcess& saver) {
     const auto tapped = Clock::now();
-    tapKey(VK_ESCAPE);
+    testing::tapKey(VK_ESCAPE);
     ASSERT_TRUE(waitPumping(renderer.process, kEndTimeout)) << "the tap did not end the renderer";
     const auto rendererGone = Clock::now();
     ASSERT_TRUE(saver.waitForExit(kEndTimeout));
@@ -104,7 +107,7 @@ TEST(FullScreenRun, TheRendererStartsFromAFolderNamedOutsideTheCodePage) {
 
 TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ProgramFolder folder;
-    DeleteFileA(velmora::contract::kTexturePath);
+    DeleteFileA(contract::kTexturePath);
     SaverProcess saver(folder, "/s");
     ASSERT_TRUE(saver.started());
     Renderer renderer;
@@ -115,13 +118,13 @@ TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     std::printf("[figures] start to renderer window: %lld ms, to first frame: %lld ms\n", toWindow,
                 toFrame);
 
-    EXPECT_TRUE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)); // the hidden saver form
-    expectStarPicture(velmora::contract::kTexturePath);
+    EXPECT_TRUE(FindWindowA(nullptr, contract::kSaverFormTitle)); // the hidden saver form
+    expectStarPicture(contract::kTexturePath);
 
-    const double cpuBefore = cpuSeconds(saver.handle());
+    const double cpuBefore = testing::cpuSeconds(saver.handle());
     const auto watchStart = Clock::now();
-    pumpFor(Millis(3000));
-    const double cpuUsed = cpuSeconds(saver.handle()) - cpuBefore;
+    pumpMessages(Millis(3000));
+    const double cpuUsed = testing::cpuSeconds(saver.handle()) - cpuBefore;
     const double cpuShare = cpuUsed / (since(watchStart) / 1000.0);
     std::printf("[figures] saver CPU while it watches: %.3f %% (%.1f ms in %lld ms)\n",
                 cpuShare * 100, cpuUsed * 1000, since(watchStart));
@@ -129,8 +132,8 @@ TEST(FullScreenRun, SlashSWritesTheStarStartsTheRendererAndEndsOnEscape) {
     ASSERT_TRUE(saver.running());
 
     tapEscapeAndExpectEnd(renderer, saver);
-    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle));
-    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle));
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kRendererWindowTitle));
 }
 
 TEST(FullScreenRun, AnEmptyCommandLineRunsTheSame) {
@@ -146,7 +149,7 @@ TEST(FullScreenRun, AnEmptyCommandLineRunsTheSame) {
 TEST(FullScreenRun, WithAnotherProgramInFrontOneTapStillEndsTheRun) {
     HWND other = makeHostWindow(100, 100, 300, 200);
     SetForegroundWindow(other);
-    pumpFor(Millis(200));
+    pumpMessages(Millis(200));
     ASSERT_EQ(other, GetForegroundWindow());
     ProgramFolder folder;
     SaverProcess saver(folder, "/s");
@@ -155,7 +158,7 @@ TEST(FullScreenRun, WithAnotherProgramInFrontOneTapStillEndsTheRun) {
     EXPECT_TRUE(waitForFirstFrame(saver.startTime()));
     // The change of foreground reaches this thread through its messages, a moment later.
     for (int i = 0; i < 100 && GetForegroundWindow() != renderer.window; ++i) {
-        pumpFor(Millis(10));
+        pumpMessages(Millis(10));
     }
     EXPECT_EQ(renderer.window, GetForegroundWindow());
     tapEscapeAndExpectEnd(renderer, saver);
@@ -177,14 +180,13 @@ TEST(FullScreenRun, ASecondRunEndsAtOnceWhileOneIsGoing) {
     ASSERT_NO_FATAL_FAILURE(waitForRenderer(renderer));
     SaverProcess second(folder, "-s");
     EXPECT_TRUE(second.waitForExit(Millis(3000)));
-    pumpFor(Millis(500));
+    pumpMessages(Millis(500));
     int renderers = 0;
     EnumWindows(
         [](HWND window, LPARAM count) {
             char title[16] = {};
             GetWindowTextA(window, title, sizeof title);
-            *reinterpret_cast<int*>(count) +=
-                std::string(title) == velmora::contract::kRendererWindowTitle;
+            *reinterpret_cast<int*>(count) += std::string(title) == contract::kRendererWindowTitle;
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&renderers));
@@ -194,8 +196,8 @@ TEST(FullScreenRun, ASecondRunEndsAtOnceWhileOneIsGoing) {
 }
 
 TEST(FullScreenRun, ASettingsDialogTitleBlocksEveryStart) {
-    HWND dialog = CreateWindowExA(0, "STATIC", velmora::contract::kDialogTitle, WS_POPUP, 0, 0, 10,
-                                  10, nullptr, nullptr, nullptr, nullptr);
+    HWND dialog = CreateWindowExA(0, "STATIC", contract::kDialogTitle, WS_POPUP, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 152, 112, nullptr,
                                 nullptr, nullptr, nullptr);
     ProgramFolder folder;
@@ -203,20 +205,19 @@ TEST(FullScreenRun, ASettingsDialogTitleBlocksEveryStart) {
     for (const std::string arguments : {"/s", "/c", "", preview.c_str()}) {
         SaverProcess saver(folder, arguments);
         EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
         EXPECT_FALSE(FindWindowExA(host, nullptr, nullptr, "Preview Window")) << arguments;
     }
-    pumpFor(Millis(500));
-    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kRendererWindowTitle));
+    pumpMessages(Millis(500));
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kRendererWindowTitle));
     DestroyWindow(host);
     DestroyWindow(dialog);
 }
 
 TEST(FullScreenRun, AnUnwritableTexturePathPutsThePictureInTheTemporaryFolder) {
-    DeleteFileA(velmora::contract::kTexturePath);
-    ASSERT_TRUE(
-        CreateDirectoryA(velmora::contract::kTexturePath, nullptr)); // a folder where the file goes
-    const std::string fallback = temporaryFolder() + velmora::contract::kTextureFileName;
+    DeleteFileA(contract::kTexturePath);
+    ASSERT_TRUE(CreateDirectoryA(contract::kTexturePath, nullptr)); // a folder where the file goes
+    const std::string fallback = testing::temporaryPath(contract::kTextureFileName);
     DeleteFileA(fallback.c_str());
     {
         ProgramFolder folder;
@@ -225,13 +226,13 @@ TEST(FullScreenRun, AnUnwritableTexturePathPutsThePictureInTheTemporaryFolder) {
         waitForRenderer(renderer);
         if (renderer.window) {
             expectStarPicture(fallback);
-            pumpFor(Millis(1000));
+            pumpMessages(Millis(1000));
             EXPECT_TRUE(IsWindow(renderer.window)) << "the renderer gave up on its texture";
             EXPECT_TRUE(saver.running());
             closeAndExpectEnd(renderer, saver);
         }
     }
-    RemoveDirectoryA(velmora::contract::kTexturePath);
+    RemoveDirectoryA(contract::kTexturePath);
 }
 
 TEST(FullScreenRun, DamagedSettingsStillGiveARun) {
@@ -249,8 +250,10 @@ TEST(FullScreenRun, DamagedSettingsStillGiveARun) {
         SaverProcess saver(folder, "/s");
         Renderer renderer;
         ASSERT_NO_FATAL_FAILURE(waitForRenderer(renderer));
-        pumpFor(Millis(700));
+        pumpMessages(Millis(700));
         EXPECT_TRUE(saver.running());
         closeAndExpectEnd(renderer, saver);
     }
 }
+
+} // namespace velmora::launcher

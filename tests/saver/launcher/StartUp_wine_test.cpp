@@ -9,6 +9,8 @@
 #include "SaverHost.h"
 #include "contract/SharedNames.h"
 
+namespace velmora::launcher {
+
 namespace {
 
 constexpr wchar_t kMissingRendererMessage[] = L"Velmora.dll が同じﾌｫﾙﾀﾞに見つかりません！";
@@ -50,7 +52,7 @@ MessageBoxParts partsOf(HWND box) {
 class HostWindow {
 public:
     HostWindow(int width, int height) : window_(makeHostWindow(100, 100, width, height)) {
-        pumpFor(Millis(100));
+        pumpMessages(Millis(100));
     }
     ~HostWindow() {
         if (IsWindow(window_)) {
@@ -61,18 +63,11 @@ public:
     std::string previewArguments() const {
         return "/p " + std::to_string(reinterpret_cast<intptr_t>(window_));
     }
+    // Shown last, once placed and sized.
     HWND waitForPreview(Millis timeout) const {
-        const auto deadline = Clock::now() + timeout;
-        while (Clock::now() < deadline) {
-            // Shown last, once placed and sized.
-            HWND preview =
-                FindWindowExA(window_, nullptr, nullptr, velmora::contract::kPreviewFormTitle);
-            if (preview && IsWindowVisible(preview)) {
-                return preview;
-            }
-            pumpFor(Millis(10));
-        }
-        return nullptr;
+        return waitForWindow(
+            {.title = contract::kPreviewFormTitle, .parent = window_, .visibleOnly = true},
+            timeout);
     }
 
 private:
@@ -86,9 +81,9 @@ namespace {
 // The one message of a start without Velmora.dll beside the program, then the end.
 void expectMissingRendererMessage(const ProgramFolder& folder, const std::string& arguments) {
     SaverProcess saver(folder, arguments);
-    HWND box = waitForWindow("Velmora (ScreenSaver)", Millis(10000));
+    HWND box = waitForWindow({.title = "Velmora (ScreenSaver)"}, Millis(10000));
     ASSERT_TRUE(box) << "no message for " << arguments;
-    pumpFor(Millis(300)); // the box gets its parts after its window
+    pumpMessages(Millis(300)); // the box gets its parts after its window
     const MessageBoxParts parts = partsOf(box);
     EXPECT_EQ(parts.text, kMissingRendererMessage) << arguments;
     EXPECT_EQ(parts.buttons, 1) << arguments; // OK only
@@ -96,8 +91,8 @@ void expectMissingRendererMessage(const ProgramFolder& folder, const std::string
     EXPECT_TRUE(saver.running()) << arguments; // waits for the message to be read
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)) << arguments;
-    EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kDialogTitle)) << arguments;
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
+    EXPECT_FALSE(FindWindowA(nullptr, contract::kDialogTitle)) << arguments;
 }
 
 } // namespace
@@ -119,11 +114,11 @@ TEST(StartUp, ConfigureShowsTheSettingsDialogAndEndsWhenItCloses) {
     ProgramFolder folder;
     for (const std::string arguments : {"/c", "/C:1234"}) {
         SaverProcess saver(folder, arguments);
-        HWND dialog = waitForWindow(velmora::contract::kDialogTitle, Millis(10000));
+        HWND dialog = waitForWindow({.title = contract::kDialogTitle}, Millis(10000));
         ASSERT_TRUE(dialog) << arguments;
-        pumpFor(Millis(300));
+        pumpMessages(Millis(300));
         EXPECT_TRUE(IsWindowVisible(dialog)) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kSaverFormTitle)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, contract::kSaverFormTitle)) << arguments;
         PostMessageA(dialog, WM_CLOSE, 0, 0);
         EXPECT_TRUE(saver.waitForExit(Millis(5000))) << arguments;
     }
@@ -169,6 +164,8 @@ TEST(Preview, AHandleOfNoWindowEndsAtOnce) {
     for (const std::string arguments : {"/p 0", "/p", "/p:0", "/p 123456789"}) {
         SaverProcess saver(folder, arguments);
         EXPECT_TRUE(saver.waitForExit(Millis(3000))) << arguments;
-        EXPECT_FALSE(FindWindowA(nullptr, velmora::contract::kPreviewFormTitle)) << arguments;
+        EXPECT_FALSE(FindWindowA(nullptr, contract::kPreviewFormTitle)) << arguments;
     }
 }
+
+} // namespace velmora::launcher

@@ -29,14 +29,14 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         HWND host = makeHostWindow(kLeft, kTop, size.width, size.height);
         Vantri_R preview;
         preview.showIn(host);
-        HWND form = FindWindowExA(host, nullptr, nullptr, velmora::contract::kPreviewFormTitle);
+        HWND form = FindWindowExA(host, nullptr, nullptr, contract::kPreviewFormTitle);
         ASSERT_TRUE(form);
         EXPECT_TRUE(GetWindowLongA(form, GWL_STYLE) & WS_CHILD);
         RECT client{};
         GetClientRect(form, &client);
         EXPECT_EQ(client.right, size.width);
         EXPECT_EQ(client.bottom, size.height);
-        pumpFor(Millis(200));
+        pumpMessages(Millis(200));
 
         const std::vector<uint32_t> shown =
             captureScreen({kLeft, kTop, kLeft + size.width, kTop + size.height});

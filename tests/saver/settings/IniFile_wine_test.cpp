@@ -4,18 +4,25 @@
 #include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/core/VbNumber.h"
 
-#include "tests/saver/settings/WineFiles.h"
+#include "saver/text/AnsiText.h"
+#include "tests/support/Files.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-namespace velmora::settings {
+#include <windows.h>
 
+namespace velmora::settings {
 namespace {
+
+using testing::readText;
+using testing::ScratchFolder;
+using testing::writeText;
 
 class IniFileTest : public ::testing::Test {
 protected:
-    TempFolder folder;
-    std::string ini = folder / velmora::contract::kSettingsFileName;
+    ScratchFolder folder{"velmora settings"};
+    std::string ini = folder / contract::kSettingsFileName;
 };
 
 // The value stored after `key=`; Wine drops a leading blank that Windows keeps.
@@ -40,7 +47,7 @@ TEST_F(IniFileTest, KeysAndValuesAreStoredInTheAnsiCodePage) {
     INI_Write(kSettingsSection, kBgmRepeatKey, "-1", ini);
     INI_Write(kSettingsSection, kBgmFileKey, "C:\\音楽\\曲.mp3", ini);
 
-    const std::string bytes = readBytes(ini);
+    const std::string bytes = readText(ini);
     EXPECT_NE(bytes.find("[Section]"), std::string::npos);
     EXPECT_EQ(storedValue(bytes, "\x42\x47\x4D\x8B\xE6\x95\xAA"), "2");
     EXPECT_EQ(storedValue(bytes, "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4"), "-1");
@@ -56,7 +63,7 @@ TEST_F(IniFileTest, WritingAgainReplacesTheValue) {
     INI_Write(kSettingsSection, kBgmKindKey, " 1", ini);
     INI_Write(kSettingsSection, kBgmKindKey, " 0", ini);
     EXPECT_EQ(text::floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 0);
-    const std::string bytes = readBytes(ini);
+    const std::string bytes = readText(ini);
     EXPECT_EQ(bytes.find(text::toAnsi(kBgmKindKey)), bytes.rfind(text::toAnsi(kBgmKindKey)));
 }
 
@@ -108,11 +115,11 @@ TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
     }
     for (const char* name : {"vel-한글", "vel-〜", "vel-é"}) {
         const std::string place = folder / name;
-        std::filesystem::create_directories(std::filesystem::path(text::toWide(place)));
-        const std::string file = place + "\\" + velmora::contract::kSettingsFileName;
+        std::filesystem::create_directories(testing::utf8Path(place));
+        const std::string file = place + "\\" + contract::kSettingsFileName;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmKindKey, " 2", file)) << name;
         EXPECT_TRUE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\音楽\\曲.mp3", file)) << name;
-        EXPECT_EQ(readBytes(file),
+        EXPECT_EQ(readText(file),
                   "[Section]\r\n\x42\x47\x4D\x8B\xE6\x95\xAA=2\r\n"
                   "\x42\x47\x4D\xCC\xA7\xB2\xD9=C:\\\x89\xB9\x8A\x79\\\x8B\xC8.mp3\r\n")
             << name;
@@ -125,12 +132,11 @@ TEST_F(IniFileTest, AFolderOfAnyNameHoldsAnAnsiFile) {
 TEST_F(IniFileTest, AWriteThatCannotBeStoredExactlyFails) {
     EXPECT_FALSE(INI_Write(kSettingsSection, kBgmFileKey, "C:\\vel-〜\\a.mp3", ini));
     EXPECT_FALSE(INI_Write(kSettingsSection, "BGM〜", " 1", ini));
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(text::toWide(ini))));
+    EXPECT_FALSE(std::filesystem::exists(testing::utf8Path(ini)));
 
-    std::filesystem::create_directories(std::filesystem::path(text::toWide(ini)));
+    std::filesystem::create_directories(testing::utf8Path(ini));
     EXPECT_FALSE(INI_Write(kSettingsSection, kBgmKindKey, " 2", ini));
 }
 
 } // namespace
-
 } // namespace velmora::settings

@@ -5,9 +5,13 @@
 #include "saver/settings/Paths.h"
 #include "saver/settings/Settings.h"
 
-#include "tests/saver/settings/WineFiles.h"
+#include "saver/text/AnsiText.h"
+#include "tests/support/Files.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <random>
 
@@ -15,31 +19,35 @@ namespace velmora::settings {
 
 namespace {
 
+using velmora::testing::readText;
+using velmora::testing::ScratchFolder;
+using velmora::testing::writeText;
+
 // Keeps whatever "Velmora.ini" the test folder held and puts it back afterwards.
 class LoadSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         hadFile_ = FileExists(ini);
         if (hadFile_) {
-            saved_ = readBytes(ini);
+            saved_ = readText(ini);
         }
     }
     void TearDown() override {
         if (hadFile_) {
-            writeBytes(ini, saved_);
+            EXPECT_TRUE(writeText(ini, saved_));
         } else {
             DeleteFileW(text::toWide(ini).c_str());
         }
     }
     // Writes the file from UTF-8 lines in the ANSI code page, then loads it.
     const SettingsRecord& load(const std::string& utf8) {
-        writeBytes(ini, text::toAnsi(utf8));
+        EXPECT_TRUE(writeText(ini, text::toAnsi(utf8)));
         settings() = SettingsRecord{};
         LoadSettings();
         return settings();
     }
 
-    TempFolder music;
+    ScratchFolder music{"velmora settings"};
     std::string ini = settingsFiles().besideProgram;
 
 private:
@@ -57,7 +65,7 @@ TEST_F(LoadSettingsTest, FileLivesBesideTheProgram) {
 
 TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {
     const std::string song = music / "曲.mp3";
-    writeBytes(song, "ID3");
+    EXPECT_TRUE(writeText(song, "ID3"));
     const std::string head = "[Section]\r\n";
     struct Case {
         std::string text;
@@ -86,7 +94,7 @@ TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {
 
 TEST_F(LoadSettingsTest, ReadsWhatTheDialogWrites) {
     const std::string song = music / "a.wav";
-    writeBytes(song, "RIFF");
+    EXPECT_TRUE(writeText(song, "RIFF"));
     INI_Write(kSettingsSection, kBgmKindKey, " 2", ini);
     INI_Write(kSettingsSection, kBgmRepeatKey, " 7", ini);
     INI_Write(kSettingsSection, kBgmFileKey, song, ini);
@@ -120,7 +128,7 @@ TEST_F(LoadSettingsTest, DamagedFilesLoadAsNoMusic) {
         EXPECT_EQ(record.BgmFile, "");
         EXPECT_EQ(record.BgmFolder, programFolder());
     }
-    writeBytes(ini, junk);
+    EXPECT_TRUE(writeText(ini, junk));
     LoadSettings();
     EXPECT_EQ(settings().BgmFile, "");
 }
@@ -131,7 +139,7 @@ TEST_F(LoadSettingsTest, MusicPathIsCutTo255Bytes) {
     const std::string start = music / "";
     const std::string song = start + std::string(255 - start.size() - 4, 'n') + ".mp3";
     ASSERT_EQ(text::toAnsi(song).size(), 255u);
-    writeBytes(song, "ID3");
+    EXPECT_TRUE(writeText(song, "ID3"));
     const SettingsRecord& record =
         load("[Section]\r\nBGM区分= 2\r\nBGMﾌｧｲﾙ=" + song + ".more\\and more\r\n");
     EXPECT_EQ(record.BgmFile, song);
@@ -139,9 +147,9 @@ TEST_F(LoadSettingsTest, MusicPathIsCutTo255Bytes) {
 }
 
 TEST(FileExistsTest, OnlyFilesThatOpenForReading) {
-    TempFolder folder;
+    ScratchFolder folder{"velmora settings"};
     const std::string file = folder / "曲.wav";
-    writeBytes(file, "RIFF");
+    EXPECT_TRUE(writeText(file, "RIFF"));
     EXPECT_TRUE(FileExists(file));
     EXPECT_TRUE(FileExists(file + "\\"));
     const std::pair<std::string, const char*> absent[] = {

@@ -8,7 +8,6 @@
 #include <set>
 
 namespace velmora::settings {
-
 namespace {
 
 constexpr char kProgramFolder[] = "C:\\Program Files\\Velmora";
@@ -124,5 +123,4 @@ TEST(FolderOfTest, CutsAtTheLastColonOrBackslash) {
 }
 
 } // namespace
-
 } // namespace velmora::settings

@@ -9,7 +9,6 @@
 #include <vector>
 
 namespace velmora::settings {
-
 namespace {
 
 const SettingsFiles kFiles =
@@ -92,5 +91,4 @@ TEST(SettingsSave, WithoutAnAppDataFolderOnlyTheFileBesideTheProgramsIsTried) {
 }
 
 } // namespace
-
 } // namespace velmora::settings

@@ -6,26 +6,27 @@
 
 #include <windows.h>
 
-namespace velmora::text {
+#include "tests/support/Files.h"
+#include "tests/support/ScratchFolder.h"
 
+namespace velmora::text {
 namespace {
 
 TEST(AnsiTextTest, JapaneseTextInCodePage932) {
     if (GetACP() != 932) {
         GTEST_SKIP() << "needs code page 932";
     }
-    const std::pair<std::string, std::string> cases[] = {
-        {"BGM区分", "\x42\x47\x4D\x8B\xE6\x95\xAA"},
-        {"BGMﾘﾋﾟｰﾄ", "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4"},
-        {"BGMﾌｧｲﾙ", "\x42\x47\x4D\xCC\xA7\xB2\xD9"},
-        // 表 ends in the byte of "\", which a byte scan of the ANSI text would take for one.
-        {"C:\\表\\a.mp3", "C:\\\x95\x5C\\a.mp3"},
-        {"", ""},
-    };
-    for (const auto& [utf8, ansi] : cases) {
+    // Both ways: the UTF-8 text and its bytes in the code page.
+    const auto spelledAs = [](const std::string& utf8, const std::string& ansi) {
         EXPECT_EQ(toAnsi(utf8), ansi) << utf8;
         EXPECT_EQ(fromAnsi(ansi), utf8) << utf8;
-    }
+    };
+    spelledAs("BGM区分", "\x42\x47\x4D\x8B\xE6\x95\xAA");
+    spelledAs("BGMﾘﾋﾟｰﾄ", "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4");
+    spelledAs("BGMﾌｧｲﾙ", "\x42\x47\x4D\xCC\xA7\xB2\xD9");
+    // 表 ends in the byte of "\", which a byte scan of the ANSI text would take for one.
+    spelledAs("C:\\表\\a.mp3", "C:\\\x95\x5C\\a.mp3");
+    spelledAs("", "");
 }
 
 TEST(AnsiTextTest, WideRoundTrip) {
@@ -62,15 +63,9 @@ TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {
     if (GetACP() != 932) {
         GTEST_SKIP() << "needs code page 932";
     }
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::string folder = fromWide(temp) + "vel-한글-" + std::to_string(GetCurrentProcessId());
-    const std::string file = folder + "\\曲.mp3";
-    ASSERT_TRUE(CreateDirectoryW(toWide(folder).c_str(), nullptr));
-    const HANDLE created = CreateFileW(toWide(file).c_str(), GENERIC_WRITE, 0, nullptr,
-                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    CloseHandle(created);
+    const testing::ScratchFolder folder("vel-한글");
+    const std::string file = folder / "曲.mp3";
+    ASSERT_TRUE(testing::writeText(file, ""));
 
     const std::optional<std::string> usable = ansiUsablePath(file, 255);
     ASSERT_TRUE(usable.has_value());
@@ -80,12 +75,8 @@ TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {
     EXPECT_NE(GetFileAttributesA(toAnsi(*usable).c_str()), INVALID_FILE_ATTRIBUTES);
     // A file in the code page keeps its name; one that does not exist has no short form.
     EXPECT_EQ(ansiUsablePath("C:\\表\\a.mp3", 255), "C:\\表\\a.mp3");
-    EXPECT_EQ(ansiUsablePath(folder + "\\gone.mp3", 255), std::nullopt);
-
-    DeleteFileW(toWide(file).c_str());
-    RemoveDirectoryW(toWide(folder).c_str());
+    EXPECT_EQ(ansiUsablePath(folder / "gone.mp3", 255), std::nullopt);
 }
 
 } // namespace
-
 } // namespace velmora::text

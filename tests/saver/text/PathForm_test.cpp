@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 namespace velmora::text {
-
 namespace {
 
 TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
@@ -37,5 +36,4 @@ TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
 }
 
 } // namespace
-
 } // namespace velmora::text

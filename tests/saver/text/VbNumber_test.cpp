@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 namespace velmora::text {
-
 namespace {
 
 struct ValueCase {
@@ -129,5 +128,4 @@ TEST(VbNumberTest, CommandLineHandleFromTheFourthCharacter) {
 }
 
 } // namespace
-
 } // namespace velmora::text
