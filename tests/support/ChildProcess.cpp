@@ -1,14 +1,14 @@
 // Starting, watching and ending a test's child process (see ChildProcess.h).
 #include "tests/support/ChildProcess.h"
 
-#include "tests/support/Files.h"
+#include "saver/text/AnsiText.h"
 
 namespace velmora::testing {
 
 ChildProcess::ChildProcess(const ProcessStart& start) {
-    const std::wstring program = widened(start.program);
-    std::wstring commandLine = widened(start.commandLine);
-    const std::wstring folder = widened(start.folder);
+    const std::wstring program = text::toWide(start.program);
+    std::wstring commandLine = text::toWide(start.commandLine);
+    const std::wstring folder = text::toWide(start.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (start.showNormal) {

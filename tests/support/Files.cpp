@@ -15,10 +15,6 @@ std::string utf8String(const std::filesystem::path& path) {
     return {text.begin(), text.end()};
 }
 
-std::wstring widened(std::string_view utf8) {
-    return utf8Path(utf8).wstring();
-}
-
 std::string temporaryPath(const std::string& name) {
     return utf8String(std::filesystem::temp_directory_path() / utf8Path(name));
 }

@@ -13,8 +13,6 @@ namespace velmora::testing {
 // A UTF-8 path in the form the file system calls take (UTF-16 on Windows).
 std::filesystem::path utf8Path(std::string_view path);
 std::string utf8String(const std::filesystem::path& path);
-// Any UTF-8 text in UTF-16, for the wide Win32 calls.
-std::wstring widened(std::string_view utf8);
 
 // The UTF-8 path of a name in the temporary folder (%TEMP% on Windows).
 std::string temporaryPath(const std::string& name);

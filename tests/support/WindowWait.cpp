@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "tests/support/Files.h"
+#include "saver/text/AnsiText.h"
 
 namespace velmora::testing {
 namespace {
@@ -51,7 +51,7 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
 } // namespace
 
 HWND findWindow(const WindowQuery& query) {
-    Search search{widened(query.title), widened(query.className), query};
+    Search search{text::toWide(query.title), text::toWide(query.className), query};
     if (query.parent) {
         EnumChildWindows(query.parent, matchWindow, reinterpret_cast<LPARAM>(&search));
     } else {

@@ -53,7 +53,7 @@ Installation::Installation(testing::ScratchFolder folder)
     wchar_t previous[32768] = {};
     GetEnvironmentVariableW(L"APPDATA", previous, 32768);
     previousAppData_ = previous;
-    SetEnvironmentVariableW(L"APPDATA", testing::widened(appData_.path()).c_str());
+    SetEnvironmentVariableW(L"APPDATA", text::toWide(appData_.path()).c_str());
 }
 
 Installation::~Installation() {
