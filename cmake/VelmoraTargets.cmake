@@ -44,10 +44,10 @@ function(velmora_native_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS native)
 endfunction()
 
-# The build folder and the shared test data as Windows paths (Wine maps / to drive Z:).
+# The build folder and the test data kept in the repository as Windows paths (Wine maps / to
+# drive Z:).
 string(REPLACE "/" "\\" VELMORA_WIN_BIN_DIR "Z:${CMAKE_BINARY_DIR}")
-get_filename_component(_velmora_testdata "${PROJECT_SOURCE_DIR}/../shared/testdata" ABSOLUTE)
-string(REPLACE "/" "\\" VELMORA_WIN_TESTDATA_DIR "Z:${_velmora_testdata}")
+string(REPLACE "/" "\\" VELMORA_WIN_TESTDATA_DIR "Z:${PROJECT_SOURCE_DIR}/tests/data")
 string(REPLACE "/" "\\" VELMORA_WIN_SOURCE_DIR "Z:${PROJECT_SOURCE_DIR}")
 
 # A Windows test program, run under Wine by ctest. It finds the deliverables through the

@@ -15,10 +15,10 @@ mode=("${@:-/s}")
 seconds=${VELMORA_RUN_SECONDS:-6}
 
 scripts/setup-packages.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target velmora_scr velmora_dll
+cmake --preset windows-programs >/dev/null
+cmake --build --preset windows-programs --target velmora_scr velmora_dll
 mkdir -p build/install
-cp build/windows/Velmora.scr build/windows/Velmora.dll build/install/
+cp build/windows-programs/Velmora.scr build/windows-programs/Velmora.dll build/install/
 
 screenshot() { # display
   sleep "$seconds"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, checks the formatting, builds both presets, runs the
-# native unit tests (sanitizers, bounded fuzzing), the Debian package (installed and removed
-# again, so as root) and then the Windows tests under Wine on virtual screens.
+# Runs every test: installs what is missing, checks that a fresh clone configures on its own and
+# the formatting, builds both presets, runs the native unit tests (sanitizers, bounded fuzzing),
+# the Debian package (installed and removed again, so as root) and then the Windows tests under
+# Wine on virtual screens.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup-packages.sh
+scripts/check-standalone.sh
 scripts/check-format.sh
 
 cmake --preset native >/dev/null

@@ -28,25 +28,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
-free_display() {
-  local n=$1
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  echo "$n"
-}
-
-start_xvfb() { # number, screen
-  Xvfb ":$1" -screen 0 "$2" -nolisten tcp -noreset >"$state/xvfb-$1.log" 2>&1 &
+start_xvfb() { # screen; sets $display to the number Xvfb chose
+  # -displayfd lets Xvfb take the first free number itself, so sessions started side by side
+  # never pick the same one.
+  local fifo="$state/xvfb-display.$$"
+  rm -f "$fifo" && mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$fifo" >>"$state/xvfb.log" 2>&1 &
   pids+=($!)
-  for _ in $(seq 100); do xdpyinfo -display ":$1" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "wine-session: Xvfb :$1 did not start" >&2
-  return 1
+  display=
+  read -r -t 10 display <"$fifo" || true
+  rm -f "$fifo"
+  [ -n "$display" ] || { echo "wine-session: Xvfb ($1) did not start" >&2; return 1; }
 }
 
-main_display=$(free_display 90)
-start_xvfb "$main_display" 1024x768x16
-alt_display=$(free_display $((main_display + 1)))
-start_xvfb "$alt_display" 1280x1024x24
-export DISPLAY=":$main_display" VELMORA_ALT_DISPLAY=":$alt_display"
+start_xvfb 1024x768x16
+main_display=$display
+start_xvfb 1280x1024x24
+export DISPLAY=":$main_display" VELMORA_ALT_DISPLAY=":$display"
 
 # PulseAudio keeps its socket in a runtime folder of this session, so sessions do not meet.
 export XDG_RUNTIME_DIR="$state/run"
