@@ -68,13 +68,44 @@ function(velmora_wine_test name)
   velmora_defaults(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
+  velmora_wine_test_properties(${name} ${ARG_TIMEOUT})
+endfunction()
+
+# Every Wine test shares one screen (and a prefix and wineserver per language): window titles
+# such as "Vantri_Main" are global there, so the tests run one at a time.
+function(velmora_wine_test_properties test timeout)
+  set_tests_properties(${test} PROPERTIES
     LABELS wine
-    TIMEOUT ${ARG_TIMEOUT}
-    # Every Wine test shares one prefix, screen and wineserver: window titles such as
-    # "Vantri_Main" are global there, so the tests run one at a time.
+    TIMEOUT ${timeout}
     RUN_SERIAL TRUE
     ENVIRONMENT "VELMORA_BIN_DIR=${VELMORA_WIN_BIN_DIR};VELMORA_TESTDATA_DIR=${VELMORA_WIN_TESTDATA_DIR};VELMORA_SOURCE_DIR=${VELMORA_WIN_SOURCE_DIR}")
+endfunction()
+
+# The system languages besides Japanese that the settings are tested in: English (code page
+# 1252), Russian (1251), Simplified Chinese (936) and Korean (949).
+set(VELMORA_OTHER_LANGUAGES en_US ru_RU zh_CN ko_KR)
+
+# A Wine test program of velmora_wine_test run again in each of those languages, as
+# NAME_xx_YY, with tests/support/in-language.sh. Usage:
+#   velmora_wine_test_languages(NAME [FILTER gtest-filter] [TIMEOUT s])
+function(velmora_wine_test_languages name)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "FILTER;TIMEOUT" "" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set(filter)
+  if(ARG_FILTER)
+    set(filter --gtest_filter=${ARG_FILTER})
+  endif()
+  foreach(language ${VELMORA_OTHER_LANGUAGES})
+    add_test(NAME ${name}_${language}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/in-language.sh ${language}
+        wine $<TARGET_FILE:${name}> ${filter})
+    velmora_wine_test_properties(${name}_${language} ${ARG_TIMEOUT})
+  endforeach()
 endfunction()
 
 # One of the two Windows programs: DPI-aware, with version information, written to the top of the

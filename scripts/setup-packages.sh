@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build and the tests need, when missing, and generates the
-# Japanese locale the Wine tests run under. Safe to run again: it does nothing when all is there.
+# locales the Wine tests run under (Wine takes its ANSI code page from LANG: Japanese 932, English
+# 1252, Russian 1251, Simplified Chinese 936, Korean 949). Safe to run again: it does nothing when
+# all is there.
 set -euo pipefail
 
 packages=(
@@ -28,8 +30,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${missing[@]}" >/dev/null
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  echo "setup: generating ja_JP.UTF-8"
-  "${sudo_cmd[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+locales=(ja_JP en_US ru_RU zh_CN ko_KR)
+missing_locales=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$" || missing_locales+=("$l")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  echo "setup: generating ${missing_locales[*]/%/.UTF-8}"
+  for l in "${missing_locales[@]}"; do
+    "${sudo_cmd[@]}" sed -i "s/^# *$l.UTF-8 UTF-8/$l.UTF-8 UTF-8/" /etc/locale.gen
+  done
   "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

@@ -5,17 +5,25 @@
 #     $VELMORA_ALT_PREFIX, since one wineserver should not serve two X screens);
 #   - a private WINEPREFIX, created once below the state folder, whose X11 driver does not wait
 #     for a window manager (otherwise every DestroyWindow of a top-level window takes 2 s);
-#   - LANG=ja_JP.UTF-8, so that Wine's ANSI code page is 932;
+#   - the system language, which sets Wine's ANSI code page: LANG=ja_JP.UTF-8 (932) unless
+#     --lang names another (en_US 1252, ru_RU 1251, zh_CN 936, ko_KR 949); each language has
+#     prefixes of its own, since a prefix and its wineserver keep the language they started in;
 #   - a PulseAudio daemon with a null sink, so Wine has wave devices and MCI can play.
-# Usage: scripts/wine-session.sh STATE_DIR [--] COMMAND [ARG...]
+# Usage: scripts/wine-session.sh [--lang=xx_YY] STATE_DIR [--] COMMAND [ARG...]
 set -euo pipefail
 
+language=ja_JP
+case "${1:-}" in --lang=*) language=${1#--lang=}; shift ;; esac
+usage="usage: wine-session.sh [--lang=xx_YY] STATE_DIR [--] COMMAND..."
+[ $# -gt 0 ] || { echo "$usage" >&2; exit 2; }
 state=$(mkdir -p "$1" && cd "$1" && pwd)
 shift
 [ "${1:-}" != "--" ] || shift
-[ $# -gt 0 ] || { echo "usage: wine-session.sh STATE_DIR [--] COMMAND..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "$usage" >&2; exit 2; }
+locale -a 2>/dev/null | grep -qi "^$language\.utf-\?8$" ||
+  { echo "wine-session: no locale $language.UTF-8 (scripts/setup-packages.sh)" >&2; exit 2; }
 
-export LANG=ja_JP.UTF-8
+export LANG=$language.UTF-8 VELMORA_WINE_LANG=$language
 unset LC_ALL LC_CTYPE LANGUAGE
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -67,7 +75,9 @@ make_prefix() { # prefix, display
   WINEPREFIX=$1 wineserver -w
   touch "$1/.velmora-ready"
 }
-export WINEPREFIX="$state/prefix" VELMORA_ALT_PREFIX="$state/prefix-alt"
+# Japanese keeps the plain names, so prefixes made before languages were a choice stay in use.
+suffix=; [ "$language" = ja_JP ] || suffix="-$language"
+export WINEPREFIX="$state/prefix$suffix" VELMORA_ALT_PREFIX="$state/prefix-alt$suffix"
 make_prefix "$WINEPREFIX" "$DISPLAY"
 make_prefix "$VELMORA_ALT_PREFIX" "$VELMORA_ALT_DISPLAY"
 

@@ -1,6 +1,6 @@
 // INI_Read and INI_Write over the wide private-profile functions. The file path goes to
-// Windows as it is; section, keys and values are checked to have an exact form in the ANSI
-// code page, which Windows keeps the file in, so the bytes on disk are those of an ANSI file.
+// Windows as it is; section, keys and values go as their ANSI forms widened again, so Windows,
+// which keeps the file in the ANSI code page, stores exactly the bytes its ANSI functions would.
 #include "saver/settings/IniFile.h"
 
 #include "saver/settings/core/SettingsRecord.h"
@@ -24,26 +24,17 @@ std::string_view withoutSplitCharacter(std::string_view ansi) {
     return pos > ansi.size() ? ansi.substr(0, ansi.size() - 1) : ansi;
 }
 
-// The first `count` characters of a UTF-8 text.
-std::string firstCharacters(const std::string& utf8, size_t count) {
-    size_t characters = 0;
-    for (size_t pos = 0; pos < utf8.size(); ++pos) {
-        const bool startsCharacter = (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80;
-        if (startsCharacter && characters++ == count) {
-            return utf8.substr(0, pos);
-        }
-    }
-    return utf8;
+// The name as the ANSI profile functions find it: its system form, widened for the wide ones.
+std::wstring profileNameOf(const std::string& utf8) {
+    return text::wideFromAnsi(text::toAnsi(profileName(utf8)));
 }
-
-constexpr size_t kNameBufferSize = 128;
 
 } // namespace
 
 std::string INI_Read(const std::string& section, const std::string& key, const std::string& path) {
     // 255 bytes are at most 255 characters, so this buffer holds every value that is kept.
     std::array<wchar_t, kSettingsValueBytes + 1> buffer{};
-    GetPrivateProfileStringW(text::toWide(section).c_str(), text::toWide(key).c_str(), L"",
+    GetPrivateProfileStringW(profileNameOf(section).c_str(), profileNameOf(key).c_str(), L"",
                              buffer.data(), static_cast<DWORD>(buffer.size()),
                              text::toWide(path).c_str());
     buffer.back() = L'\0';
@@ -52,18 +43,22 @@ std::string INI_Read(const std::string& section, const std::string& key, const s
         withoutSplitCharacter(std::string_view(ansi).substr(0, kSettingsValueBytes)));
 }
 
+std::optional<std::string> SystemCodePage::form(const std::string& text, AnsiRule rule) const {
+    return rule == AnsiRule::Replaced ? text::toAnsi(text) : text::toAnsiExact(text);
+}
+
+bool INI_WriteAnsi(const AnsiEntry& entry, const std::string& path) {
+    return WritePrivateProfileStringW(
+               text::wideFromAnsi(entry.section).c_str(), text::wideFromAnsi(entry.key).c_str(),
+               text::wideFromAnsi(entry.value).c_str(), text::toWide(path).c_str()) != FALSE;
+}
+
 bool INI_Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path) {
-    const std::string sectionName = firstCharacters(section, kNameBufferSize - 1);
-    const std::string keyName = firstCharacters(key, kNameBufferSize - 1);
-    for (const std::string* part : {&sectionName, &keyName, &value}) {
-        if (!text::toAnsiExact(*part)) {
-            return false;
-        }
-    }
-    return WritePrivateProfileStringW(text::toWide(sectionName).c_str(),
-                                      text::toWide(keyName).c_str(), text::toWide(value).c_str(),
-                                      text::toWide(path).c_str()) != FALSE;
+    const IniEntry entry{key, value};
+    const std::optional<std::vector<AnsiEntry>> record =
+        ansiRecord(SystemCodePage(), section, std::span(&entry, 1));
+    return record && INI_WriteAnsi(record->front(), path);
 }
 
 } // namespace velmora::settings

@@ -67,4 +67,8 @@ std::string fromWide(std::wstring_view wide) {
     return narrow(wide, CP_UTF8);
 }
 
+std::wstring wideFromAnsi(std::string_view ansi) {
+    return widen(ansi, CP_ACP);
+}
+
 } // namespace velmora::text

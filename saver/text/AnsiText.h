@@ -12,6 +12,8 @@ std::string toAnsi(std::string_view utf8);
 std::string fromAnsi(std::string_view ansi);
 std::wstring toWide(std::string_view utf8);
 std::string fromWide(std::wstring_view wide);
+// ANSI bytes as the wide functions take them.
+std::wstring wideFromAnsi(std::string_view ansi);
 
 // The ANSI form of a text when every character has one exactly; nothing when any character
 // would be dropped or replaced by a look-alike.

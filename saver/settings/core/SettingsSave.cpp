@@ -1,43 +1,92 @@
-// The order in which the settings files are tried (see SettingsSave.h).
+// The settings save: the record in ANSI form first, then one finished file (see SettingsSave.h).
 #include "saver/settings/core/SettingsSave.h"
-
-#include <vector>
 
 namespace velmora::settings {
 
 namespace {
 
-bool writeAll(SettingsStore& store, const std::string& path, std::span<const IniEntry> entries) {
-    for (const IniEntry& entry : entries) {
-        if (!store.write(entry.key, entry.value, path)) {
-            return false;
-        }
+constexpr size_t kNameCharacters = 127;
+
+// Writes the record into a copy of the file and puts the copy in its place; the file is either
+// as it was or holds the whole record.
+bool replaceWithRecord(SettingsStore& store, const std::string& path,
+                       std::span<const AnsiEntry> record) {
+    const std::optional<std::string> scratch = store.scratchCopy(path);
+    if (!scratch) {
+        return false;
     }
-    return true;
+    bool written = true;
+    for (const AnsiEntry& entry : record) {
+        written = written && store.write(entry, *scratch);
+    }
+    if (written && store.replace(*scratch, path)) {
+        return true;
+    }
+    store.removeFile(*scratch);
+    return false;
+}
+
+// The per-user file goes into a folder of its own; one made for a save that then failed is
+// taken away again.
+bool saveInPerUserFile(SettingsStore& store, const SettingsFiles& files,
+                       std::span<const AnsiEntry> record) {
+    const bool made = !store.folderExists(files.perUserFolder);
+    if (made && !store.makeFolder(files.perUserFolder)) {
+        return false;
+    }
+    if (replaceWithRecord(store, files.perUser, record)) {
+        return true;
+    }
+    if (made) {
+        store.removeFolder(files.perUserFolder);
+    }
+    return false;
 }
 
 } // namespace
 
-bool saveSettingsTo(SettingsStore& store, const SettingsFiles& files,
-                    std::span<const IniEntry> entries) {
+std::string profileName(const std::string& utf8) {
+    size_t characters = 0;
+    for (size_t pos = 0; pos < utf8.size(); ++pos) {
+        const bool startsCharacter = (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == kNameCharacters) {
+            return utf8.substr(0, pos);
+        }
+    }
+    return utf8;
+}
+
+std::optional<std::vector<AnsiEntry>> ansiRecord(const AnsiCodePage& codePage,
+                                                 const std::string& section,
+                                                 std::span<const IniEntry> entries) {
+    std::vector<AnsiEntry> record;
+    const std::optional<std::string> sectionName =
+        codePage.form(profileName(section), AnsiRule::Replaced);
+    for (const IniEntry& entry : entries) {
+        const std::optional<std::string> key =
+            codePage.form(profileName(entry.key), AnsiRule::Replaced);
+        const std::optional<std::string> value = codePage.form(entry.value, AnsiRule::Exact);
+        if (!sectionName || !key || !value) {
+            return std::nullopt;
+        }
+        record.push_back({*sectionName, *key, *value});
+    }
+    return record;
+}
+
+bool saveSettingsTo(SettingsStore& store, const AnsiCodePage& codePage, const SettingsFiles& files,
+                    const std::string& section, std::span<const IniEntry> entries) {
+    const std::optional<std::vector<AnsiEntry>> record = ansiRecord(codePage, section, entries);
+    if (!record) {
+        return false;
+    }
     const bool hasPerUser = !files.perUser.empty();
-    std::vector<std::string> order;
-    // A value stored beside the programs would stay hidden behind an existing per-user file.
+    // A record stored beside the programs would stay hidden behind an existing per-user file.
     if (hasPerUser && store.fileExists(files.perUser)) {
-        order = {files.perUser};
-    } else {
-        order = {files.besideProgram};
-        if (hasPerUser) {
-            order.push_back(files.perUser);
-        }
+        return saveInPerUserFile(store, files, *record);
     }
-    for (const std::string& path : order) {
-        const bool ready = path != files.perUser || store.makeFolder(files.perUserFolder);
-        if (ready && writeAll(store, path, entries)) {
-            return true;
-        }
-    }
-    return false;
+    return replaceWithRecord(store, files.besideProgram, *record) ||
+           (hasPerUser && saveInPerUserFile(store, files, *record));
 }
 
 } // namespace velmora::settings

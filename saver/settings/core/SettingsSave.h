@@ -1,37 +1,81 @@
-// Storing the settings where this user can: every key in one file, the first that takes them
-// all, so that nothing is reported as saved that was not.
+// Storing the settings where this user can: the whole record in one file or nothing anywhere.
+// Every text is put into the ANSI code page before the first write, and a file is only ever
+// replaced by a finished copy, so no file holds part of a record.
 #pragma once
 
 #include "saver/settings/core/SettingsFiles.h"
 
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace velmora::settings {
 
-// One line of the settings file.
+// One line of the settings file, in UTF-8.
 struct IniEntry {
     std::string key;
     std::string value;
     bool operator==(const IniEntry&) const = default;
 };
 
-// What storing needs of the platform.
+// How a text of the settings file takes the system's ANSI code page.
+enum class AnsiRule {
+    // Section and key names: the system's own form, a character without one replaced as the
+    // platform replaces it. The reading side converts a name the same way, so it finds it.
+    Replaced,
+    // Values: exactly or not at all, since a replaced character in a path names another file.
+    Exact,
+};
+
+// The section and an entry as the file holds them: bytes of the ANSI code page.
+struct AnsiEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+    bool operator==(const AnsiEntry&) const = default;
+};
+
+// The system's ANSI code page.
+class AnsiCodePage {
+public:
+    virtual ~AnsiCodePage() = default;
+    // The ANSI form of a UTF-8 text under the rule; nothing when it has none.
+    virtual std::optional<std::string> form(const std::string& text, AnsiRule rule) const = 0;
+};
+
+// What storing needs of the file system.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual bool fileExists(const std::string& path) = 0;
-    // True when the folder exists afterwards.
+    virtual bool folderExists(const std::string& path) = 0;
+    // True when the folder was made.
     virtual bool makeFolder(const std::string& path) = 0;
-    // Writes one key of the settings section; false when the file could not be written.
-    virtual bool write(const std::string& key, const std::string& value,
-                       const std::string& path) = 0;
+    virtual void removeFolder(const std::string& path) = 0;
+    // A new file beside `path` holding a copy of it, or empty when there is no such file yet;
+    // nothing when that folder takes no new file or `path` is no file.
+    virtual std::optional<std::string> scratchCopy(const std::string& path) = 0;
+    // Writes one entry into a file; false when the file could not be written.
+    virtual bool write(const AnsiEntry& entry, const std::string& path) = 0;
+    // Puts the scratch file in the place of `path` in one step; false when it stays apart.
+    virtual bool replace(const std::string& scratch, const std::string& path) = 0;
+    virtual void removeFile(const std::string& path) = 0;
 };
+
+// The record as the file will hold it, names cut to what the profile functions take; nothing
+// when a value has no exact form.
+std::optional<std::vector<AnsiEntry>> ansiRecord(const AnsiCodePage& codePage,
+                                                 const std::string& section,
+                                                 std::span<const IniEntry> entries);
+
+// A section or key name as the profile functions take it: its first 127 characters.
+std::string profileName(const std::string& utf8);
 
 // Tries the file beside the programs, then the per-user file (making its folder); when the
 // per-user file exists already it is the only one tried, since the loader reads it in
-// preference. False when no file took every entry.
-bool saveSettingsTo(SettingsStore& store, const SettingsFiles& files,
-                    std::span<const IniEntry> entries);
+// preference. False, with no file or folder changed, when no file took the whole record.
+bool saveSettingsTo(SettingsStore& store, const AnsiCodePage& codePage, const SettingsFiles& files,
+                    const std::string& section, std::span<const IniEntry> entries);
 
 } // namespace velmora::settings

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "DialogDriver.h"
@@ -20,6 +21,7 @@
 #include "tests/support/Files.h"
 #include "tests/support/KeyTap.h"
 #include "tests/support/ScreenCapture.h"
+#include "tests/support/SystemLanguage.h"
 #include "tests/support/WindowWait.h"
 
 namespace velmora::dialog {
@@ -96,7 +98,9 @@ void expectSavedFile(const std::string& bytes, int kind, int repeat, const std::
     const std::string blankLed = settingsText(std::string(1, ' ').append(plainKind),
                                               std::string(1, ' ').append(plainRepeat), file);
     EXPECT_TRUE(bytes == plain || bytes == blankLed) << "the file holds:\n" << bytes;
-    EXPECT_NE(bytes.find("\x42\x47\x4D\x8B\xE6\x95\xAA="), std::string::npos) << "BGM区分";
+    if (GetACP() == 932) {
+        EXPECT_NE(bytes.find("\x42\x47\x4D\x8B\xE6\x95\xAA="), std::string::npos) << "BGM区分";
+    }
 }
 
 // Chooses the audio CD with the repeat box left empty, then "設定"; true when the dialog
@@ -433,6 +437,23 @@ TEST(SettingsDialogInstalled, InAFolderOutsideTheCodePageSavesThere) {
     expectSavedFile(readText(installation.settingsFile()), 1, 3, "");
 }
 
+// Chooses the music file source and, in the file chooser, the file typed as a full path; true
+// when the chooser closed.
+bool chooseFile(HWND dialog, const std::string& path) {
+    click(dialog, pointIn(place::kLabelFile));
+    click(dialog, pointIn(place::kFileButton));
+    const HWND chooser = waitForShown("ﾌｧｲﾙを開く", Millis(10000));
+    if (!chooser) {
+        return false;
+    }
+    settle(500);
+    typeText(text::toWide(path));
+    tapKey(VK_RETURN);
+    settle();
+    settle(500);
+    return !IsWindow(chooser);
+}
+
 // A folder named "Velmora.ini" makes the file beside the programs unwritable, as System32 is
 // for a standard user.
 TEST(SettingsDialogInstalled, WhereTheUserCannotWriteTheChoiceGoesToThePerUserFile) {
@@ -443,41 +464,121 @@ TEST(SettingsDialogInstalled, WhereTheUserCannotWriteTheChoiceGoesToThePerUserFi
     ConfigureRun run(installation);
     const HWND dialog = run.dialog();
     ASSERT_NE(dialog, nullptr);
-    click(dialog, pointIn(place::kLabelFile));
-    click(dialog, pointIn(place::kFileButton));
-    const HWND chooser = waitForShown("ﾌｧｲﾙを開く", Millis(10000));
-    ASSERT_NE(chooser, nullptr);
-    settle(500);
-    typeText(text::toWide(song));
-    tapKey(VK_RETURN);
-    settle();
-    settle(500);
-    ASSERT_FALSE(IsWindow(chooser));
+    ASSERT_TRUE(chooseFile(dialog, song));
     click(dialog, pointIn(place::kSet));
     ASSERT_TRUE(run.endsWithin(5000));
     expectSavedFile(readText(installation.perUserSettingsFile()), 2, 0, song);
+}
+
+// The message box of the program, and its text; null when none showed.
+HWND messageShown(std::wstring& text, Millis timeout = Millis(5000)) {
+    const HWND box = waitForShown("Velmora", timeout);
+    wchar_t buffer[128] = {};
+    GetDlgItemTextW(box, 0xFFFF, buffer, 128);
+    text = buffer;
+    return box;
+}
+
+// Every name below a folder.
+std::set<std::string> contentsOf(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(testing::utf8Path(folder))) {
+        names.insert(testing::utf8String(entry.path()));
+    }
+    return names;
 }
 
 TEST(SettingsDialogInstalled, WhenNoFileCanBeWrittenTheDialogSaysSoAndStaysOpen) {
     Installation installation;
     std::filesystem::create_directories(testing::utf8Path(installation.settingsFile()));
     std::filesystem::create_directories(testing::utf8Path(installation.perUserSettingsFile()));
+    const std::set<std::string> before = contentsOf(installation.folder());
     ConfigureRun run(installation);
     const HWND dialog = run.dialog();
     ASSERT_NE(dialog, nullptr);
     click(dialog, pointIn(place::kSet));
-    const HWND box = waitForShown("Velmora", Millis(5000));
+    std::wstring text;
+    const HWND box = messageShown(text);
     ASSERT_NE(box, nullptr) << "no message";
     keepScreenshot(captureClient(box), "dialog-not-saved");
-    wchar_t text[128] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, 128);
-    EXPECT_STREQ(text, L"設定を保存できませんでした。");
+    EXPECT_EQ(text, L"設定を保存できませんでした。");
     EXPECT_EQ(testing::findWindow({.className = "Button", .parent = box}), GetDlgItem(box, IDOK))
         << "OK only";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     settle(500);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_FALSE(run.endsWithin(500));
+    EXPECT_EQ(contentsOf(installation.folder()), before) << "the failed save left something";
+}
+
+// The language of the system the test runs in, for the names of its pictures.
+std::string languageName() {
+    const char* language = std::getenv("VELMORA_WINE_LANG");
+    return language ? language : "ja_JP";
+}
+
+// In every system language: "設定" after choosing "音楽CD" saves, a new "/c" shows that choice,
+// and a second "設定" leaves the file's bytes as they were.
+TEST(SettingsDialogLanguage, TheAudioCdIsSavedShownAgainAndSavedAgainUnchanged) {
+    Installation installation;
+    writeText(installation.settingsFile(), settingsText(" 0", " 0", ""));
+    {
+        ConfigureRun run(installation);
+        ASSERT_NE(run.dialog(), nullptr);
+        ASSERT_TRUE(chooseCdAndSet(run)) << "not saved";
+    }
+    const std::string saved = readText(installation.settingsFile());
+    expectSavedFile(saved, 1, 0, "");
+    ConfigureRun again(installation);
+    ASSERT_NE(again.dialog(), nullptr);
+    expectSourceLook(again.dialog(), {1, true, false}, "dialog-" + languageName());
+    click(again.dialog(), pointIn(place::kSet));
+    ASSERT_TRUE(again.endsWithin(5000));
+    EXPECT_EQ(readText(installation.settingsFile()), saved);
+}
+
+// A music file in a folder named in the system's language is stored as it is; one in a folder
+// without a form in the code page by its short name, or refused with the message.
+TEST(SettingsDialogLanguage, AMusicFileIsStoredByItsNameOrItsShortNameOrRefused) {
+    Installation installation;
+    const std::string local = installation.path(testing::musicFolderName());
+    const std::string foreign = installation.path(testing::kNameOutsideTheCodePages);
+    for (const std::string& folder : {local, foreign}) {
+        std::filesystem::create_directories(testing::utf8Path(folder));
+        writeText(folder + "\\tone.mp3", "ID3");
+    }
+    {
+        ConfigureRun run(installation);
+        ASSERT_NE(run.dialog(), nullptr);
+        ASSERT_TRUE(chooseFile(run.dialog(), local + "\\tone.mp3"));
+        click(run.dialog(), pointIn(place::kSet));
+        ASSERT_TRUE(run.endsWithin(5000));
+    }
+    expectSavedFile(readText(installation.settingsFile()), 2, 0, local + "\\tone.mp3");
+
+    ConfigureRun run(installation);
+    ASSERT_NE(run.dialog(), nullptr);
+    ASSERT_TRUE(chooseFile(run.dialog(), foreign + "\\tone.mp3"));
+    std::wstring text;
+    const HWND refused = messageShown(text, Millis(1000));
+    if (refused) {
+        EXPECT_EQ(text,
+                  L"このファイルの名前は保存できません。別の場所のファイルを選んでください。");
+        PostMessageW(refused, WM_COMMAND, IDOK, 0);
+        settle(500);
+    }
+    click(run.dialog(), pointIn(place::kSet));
+    ASSERT_TRUE(run.endsWithin(5000));
+    const std::string stored =
+        text::fromAnsi(iniValue(readText(installation.settingsFile()), "BGMﾌｧｲﾙ"));
+    if (refused) {
+        EXPECT_EQ(stored, local + "\\tone.mp3");
+    } else {
+        EXPECT_NE(stored, foreign + "\\tone.mp3");
+        EXPECT_NE(GetFileAttributesA(text::toAnsi(stored).c_str()), INVALID_FILE_ATTRIBUTES)
+            << "the short name names no file: " << stored;
+    }
 }
 
 // One press, one owner: a press on "ｷｬﾝｾﾙ" released over "設定" clicks neither, with any
