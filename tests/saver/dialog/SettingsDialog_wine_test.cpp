@@ -572,6 +572,9 @@ TEST(SettingsDialogLanguage, AMusicFileIsStoredByItsNameOrItsShortNameOrRefused)
     ASSERT_TRUE(run.endsWithin(5000));
     const std::string stored =
         text::fromAnsi(iniValue(readText(installation.settingsFile()), "BGMﾌｧｲﾙ"));
+    std::printf("[figures] %s: %s stored as it is; one in %s %s\n", languageName().c_str(),
+                testing::musicFolderName().c_str(), testing::kNameOutsideTheCodePages,
+                refused ? "refused" : ("stored as " + stored).c_str());
     if (refused) {
         EXPECT_EQ(stored, local + "\\tone.mp3");
     } else {
