@@ -2,11 +2,14 @@
 # Background music of full-screen runs, heard on the PulseAudio null sink of the Wine test
 # session: an MP3 plays and starts again about a second after it ends, a WAV loops, no music
 # and an audio CD without a drive play nothing, and no stream is left once a run has ended, also
-# when the renderer is killed from outside.
-# Usage (inside scripts/wine-session.sh): music_run_test.sh BUILD_DIR
+# when the renderer is killed from outside; an MP3 in a folder named in the system's language
+# plays. With --language-only, only that last case runs (for the other system languages, under
+# tests/support/in-language.sh).
+# Usage (inside scripts/wine-session.sh): music_run_test.sh BUILD_DIR [--language-only]
 set -euo pipefail
 
 bin=$1
+language_only=${2:-}
 work=$(mktemp -d "$bin/music-run.XXXXXX")
 # The per-user settings folder of this prefix's user, as the programs find it.
 app_data=$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)
@@ -19,10 +22,28 @@ lame --quiet -b 128 "$work/tone.wav" "$work/tone.mp3"
 windows_work=$(winepath -w "$work" 2>/dev/null)
 failures=0
 
-# Velmora.ini in code page 932, as the settings dialog writes it: "BGM区分" and "BGMﾌｧｲﾙ".
+# The system's ANSI code page, and a folder name of its language.
+case "${VELMORA_WINE_LANG:-ja_JP}" in
+    en_US) charset=CP1252 local_name=Música ;;
+    ru_RU) charset=CP1251 local_name=Музыка ;;
+    zh_CN) charset=CP936 local_name=音乐 ;;
+    ko_KR) charset=CP949 local_name=음악 ;;
+    *) charset=CP932 local_name=音楽 ;;
+esac
+# A UTF-8 text in that code page as its ANSI functions store it: "?" for a character without a
+# form (the settings Wine test compares the platform's own bytes with these rules).
+ansi() {
+    local text=$1 i ch
+    for ((i = 0; i < ${#text}; i++)); do
+        ch=${text:i:1}
+        printf '%s' "$ch" | iconv -f UTF-8 -t "$charset" 2>/dev/null || printf '?'
+    done
+}
+
+# Velmora.ini as the settings dialog writes it: "BGM区分", "BGMﾘﾋﾟｰﾄ" and "BGMﾌｧｲﾙ".
 write_settings() { # kind, file[, settings file]
-    printf '[Section]\r\nBGM\x8b\xe6\x95\xaa= %s\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' "$1" "$2" \
-        >"${3:-$work/Velmora.ini}"
+    { printf '[Section]\r\n%s= %s\r\n%s=0\r\n' "$(ansi BGM区分)" "$1" "$(ansi BGMﾘﾋﾟｰﾄ)"
+      printf '%s=%s\r\n' "$(ansi BGMﾌｧｲﾙ)" "$(ansi "$2")"; } >"${3:-$work/Velmora.ini}"
 }
 
 sink_inputs() { LC_ALL=C pactl list short sink-inputs | wc -l; }
@@ -88,6 +109,22 @@ check() { # description, condition
 # The gaps of silence between stretches of sound, in 100 ms steps.
 gaps() { sed -e 's/^\.*//' -e 's/\.*$//' <<<"$1" | tr -s '#' ' ' | tr ' ' '\n' | awk 'NF {print length($0)}'; }
 
+echo "== MP3 in a folder named in the system's language ($local_name, $charset)"
+mkdir "$work/$local_name"
+cp "$work/tone.mp3" "$work/$local_name/"
+write_settings 2 "$windows_work\\$local_name\\tone.mp3"
+record_run 3
+line=$(sound_line)
+echo "$line"
+check "the MP3 played" '[ "$streams" -ge 1 ] && [[ "$line" == *#* ]]'
+check "no stream after the run" '[ "$after" -eq 0 ]'
+
+if [ "$language_only" = --language-only ]; then
+    echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
+    [ $failures -eq 0 ]
+    exit
+fi
+
 echo "== MP3"
 write_settings 2 "$windows_work\\tone.mp3"
 record_run 7
@@ -130,9 +167,7 @@ check "nothing played" '[ "$streams" -eq 0 ] && [[ "$line" != *#* ]]'
 echo "== MP3 chosen in the per-user file, the file beside the programs unwritable"
 rm -f "$work/Velmora.ini"
 mkdir "$work/Velmora.ini" "$per_user"
-# The bytes the dialog stores there (the settings dialog test checks them).
-printf '[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=0\r\nBGM\xcc\xa7\xb2\xd9=%s\r\n' \
-    "$windows_work\\tone.mp3" >"$per_user/Velmora.ini"
+write_settings 2 "$windows_work\\tone.mp3" "$per_user/Velmora.ini"
 record_run 3
 line=$(sound_line)
 echo "$line"
