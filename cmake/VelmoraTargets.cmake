@@ -52,13 +52,15 @@ string(REPLACE "/" "\\" VELMORA_WIN_SOURCE_DIR "Z:${PROJECT_SOURCE_DIR}")
 
 # A Windows test program, run under Wine by ctest. It finds the deliverables through the
 # environment: VELMORA_BIN_DIR (Velmora.scr, Velmora.dll), VELMORA_TESTDATA_DIR and
-# VELMORA_SOURCE_DIR. Usage:
-#   velmora_wine_test(NAME SOURCES a_test.cpp ... [LIBS lib ...] [TIMEOUT s])
+# VELMORA_SOURCE_DIR. With OTHER_LANGUAGES it runs again in each of VELMORA_OTHER_LANGUAGES as
+# NAME_xx_YY (tests/support/in-language.sh), all of it or the tests of LANGUAGE_FILTER. Usage:
+#   velmora_wine_test(NAME SOURCES a_test.cpp ... [LIBS lib ...] [TIMEOUT s]
+#                     [OTHER_LANGUAGES [LANGUAGE_FILTER gtest-filter]])
 function(velmora_wine_test name)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "OTHER_LANGUAGES" "TIMEOUT;LANGUAGE_FILTER" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 300)
   endif()
@@ -69,6 +71,19 @@ function(velmora_wine_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
   velmora_wine_test_properties(${name} ${ARG_TIMEOUT})
+  if(NOT ARG_OTHER_LANGUAGES)
+    return()
+  endif()
+  set(filter)
+  if(ARG_LANGUAGE_FILTER)
+    set(filter --gtest_filter=${ARG_LANGUAGE_FILTER})
+  endif()
+  foreach(language ${VELMORA_OTHER_LANGUAGES})
+    add_test(NAME ${name}_${language}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/in-language.sh ${language}
+        wine $<TARGET_FILE:${name}> ${filter})
+    velmora_wine_test_properties(${name}_${language} ${ARG_TIMEOUT})
+  endforeach()
 endfunction()
 
 # Every Wine test shares one screen (and a prefix and wineserver per language): window titles
@@ -84,29 +99,6 @@ endfunction()
 # The system languages besides Japanese that the settings are tested in: English (code page
 # 1252), Russian (1251), Simplified Chinese (936) and Korean (949).
 set(VELMORA_OTHER_LANGUAGES en_US ru_RU zh_CN ko_KR)
-
-# A Wine test program of velmora_wine_test run again in each of those languages, as
-# NAME_xx_YY, with tests/support/in-language.sh. Usage:
-#   velmora_wine_test_languages(NAME [FILTER gtest-filter] [TIMEOUT s])
-function(velmora_wine_test_languages name)
-  if(NOT WIN32)
-    return()
-  endif()
-  cmake_parse_arguments(ARG "" "FILTER;TIMEOUT" "" ${ARGN})
-  if(NOT ARG_TIMEOUT)
-    set(ARG_TIMEOUT 120)
-  endif()
-  set(filter)
-  if(ARG_FILTER)
-    set(filter --gtest_filter=${ARG_FILTER})
-  endif()
-  foreach(language ${VELMORA_OTHER_LANGUAGES})
-    add_test(NAME ${name}_${language}
-      COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/in-language.sh ${language}
-        wine $<TARGET_FILE:${name}> ${filter})
-    velmora_wine_test_properties(${name}_${language} ${ARG_TIMEOUT})
-  endforeach()
-endfunction()
 
 # One of the two Windows programs: DPI-aware, with version information, written to the top of the
 # build folder under its shipped name. Usage:
