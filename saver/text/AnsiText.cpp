@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "base/win32/AnsiForm.h"
+
 namespace velmora::text {
 
 namespace {
@@ -41,22 +43,7 @@ std::string fromAnsi(std::string_view ansi) {
 }
 
 std::optional<std::string> toAnsiExact(std::string_view utf8) {
-    const std::wstring wide = widen(utf8, CP_UTF8);
-    if (wide.empty()) {
-        return std::string();
-    }
-    const int size = static_cast<int>(wide.size());
-    BOOL replaced = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
-                                           0, nullptr, &replaced);
-    std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, ansi.data(), length,
-                        nullptr, &replaced);
-    // The way back proves it: a best-fit look-alike would read back as another character.
-    if (replaced || length == 0 || widen(ansi, CP_ACP) != wide) {
-        return std::nullopt;
-    }
-    return ansi;
+    return win32::exactAnsi(widen(utf8, CP_UTF8));
 }
 
 std::wstring toWide(std::string_view utf8) {

@@ -1,9 +1,9 @@
 // The form of a path given to a place that only takes ANSI text.
-#include "saver/text/core/PathForm.h"
+#include "base/PathForm.h"
 
 #include <gtest/gtest.h>
 
-namespace velmora::text {
+namespace velmora::base {
 namespace {
 
 TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
@@ -36,4 +36,4 @@ TEST(PathForm, TheFullFormFirstThenTheShortOneNeverALookAlike) {
 }
 
 } // namespace
-} // namespace velmora::text
+} // namespace velmora::base

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace velmora::text {
+namespace velmora::base {
 
 // A form of a path: its UTF-8 text and its ANSI text, when that one is exact.
 struct PathForm {
@@ -20,4 +20,4 @@ std::optional<PathForm> ansiUsableForm(const PathForm& full,
                                        const std::optional<PathForm>& short8dot3,
                                        size_t maxAnsiBytes);
 
-} // namespace velmora::text
+} // namespace velmora::base

@@ -1,7 +1,7 @@
 // The choice between a path's full and short form (see PathForm.h).
-#include "saver/text/core/PathForm.h"
+#include "base/PathForm.h"
 
-namespace velmora::text {
+namespace velmora::base {
 
 namespace {
 
@@ -23,4 +23,4 @@ std::optional<PathForm> ansiUsableForm(const PathForm& full,
     return std::nullopt;
 }
 
-} // namespace velmora::text
+} // namespace velmora::base
