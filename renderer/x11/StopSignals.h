@@ -1,0 +1,19 @@
+// The hack's stop signals and its one wait: SIGTERM and SIGINT are held back everywhere but in the
+// wait between frames, which therefore ends at once on a signal as on an X event, whatever the
+// delay.
+#pragma once
+
+namespace velmora::x11 {
+
+// First thing in main, before any thread is made, so that no thread takes a signal outside the
+// wait.
+void holdStopSignals();
+
+// A stop signal has arrived.
+bool stopRequested();
+
+// Waits until the descriptor has something to read, a stop signal arrives or ms milliseconds
+// have passed; 0 only takes a signal that is already waiting.
+void awaitWake(int descriptor, unsigned int ms);
+
+} // namespace velmora::x11
