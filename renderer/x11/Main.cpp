@@ -50,12 +50,14 @@ void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& o
     while (!stopRequested() && !takeEvents(hack) && !drawnWindowGone()) {
         if (pacer.msUntilDue() == 0) {
             pacer.frameStarts();
+            beginStoppableFrame();
             scene::drawScene();
             if (options.showFps) {
                 figure.frame(clock.nowMs() / 1000.0);
                 overlay.draw(figure.text(), hack.width, hack.height);
             }
             showFrame(hack);
+            endStoppableFrame();
         }
         XFlush(hack.display);
         awaitWake(ConnectionNumber(hack.display), pacer.msUntilDue());

@@ -2,6 +2,7 @@
 #include "renderer/x11/StopSignals.h"
 
 #include <poll.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -10,10 +11,16 @@ namespace velmora::x11 {
 namespace {
 
 volatile std::sig_atomic_t stopSignalled = 0;
+// Only the main thread ever takes the signals: every other thread starts with them held back.
+volatile std::sig_atomic_t inFrame = 0;
+sigset_t stopSignals;
 sigset_t waitMask;
 
 void requestStop(int) {
     stopSignalled = 1;
+    if (inFrame) {
+        _exit(0);
+    }
 }
 
 } // namespace
@@ -24,17 +31,26 @@ void holdStopSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
-    sigset_t stops;
-    sigemptyset(&stops);
-    sigaddset(&stops, SIGTERM);
-    sigaddset(&stops, SIGINT);
-    sigprocmask(SIG_BLOCK, &stops, &waitMask);
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
     sigdelset(&waitMask, SIGTERM);
     sigdelset(&waitMask, SIGINT);
 }
 
 bool stopRequested() {
     return stopSignalled != 0;
+}
+
+void beginStoppableFrame() {
+    inFrame = 1;
+    sigprocmask(SIG_UNBLOCK, &stopSignals, nullptr);
+}
+
+void endStoppableFrame() {
+    sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
+    inFrame = 0;
 }
 
 void awaitWake(int descriptor, unsigned int ms) {
