@@ -11,6 +11,8 @@ inline constexpr char kRendererWindowTitle[] = "Vantri_VC";   // the renderer's 
 inline constexpr char kSaverFormTitle[] = "Vantri_Main";      // the hidden form of a saver run
 inline constexpr char kDialogTitle[] = "<Velmora>";           // the settings dialog
 inline constexpr char kPreviewFormTitle[] = "Preview Window"; // the preview inside its host
+// The Linux hack's own window when run alone, which its tests find by this title.
+inline constexpr char kHackWindowTitle[] = "Velmora";
 
 // Files beside the saver program.
 inline constexpr char kRendererFileName[] = "Velmora.dll";

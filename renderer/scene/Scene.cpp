@@ -43,8 +43,12 @@ void loadPerspective(const Perspective& p) {
 
 void resizeScene(int width, int height) {
     const ViewSetup view = viewForClient(width, height);
-    glViewport(0, 0, view.width, view.height);
-    loadPerspective(view.perspective);
+    viewScene(view.width, view.height, view.perspective);
+}
+
+void viewScene(int width, int height, const Perspective& perspective) {
+    glViewport(0, 0, width, height);
+    loadPerspective(perspective);
     glLoadIdentity();
 }
 
@@ -77,6 +81,11 @@ bool drawScene() {
     state.particles->update(kSceneStep);
     state.angles.advance();
     return true;
+}
+
+bool startScene(int width, int height) {
+    resizeScene(width, height);
+    return initScene();
 }
 
 } // namespace velmora::scene

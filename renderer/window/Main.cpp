@@ -2,11 +2,13 @@
 // until Escape or close, and releases everything. It reads no command line.
 #include "contract/SharedNames.h"
 #include "renderer/window/RendererWindow.h"
+#include "renderer/window/core/RunScreen.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace velmora::window;
     // The saver polls for this title to learn when the run has ended.
-    if (!createRendererWindow(velmora::contract::kRendererWindowTitle, 1024, 768, 16, true)) {
+    if (!createRendererWindow(velmora::contract::kRendererWindowTitle, kRunScreenWidth,
+                              kRunScreenHeight, kRunScreenBits, true)) {
         return 0;
     }
     const WPARAM exitCode = runFrameLoop();

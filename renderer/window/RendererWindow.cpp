@@ -132,8 +132,7 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
-    scene::resizeScene(width, height);
-    return scene::initScene();
+    return scene::startScene(width, height);
 }
 
 } // namespace

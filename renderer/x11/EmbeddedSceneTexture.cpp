@@ -2,13 +2,13 @@
 // supplies the bitmap folder's loadSceneTexture, as the Windows reader does in Velmora.dll.
 #include "renderer/bitmap/SceneTexture.h"
 
+#include "renderer/bitmap/core/RgbBitmapFile.h"
 #include "renderer/x11/StarAsset.h"
-#include "renderer/x11/core/BitmapFile.h"
 
 namespace velmora::bitmap {
 
 bool loadSceneTexture() {
-    const std::optional<RgbImage> star = x11::readRgbBitmapFile(x11::starBitmapFile());
+    const std::optional<RgbImage> star = readRgbBitmapFile(x11::starBitmapFile());
     if (!star) {
         return false;
     }

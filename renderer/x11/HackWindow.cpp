@@ -1,24 +1,47 @@
 // Finding the window to draw on, giving it a GL context of its own visual, and releasing both.
 #include "renderer/x11/HackWindow.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <unistd.h>
 
 #include <cstdlib>
+
+#include "contract/SharedNames.h"
+#include "renderer/window/core/RunScreen.h"
+#include "renderer/x11/XErrorLine.h"
 
 namespace velmora::x11 {
 
 namespace {
 
-constexpr int kOwnWidth = 1024;
-constexpr int kOwnHeight = 768;
+constexpr int kOwnWidth = window::kRunScreenWidth;
+constexpr int kOwnHeight = window::kRunScreenHeight;
 
-Window rootTarget(Display* display) {
-    if (const char* named = std::getenv("XSCREENSAVER_WINDOW")) {
-        if (const std::optional<unsigned long> id = parseWindowId(named)) {
-            return *id;
-        }
-    }
-    return DefaultRootWindow(display);
+// What window managers and tools read of a program's window: title, class, size and process.
+void describeOwnWindow(Display* display, Window window) {
+    XTextProperty name{};
+    char* names[] = {const_cast<char*>(contract::kHackWindowTitle)};
+    XStringListToTextProperty(names, 1, &name);
+    XSizeHints* size = XAllocSizeHints();
+    size->flags = PSize;
+    size->width = kOwnWidth;
+    size->height = kOwnHeight;
+    XClassHint* kind = XAllocClassHint();
+    // The program's name and its capitalised class, as X programs give them.
+    char resourceName[] = "velmora";
+    char className[] = "Velmora";
+    kind->res_name = resourceName;
+    kind->res_class = className;
+    // Also the client machine, which gives the process id its meaning.
+    XSetWMProperties(display, window, &name, &name, nullptr, 0, size, nullptr, kind);
+    XFree(kind);
+    XFree(size);
+    XFree(name.value);
+    const long pid = getpid();
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 }
 
 // A window of its own: double-buffered RGBA with a depth buffer, as the Windows renderer asks.
@@ -36,7 +59,7 @@ std::string makeOwnWindow(HackWindow& hack, XVisualInfo*& visual) {
     hack.window = XCreateWindow(display, root, 0, 0, kOwnWidth, kOwnHeight, 0, visual->depth,
                                 InputOutput, visual->visual, CWColormap | CWEventMask, &set);
     hack.own = true;
-    XStoreName(display, hack.window, "Velmora");
+    describeOwnWindow(display, hack.window);
     hack.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, hack.window, &hack.deleteWindow, 1);
     XMapWindow(display, hack.window);
@@ -70,13 +93,16 @@ std::string takeGivenWindow(HackWindow& hack, Window given, XVisualInfo*& visual
 } // namespace
 
 std::string openHackWindow(const HackOptions& options, HackWindow& hack) {
+    const char* named = std::getenv("DISPLAY");
+    if (!named || !*named) {
+        return "no DISPLAY set";
+    }
     hack.display = XOpenDisplay(nullptr);
     if (!hack.display) {
-        return std::string("cannot open display ") + XDisplayName(nullptr);
+        return std::string("cannot open display \"") + named + "\"";
     }
-    int errorBase = 0;
     int eventBase = 0;
-    if (!glXQueryExtension(hack.display, &errorBase, &eventBase)) {
+    if (!glXQueryExtension(hack.display, &hack.glxErrorBase, &eventBase)) {
         return "the display has no GL (no GLX extension)";
     }
     XVisualInfo* visual = nullptr;
@@ -86,7 +112,7 @@ std::string openHackWindow(const HackOptions& options, HackWindow& hack) {
         failure = makeOwnWindow(hack, visual);
         break;
     case DrawTarget::Root:
-        failure = takeGivenWindow(hack, rootTarget(hack.display), visual);
+        failure = takeGivenWindow(hack, DefaultRootWindow(hack.display), visual);
         break;
     case DrawTarget::GivenWindow:
         failure = takeGivenWindow(hack, options.windowId, visual);
@@ -119,7 +145,7 @@ void closeHackWindow(HackWindow& hack) {
         glXDestroyContext(hack.display, hack.context);
         hack.context = nullptr;
     }
-    if (hack.own && hack.window) {
+    if (hack.own && hack.window && !drawnWindowGone()) {
         XDestroyWindow(hack.display, hack.window);
     }
     hack.window = 0;
@@ -133,6 +159,54 @@ void showFrame(const HackWindow& hack) {
     } else {
         glFlush();
     }
+}
+
+namespace {
+
+HackKey keyOf(XKeyEvent& key) {
+    switch (XLookupKeysym(&key, 0)) {
+    case XK_Escape:
+        return HackKey::Escape;
+    case XK_q:
+        return HackKey::Q;
+    default:
+        return HackKey::Other;
+    }
+}
+
+} // namespace
+
+HackEvent describeEvent(const HackWindow& hack, XEvent& event) {
+    HackEvent described;
+    described.onTarget = event.xany.window == hack.window;
+    switch (event.type) {
+    case ConfigureNotify:
+        described.kind = HackEventKind::SizeChanged;
+        described.onTarget = event.xconfigure.window == hack.window;
+        described.width = event.xconfigure.width;
+        described.height = event.xconfigure.height;
+        break;
+    case KeyPress:
+        described.kind = HackEventKind::KeyPressed;
+        described.key = keyOf(event.xkey);
+        break;
+    case ClientMessage:
+        if (static_cast<Atom>(event.xclient.data.l[0]) == hack.deleteWindow) {
+            described.kind = HackEventKind::CloseAsked;
+        }
+        break;
+    case DestroyNotify:
+        described.kind = HackEventKind::WindowDestroyed;
+        described.onTarget = event.xdestroywindow.window == hack.window;
+        break;
+    default:
+        break;
+    }
+    return described;
+}
+
+HackState hackState(const HackWindow& hack) {
+    return {hack.own, hack.width, hack.height};
 }
 
 } // namespace velmora::x11

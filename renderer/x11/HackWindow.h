@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "renderer/x11/core/HackEvents.h"
 #include "renderer/x11/core/HackOptions.h"
 
 namespace velmora::x11 {
@@ -17,6 +18,7 @@ struct HackWindow {
     // The window was made here, so it is destroyed here and closed by Escape or its close box.
     bool own = false;
     Atom deleteWindow = 0;
+    int glxErrorBase = 0;
     GLXContext context = nullptr;
     bool doubleBuffered = true;
     int width = 0;
@@ -28,8 +30,15 @@ struct HackWindow {
 // for closeHackWindow.
 std::string openHackWindow(const HackOptions& options, HackWindow& window);
 
-// Releases the context, the own window and the display; safe with any part of them made.
+// Releases the context, the own window and the display; safe with any part of them made, and
+// with the window already destroyed by someone else.
 void closeHackWindow(HackWindow& window);
+
+// The event as the hack's decisions see it.
+HackEvent describeEvent(const HackWindow& window, XEvent& event);
+
+// The hack's state as those decisions see it.
+HackState hackState(const HackWindow& window);
 
 // Shows the frame just drawn.
 void showFrame(const HackWindow& window);

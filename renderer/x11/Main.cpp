@@ -1,114 +1,85 @@
 // Entry of velmora, the starfield as an XScreenSaver hack: reads the options, draws the scene on
-// the chosen window one frame per period until a signal, Escape or the close box, and releases
-// the context before it exits.
+// the chosen window at the pace of -delay until a signal, Escape, q, the close box or the
+// window's end, and releases the context before it exits.
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
 
-#include <GL/gl.h>
-
-#include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <thread>
+#include <cstdlib>
 
+#include "base/SteadyClock.h"
 #include "renderer/scene/Scene.h"
+#include "renderer/window/core/FramePacer.h"
 #include "renderer/x11/FpsOverlay.h"
+#include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"
+#include "renderer/x11/StopSignals.h"
 #include "renderer/x11/XErrorLine.h"
-#include "renderer/x11/core/FrameRate.h"
+#include "renderer/x11/core/FpsFigure.h"
 #include "renderer/x11/core/HackOptions.h"
 
 namespace velmora::x11 {
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
-
-void requestStop(int) {
-    stopRequested = 1;
-}
-
-void stopOnSignals() {
-    struct sigaction action {};
-    action.sa_handler = requestStop;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
-
-// Takes the waiting events; false when the user closed the own window.
+// Takes the waiting events; true when one of them ends the run.
 bool takeEvents(HackWindow& hack) {
     while (XPending(hack.display) > 0) {
         XEvent event;
         XNextEvent(hack.display, &event);
-        if (event.type == ConfigureNotify && event.xconfigure.window == hack.window &&
-            (event.xconfigure.width != hack.width || event.xconfigure.height != hack.height)) {
+        switch (decideHackEvent(hackState(hack), describeEvent(hack, event))) {
+        case HackAction::Resize:
             hack.width = event.xconfigure.width;
             hack.height = event.xconfigure.height;
-            scene::resizeScene(hack.width, hack.height);
-        } else if (hack.own && event.type == KeyPress &&
-                   XLookupKeysym(&event.xkey, 0) == XK_Escape) {
-            return false;
-        } else if (hack.own && event.type == ClientMessage &&
-                   static_cast<Atom>(event.xclient.data.l[0]) == hack.deleteWindow) {
-            return false;
+            viewHackScene(hack.width, hack.height);
+            break;
+        case HackAction::End:
+            return true;
+        case HackAction::WindowGone:
+            markDrawnWindowGone();
+            return true;
+        case HackAction::Continue:
+            break;
         }
     }
-    return true;
-}
-
-double secondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return false;
 }
 
 void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& overlay) {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    FrameRate rate;
-    while (!stopRequested && takeEvents(hack)) {
-        const Clock::time_point frameStart = Clock::now();
-        scene::drawScene();
-        if (options.showFps) {
-            rate.frame(secondsSince(start));
-            overlay.draw(rate.text(), hack.width, hack.height);
+    base::SteadyClock clock;
+    window::FramePacer pacer(clock, static_cast<double>(options.delayMicroseconds) / 1000.0);
+    FpsFigure figure;
+    while (!stopRequested() && !takeEvents(hack) && !drawnWindowGone()) {
+        if (pacer.msUntilDue() == 0) {
+            pacer.frameStarts();
+            beginStoppableFrame();
+            scene::drawScene();
+            if (options.showFps) {
+                figure.frame(clock.nowMs() / 1000.0);
+                overlay.draw(figure.text(), hack.width, hack.height);
+            }
+            showFrame(hack);
+            endStoppableFrame();
         }
-        showFrame(hack);
-        const long elapsed = static_cast<long>(
-            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - frameStart)
-                .count());
-        // A signal during the wait only ends it early; the loop then stops.
-        std::this_thread::sleep_for(std::chrono::microseconds(
-            microsecondsBeforeNextFrame(elapsed, options.delayMicroseconds)));
+        XFlush(hack.display);
+        awaitWake(ConnectionNumber(hack.display), pacer.msUntilDue());
     }
 }
 
-} // namespace
-} // namespace velmora::x11
-
-int main(int argc, char** argv) {
-    using namespace velmora::x11;
-    const std::optional<HackOptions> options =
-        parseHackOptions(std::vector<std::string_view>(argv + 1, argv + argc));
-    if (!options) {
-        std::fprintf(stderr, "%s\n", kHackUsage.data());
-        return 1;
-    }
-    stopOnSignals();
+int run(const HackOptions& options) {
     exitOnXErrors();
     HackWindow hack;
-    std::string failure = openHackWindow(*options, hack);
+    std::string failure = openHackWindow(options, hack);
     if (failure.empty()) {
-        // As on Windows: the projection of the first size holds until the size changes.
-        velmora::scene::resizeScene(hack.width, hack.height);
-        if (!velmora::scene::initScene()) {
+        watchDrawnWindow(hack.window, hack.glxErrorBase);
+        if (!startHackScene(hack.width, hack.height)) {
             failure = "the scene cannot be set up";
         }
     }
     FpsOverlay overlay;
-    if (failure.empty() && options->showFps && !overlay.load(hack.display)) {
+    if (failure.empty() && options.showFps && !overlay.load(hack.display)) {
         failure = "the font \"fixed\" for -fps is missing";
     }
     if (failure.empty()) {
-        runFrames(hack, *options, overlay);
+        runFrames(hack, options, overlay);
     }
     overlay.release(hack.display);
     closeHackWindow(hack);
@@ -117,4 +88,31 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+} // namespace velmora::x11
+
+int main(int argc, char** argv) {
+    using namespace velmora::x11;
+    holdStopSignals();
+    const char* daemonWindow = std::getenv("XSCREENSAVER_WINDOW");
+    const ParsedOptions parsed = parseHackOptions(
+        std::vector<std::string_view>(argv + 1, argv + argc),
+        daemonWindow ? std::optional<std::string_view>(daemonWindow) : std::nullopt);
+    if (!parsed.refusal.empty()) {
+        std::fprintf(stderr, "velmora: %s\n", parsed.refusal.c_str());
+        return 1;
+    }
+    switch (parsed.options.request) {
+    case HackRequest::ShowHelp:
+        std::fputs(kHackHelp.data(), stdout);
+        return 0;
+    case HackRequest::ShowVersion:
+        std::printf("velmora %s\n", VELMORA_VERSION);
+        return 0;
+    case HackRequest::Run:
+        break;
+    }
+    return run(parsed.options);
 }

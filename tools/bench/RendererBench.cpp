@@ -11,6 +11,7 @@
 #include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
+#include "renderer/window/core/RunScreen.h"
 #include "tools/bench/FrameTimes.h"
 #include "tools/bench/SceneReplica.h"
 #include "tools/bench/StarGlow.h"
@@ -45,13 +46,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     const double start = nowMs();
-    if (!createRendererWindow("Velmora bench", 1024, 768, 16, true)) {
+    if (!createRendererWindow("Velmora bench", kRunScreenWidth, kRunScreenHeight, kRunScreenBits,
+                              true)) {
         std::fprintf(stderr, "the renderer window could not be made\n");
         return 1;
     }
     const HDC deviceContext = rendererState().deviceContext;
     const int code = benchmarkScene(
-        start, frames, 1024, 768, pumpMessages, [&] { SwapBuffers(deviceContext); }, nowMs);
+        start, frames, kRunScreenWidth, kRunScreenHeight, pumpMessages,
+        [&] { SwapBuffers(deviceContext); }, nowMs);
     destroyRendererWindow();
     DeleteFileA(velmora::contract::kTexturePath);
     return code;

@@ -9,6 +9,7 @@
 
 #include "base/SteadyClock.h"
 #include "renderer/scene/Scene.h"
+#include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"
 #include "tools/bench/FrameTimes.h"
 
@@ -27,8 +28,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora_x11_bench: %s\n", failure.c_str());
         return 1;
     }
-    velmora::scene::resizeScene(hack.width, hack.height);
-    if (!velmora::scene::initScene()) {
+    if (!startHackScene(hack.width, hack.height)) {
         std::fprintf(stderr, "velmora_x11_bench: the scene cannot be set up\n");
         return 1;
     }

@@ -3,8 +3,7 @@
 
 namespace velmora::window {
 
-FramePacer::FramePacer(base::Clock& clock, double framesPerSecond)
-    : clock_(clock), periodMs_(1000.0 / framesPerSecond) {}
+FramePacer::FramePacer(base::Clock& clock, double periodMs) : clock_(clock), periodMs_(periodMs) {}
 
 unsigned int FramePacer::msUntilDue() const {
     if (!started_) {

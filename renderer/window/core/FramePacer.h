@@ -1,17 +1,20 @@
 // FramePacer: holds the frame loop to a steady rate whatever the GPU could do, so the fixed
 // per-frame animation step turns the world at the intended speed and an idle machine is not
-// kept busy. The time comes through base::Clock, so the arithmetic runs without a platform.
+// kept busy. The time comes through base::Clock, so the arithmetic runs without a platform. The
+// Windows renderer and the Linux hack (at its -delay) share it.
 #pragma once
 
 #include "base/Clock.h"
 
 namespace velmora::window {
 
-inline constexpr double kFramesPerSecond = 60.0;
+// 60 frames a second.
+inline constexpr double kFramePeriodMs = 1000.0 / 60.0;
 
 class FramePacer {
 public:
-    explicit FramePacer(base::Clock& clock, double framesPerSecond = kFramesPerSecond);
+    // A period of 0 makes every frame due at once.
+    explicit FramePacer(base::Clock& clock, double periodMs = kFramePeriodMs);
 
     // Whole milliseconds until the next frame is due; 0 when it is due now (less than one
     // millisecond early counts as due, since waits come in whole milliseconds).

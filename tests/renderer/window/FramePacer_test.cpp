@@ -1,5 +1,6 @@
 // The frame pacer against a fake clock: at most 60 frames a second, the cadence kept through
-// early and slightly late frames, and no burst after a stall.
+// early and slightly late frames, and no burst after a stall; other periods as the hack's -delay
+// sets them.
 #include "renderer/window/core/FramePacer.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,24 @@ TEST(FramePacer, AStallIsNotMadeUpByABurst) {
     // After the 500 ms frame the pace starts anew: a full period between each later frame.
     for (size_t i = 2; i + 1 < starts.size(); ++i) {
         EXPECT_NEAR(1000.0 / 60, starts[i + 1] - starts[i], 1.0) << i;
+    }
+}
+
+TEST(FramePacer, AnyPeriodStartsFramesOnePeriodApartWithoutCatchingUp) {
+    FakeClock clock{1000.0};
+    FramePacer tenSeconds(clock, 10'000.0);
+    tenSeconds.frameStarts();
+    clock.ms += 6.0;
+    EXPECT_EQ(9994u, tenSeconds.msUntilDue());
+    clock.ms += 60'000.0; // a stall of six periods: due at once, then one period on
+    EXPECT_EQ(0u, tenSeconds.msUntilDue());
+    tenSeconds.frameStarts();
+    EXPECT_EQ(10'000u, tenSeconds.msUntilDue());
+
+    FramePacer unpaced(clock, 0.0);
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_EQ(0u, unpaced.msUntilDue()) << frame;
+        unpaced.frameStarts();
     }
 }
 

@@ -1,5 +1,5 @@
-// The hack's command line: XScreenSaver's spellings with one or two dashes, values, and every
-// form that must end in the usage line.
+// The hack's command line: XScreenSaver's spellings with one or two dashes, values, the daemon's
+// window, and every refusal with the line that names its fault.
 #include "renderer/x11/core/HackOptions.h"
 
 #include <gtest/gtest.h>
@@ -9,56 +9,110 @@ namespace {
 
 struct Accepted {
     std::vector<std::string_view> arguments;
+    std::optional<std::string_view> daemonWindow;
+    HackRequest request;
     DrawTarget target;
     unsigned long windowId;
     bool showFps;
     long delay;
 };
 
+constexpr long kDefault = kDefaultDelayMicroseconds;
+constexpr HackRequest kRun = HackRequest::Run;
+
 TEST(HackOptions, AcceptsEverySpelling) {
     const Accepted cases[] = {
-        {{}, DrawTarget::OwnWindow, 0, false, kDefaultDelayMicroseconds},
-        {{"-root"}, DrawTarget::Root, 0, false, kDefaultDelayMicroseconds},
-        {{"--root", "--fps"}, DrawTarget::Root, 0, true, kDefaultDelayMicroseconds},
+        {{}, {}, kRun, DrawTarget::OwnWindow, 0, false, kDefault},
+        {{"-root"}, {}, kRun, DrawTarget::Root, 0, false, kDefault},
+        {{"--root", "--fps"}, {}, kRun, DrawTarget::Root, 0, true, kDefault},
+        {{"-root"}, "0x2a00003", kRun, DrawTarget::GivenWindow, 0x2a00003, false, kDefault},
+        // The daemon's window only counts for -root.
+        {{}, "junk", kRun, DrawTarget::OwnWindow, 0, false, kDefault},
         {{"-window-id", "0x2a00003"},
+         {},
+         kRun,
          DrawTarget::GivenWindow,
          0x2a00003,
          false,
-         kDefaultDelayMicroseconds},
+         kDefault},
         {{"--window-id", "4194307", "-fps"},
+         {},
+         kRun,
          DrawTarget::GivenWindow,
          4194307,
          true,
-         kDefaultDelayMicroseconds},
-        {{"-delay", "0"}, DrawTarget::OwnWindow, 0, false, 0},
-        {{"--root", "--delay", "20000"}, DrawTarget::Root, 0, false, 20000},
+         kDefault},
+        {{"--window-id=4194307"}, {}, kRun, DrawTarget::GivenWindow, 4194307, false, kDefault},
+        {{"-delay", "0"}, {}, kRun, DrawTarget::OwnWindow, 0, false, 0},
+        {{"-delay", "10000000"}, {}, kRun, DrawTarget::OwnWindow, 0, false, 10'000'000},
+        {{"--root", "--delay=20000"}, {}, kRun, DrawTarget::Root, 0, false, 20000},
+        {{"--help"}, {}, HackRequest::ShowHelp, DrawTarget::OwnWindow, 0, false, kDefault},
+        {{"-h"}, {}, HackRequest::ShowHelp, DrawTarget::OwnWindow, 0, false, kDefault},
+        {{"-fps", "-version"},
+         {},
+         HackRequest::ShowVersion,
+         DrawTarget::OwnWindow,
+         0,
+         true,
+         kDefault},
     };
     for (const Accepted& c : cases) {
-        const std::optional<HackOptions> options = parseHackOptions(c.arguments);
-        ASSERT_TRUE(options) << c.arguments.size();
-        EXPECT_EQ(c.target, options->target);
-        EXPECT_EQ(c.windowId, options->windowId);
-        EXPECT_EQ(c.showFps, options->showFps);
-        EXPECT_EQ(c.delay, options->delayMicroseconds);
+        const ParsedOptions parsed = parseHackOptions(c.arguments, c.daemonWindow);
+        const std::string_view first = c.arguments.empty() ? "" : c.arguments[0];
+        ASSERT_EQ("", parsed.refusal) << first;
+        EXPECT_EQ(c.request, parsed.options.request) << first;
+        EXPECT_EQ(c.target, parsed.options.target) << first;
+        EXPECT_EQ(c.windowId, parsed.options.windowId) << first;
+        EXPECT_EQ(c.showFps, parsed.options.showFps) << first;
+        EXPECT_EQ(c.delay, parsed.options.delayMicroseconds) << first;
     }
 }
 
-TEST(HackOptions, RefusesUnknownOptionsAndBadValues) {
-    const std::vector<std::string_view> refused[] = {
-        {"root"},
-        {"-window"},
-        {"---root"},
-        {"-window-id"},
-        {"-window-id", "0"},
-        {"-window-id", "0x"},
-        {"-window-id", "12ab"},
-        {"-delay"},
-        {"-delay", "-5"},
-        {"-delay", "fast"},
-        {"-fps", "-mono"},
+TEST(HackOptions, RefusesWithTheWordAndTheFault) {
+    struct Refused {
+        std::vector<std::string_view> arguments;
+        std::optional<std::string_view> daemonWindow;
+        const char* line;
     };
-    for (const std::vector<std::string_view>& arguments : refused) {
-        EXPECT_FALSE(parseHackOptions(arguments)) << arguments[0];
+    const Refused cases[] = {
+        {{"root"}, {}, "\"root\" is not an option (see -help)"},
+        {{"-fps", "extra"}, {}, "\"extra\" is not an option (see -help)"},
+        {{"-"}, {}, "\"-\" is not an option (see -help)"},
+        {{"---root"}, {}, "\"---root\" is not an option (see -help)"},
+        {{"-window"}, {}, "-window: unknown option (see -help)"},
+        {{"-fps", "-mono"}, {}, "-mono: unknown option (see -help)"},
+        {{"--fps=3"}, {}, "--fps=3: -fps takes no value"},
+        {{"-window-id"}, {}, "-window-id: needs a value (see -help)"},
+        {{"-window-id", "0"},
+         {},
+         "-window-id: \"0\" is not a window id (decimal, or hexadecimal after 0x)"},
+        {{"-window-id", "0x"},
+         {},
+         "-window-id: \"0x\" is not a window id (decimal, or hexadecimal after 0x)"},
+        {{"-window-id", "abc"},
+         {},
+         "-window-id: \"abc\" is not a window id (decimal, or hexadecimal after 0x)"},
+        {{"-delay"}, {}, "-delay: needs a value (see -help)"},
+        {{"-delay", "abc"}, {}, "-delay: \"abc\" is not a number of microseconds"},
+        {{"-delay", "1.5"}, {}, "-delay: \"1.5\" is not a number of microseconds"},
+        {{"--delay="}, {}, "--delay=: \"\" is not a number of microseconds"},
+        {{"-delay", "-5"}, {}, "-delay: \"-5\" is outside 0 to 10000000 microseconds"},
+        {{"-delay", "10000001"}, {}, "-delay: \"10000001\" is outside 0 to 10000000 microseconds"},
+        {{"-delay", "4294967295"},
+         {},
+         "-delay: \"4294967295\" is outside 0 to 10000000 microseconds"},
+        {{"-delay", "99999999999999999999999"},
+         {},
+         "-delay: \"99999999999999999999999\" is outside 0 to 10000000 microseconds"},
+        {{"-root"},
+         "junk",
+         "XSCREENSAVER_WINDOW: \"junk\" is not a window id (decimal, or hexadecimal after 0x)"},
+        {{"-root"},
+         "",
+         "XSCREENSAVER_WINDOW: \"\" is not a window id (decimal, or hexadecimal after 0x)"},
+    };
+    for (const Refused& c : cases) {
+        EXPECT_EQ(c.line, parseHackOptions(c.arguments, c.daemonWindow).refusal) << c.line;
     }
 }
 

@@ -1,13 +1,28 @@
 #!/usr/bin/env bash
 # The hack under the real XScreenSaver daemon: on an Xvfb screen, with only "velmora -root" in
-# its list, -activate shows stars within seconds and -deactivate ends the hack's process.
+# its list, -activate shows stars within seconds and -deactivate ends the hack's process quietly,
+# with status 0 and nothing on its standard error, however the daemon's signal and the end of its
+# window fall. A wrapper passes the daemon's signal on and keeps the status and the output.
 # XScreenSaver launches no hack as root, so as root the daemon runs as a user made for the test.
 # Usage: xscreensaver_run_test.sh PATH_TO_VELMORA
 set -euo pipefail
 hack=$1
 work=$(mktemp -d)
 chmod 755 "$work"
-cp "$hack" "$work/velmora"
+cp "$hack" "$work/velmora.bin"
+cat >"$work/velmora" <<WRAP
+#!/usr/bin/env bash
+"$work/velmora.bin" "\$@" 2>>"$work/hack.err" &
+child=\$!
+trap 'kill -TERM \$child' TERM INT
+wait \$child; status=\$?
+# A signal ends the first wait, not the hack.
+[ \$status -gt 128 ] && { wait \$child; status=\$?; }
+echo \$status >>"$work/hack.status"
+WRAP
+chmod 755 "$work/velmora"
+touch "$work/hack.err" "$work/hack.status"
+chmod 666 "$work/hack.err" "$work/hack.status"
 user=$(id -un)
 if [ "$(id -u)" -eq 0 ]; then
   user=velmora-test
@@ -50,7 +65,7 @@ brightness() { import -window root png:- | /usr/bin/convert png:- -format '%[fx:
 xs_command -activate
 lit=no
 for _ in $(seq 40); do
-  if pgrep -u "$user" -f "$work/velmora" >/dev/null &&
+  if pgrep -u "$user" -f "$work/velmora.bin" >/dev/null &&
     awk -v m="$(brightness)" 'BEGIN { exit !(m > 0.01) }'; then
     lit=yes
     break
@@ -60,6 +75,8 @@ done
 [ "$lit" = yes ] || fail "no stars on the screen 10 s after -activate"
 
 xs_command -deactivate
-for _ in $(seq 50); do pgrep -u "$user" -f "$work/velmora" >/dev/null || break; sleep 0.1; done
-! pgrep -u "$user" -f "$work/velmora" >/dev/null || fail "the hack still runs after -deactivate"
-echo "stars shown after -activate; the hack ended after -deactivate"
+for _ in $(seq 50); do [ -s "$work/hack.status" ] && break; sleep 0.1; done
+! pgrep -u "$user" -f "$work/velmora.bin" >/dev/null || fail "the hack still runs after -deactivate"
+[ "$(cat "$work/hack.status")" = 0 ] || fail "the hack ended with status $(cat "$work/hack.status")"
+[ ! -s "$work/hack.err" ] || fail "the hack wrote: $(cat "$work/hack.err")"
+echo "stars shown after -activate; the hack ended quietly with status 0 after -deactivate"

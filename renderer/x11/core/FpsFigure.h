@@ -1,4 +1,4 @@
-// FrameRate: the frames-per-second figure of -fps, counted over whole seconds so that it stays
+// FpsFigure: the frames-per-second figure of -fps, counted over whole seconds so that it stays
 // readable instead of flickering with every frame.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 namespace velmora::x11 {
 
-class FrameRate {
+class FpsFigure {
 public:
     // Counts one frame shown at the given time in seconds.
     void frame(double nowSeconds);
@@ -19,9 +19,5 @@ private:
     int frames_ = 0;
     std::string text_ = "FPS: -";
 };
-
-// Microseconds to wait before the next frame starts, for frames that start one period apart;
-// a frame that took the whole period or longer is followed at once, never caught up.
-long microsecondsBeforeNextFrame(long elapsedMicroseconds, long periodMicroseconds);
 
 } // namespace velmora::x11

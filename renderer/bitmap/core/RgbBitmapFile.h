@@ -1,5 +1,5 @@
 // The pixels of an uncompressed 24-bit bitmap file held in memory, such as the star picture
-// built into the hack, read without the Windows conversion.
+// built into the Linux hack, read by the checked layout without the Windows conversion.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +8,9 @@
 
 #include "renderer/bitmap/core/RgbImage.h"
 
-namespace velmora::x11 {
+namespace velmora::bitmap {
 
 // Nothing for a damaged file or one of another kind (palette, bit fields, compression).
-std::optional<bitmap::RgbImage> readRgbBitmapFile(std::span<const std::uint8_t> file);
+std::optional<RgbImage> readRgbBitmapFile(std::span<const std::uint8_t> file);
 
-} // namespace velmora::x11
+} // namespace velmora::bitmap

@@ -1,11 +1,11 @@
-// The frame-rate figure and the frame pacing of the hack.
-#include "renderer/x11/core/FrameRate.h"
+// The frame-rate figure of the hack.
+#include "renderer/x11/core/FpsFigure.h"
 
 #include <cstdio>
 
 namespace velmora::x11 {
 
-void FrameRate::frame(double nowSeconds) {
+void FpsFigure::frame(double nowSeconds) {
     if (since_ < 0.0) {
         since_ = nowSeconds;
         return;
@@ -19,10 +19,6 @@ void FrameRate::frame(double nowSeconds) {
         since_ = nowSeconds;
         frames_ = 0;
     }
-}
-
-long microsecondsBeforeNextFrame(long elapsedMicroseconds, long periodMicroseconds) {
-    return elapsedMicroseconds >= periodMicroseconds ? 0 : periodMicroseconds - elapsedMicroseconds;
 }
 
 } // namespace velmora::x11

@@ -1,0 +1,21 @@
+// The scene's start and view on the hack's window.
+#include "renderer/x11/HackScene.h"
+
+#include "renderer/scene/Scene.h"
+#include "renderer/x11/core/HackView.h"
+
+namespace velmora::x11 {
+
+bool startHackScene(int width, int height) {
+    if (!scene::startScene(width, height)) {
+        return false;
+    }
+    viewHackScene(width, height);
+    return true;
+}
+
+void viewHackScene(int width, int height) {
+    scene::viewScene(width, height, hackPerspective(width, height));
+}
+
+} // namespace velmora::x11

@@ -1,0 +1,64 @@
+// Stop signals held back outside ppoll, which lets them in atomically with the wait.
+#include "renderer/x11/StopSignals.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace velmora::x11 {
+
+namespace {
+
+volatile std::sig_atomic_t stopSignalled = 0;
+// Only the main thread ever takes the signals: every other thread starts with them held back.
+volatile std::sig_atomic_t inFrame = 0;
+sigset_t stopSignals;
+sigset_t waitMask;
+
+void requestStop(int) {
+    stopSignalled = 1;
+    if (inFrame) {
+        _exit(0);
+    }
+}
+
+} // namespace
+
+void holdStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
+    sigdelset(&waitMask, SIGTERM);
+    sigdelset(&waitMask, SIGINT);
+}
+
+bool stopRequested() {
+    return stopSignalled != 0;
+}
+
+void beginStoppableFrame() {
+    inFrame = 1;
+    sigprocmask(SIG_UNBLOCK, &stopSignals, nullptr);
+}
+
+void endStoppableFrame() {
+    sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
+    inFrame = 0;
+}
+
+void awaitWake(int descriptor, unsigned int ms) {
+    pollfd wake{descriptor, POLLIN, 0};
+    const timespec timeout{static_cast<time_t>(ms / 1000),
+                           static_cast<long>(ms % 1000) * 1'000'000};
+    // Interrupted by a signal or not, the caller looks at what woke it.
+    ppoll(&wake, 1, &timeout, &waitMask);
+}
+
+} // namespace velmora::x11

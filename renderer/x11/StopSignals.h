@@ -1,0 +1,25 @@
+// The hack's stop signals and its one wait: SIGTERM and SIGINT are held back everywhere but in the
+// wait between frames, which therefore ends at once on a signal as on an X event, whatever the
+// delay, and in the drawing of a frame, which a signal cuts short: a frame of a software GL can
+// take longer than a stop may.
+#pragma once
+
+namespace velmora::x11 {
+
+// First thing in main, before any thread is made, so that no thread takes a signal outside the
+// wait.
+void holdStopSignals();
+
+// A stop signal has arrived.
+bool stopRequested();
+
+// Around the drawing of a frame: a stop signal meanwhile ends the process at once with status 0,
+// leaving the context, the window and the connection for the X server to release.
+void beginStoppableFrame();
+void endStoppableFrame();
+
+// Waits until the descriptor has something to read, a stop signal arrives or ms milliseconds
+// have passed; 0 only takes a signal that is already waiting.
+void awaitWake(int descriptor, unsigned int ms);
+
+} // namespace velmora::x11
