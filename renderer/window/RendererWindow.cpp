@@ -1,5 +1,5 @@
 // Creation and release of the renderer window: class, display mode, window, covers over the
-// other monitors, pixel format, context and scene, in that order, and their release.
+// other monitors, pixel format, context and scene, in that order, and their release in reverse.
 #include "renderer/window/RendererWindow.h"
 
 #include "renderer/scene/Scene.h"
@@ -110,8 +110,8 @@ bool setRendererPixelFormat(HDC deviceContext, int bits) {
 namespace {
 
 // The part of the creation that needs the window. False on any failure.
-bool makeWindowAndContext(RendererState& state, const char* title, int width, int height,
-                          int bits) {
+bool makeWindowAndContext(RendererState& state, const char* title, int width, int height, int bits,
+                          ScenePictureSource picture) {
     state.window = createWindow(title, width, height, state.fullscreen, state.instance);
     if (!state.window) {
         return false;
@@ -133,7 +133,8 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     SetForegroundWindow(state.window);
     SetFocus(state.window);
     scene::resizeScene(width, height);
-    return scene::initScene();
+    const std::optional<bitmap::RgbImage> image = picture();
+    return image && scene::initScene(state.scene, *image);
 }
 
 } // namespace
@@ -143,7 +144,8 @@ RendererState& rendererState() {
     return state;
 }
 
-bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen) {
+bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen,
+                          ScenePictureSource picture) {
     RendererState& state = rendererState();
     state.fullscreen = fullscreen;
     state.instance = GetModuleHandleA(nullptr);
@@ -157,7 +159,7 @@ bool createRendererWindow(const char* title, int width, int height, int bits, bo
         }
         state.fullscreen = false;
     }
-    if (!makeWindowAndContext(state, title, width, height, bits)) {
+    if (!makeWindowAndContext(state, title, width, height, bits, picture)) {
         destroyRendererWindow();
         return false;
     }
@@ -171,6 +173,8 @@ void destroyRendererWindow() {
         ShowCursor(TRUE);
     }
     if (state.glContext) {
+        // The scene's texture belongs to the context, which is still current here.
+        scene::freeScene(state.scene);
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(state.glContext);
         state.glContext = nullptr;

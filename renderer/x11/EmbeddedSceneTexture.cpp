@@ -1,19 +1,12 @@
-// The hack's scene texture: the embedded star picture, uploaded like the Windows bitmap. It
-// supplies the bitmap folder's loadSceneTexture, as the Windows reader does in Velmora.dll.
-#include "renderer/bitmap/SceneTexture.h"
-
+// The hack's scene picture: the embedded star, read as the saver's bitmap file.
 #include "renderer/x11/StarAsset.h"
+
 #include "renderer/x11/core/BitmapFile.h"
 
-namespace velmora::bitmap {
+namespace velmora::x11 {
 
-bool loadSceneTexture() {
-    const std::optional<RgbImage> star = x11::readRgbBitmapFile(x11::starBitmapFile());
-    if (!star) {
-        return false;
-    }
-    uploadSceneTexture(*star);
-    return true;
+std::optional<bitmap::RgbImage> starPicture() {
+    return readRgbBitmapFile(starBitmapFile());
 }
 
-} // namespace velmora::bitmap
+} // namespace velmora::x11

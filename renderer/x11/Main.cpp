@@ -14,6 +14,7 @@
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/FpsOverlay.h"
 #include "renderer/x11/HackWindow.h"
+#include "renderer/x11/StarAsset.h"
 #include "renderer/x11/XErrorLine.h"
 #include "renderer/x11/core/FrameRate.h"
 #include "renderer/x11/core/HackOptions.h"
@@ -60,13 +61,14 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& overlay) {
+void runFrames(HackWindow& hack, scene::SceneState& scene, const HackOptions& options,
+               const FpsOverlay& overlay) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     FrameRate rate;
     while (!stopRequested && takeEvents(hack)) {
         const Clock::time_point frameStart = Clock::now();
-        scene::drawScene();
+        scene::drawScene(scene);
         if (options.showFps) {
             rate.frame(secondsSince(start));
             overlay.draw(rate.text(), hack.width, hack.height);
@@ -95,11 +97,13 @@ int main(int argc, char** argv) {
     stopOnSignals();
     exitOnXErrors();
     HackWindow hack;
+    velmora::scene::SceneState scene;
     std::string failure = openHackWindow(*options, hack);
     if (failure.empty()) {
         // As on Windows: the projection of the first size holds until the size changes.
         velmora::scene::resizeScene(hack.width, hack.height);
-        if (!velmora::scene::initScene()) {
+        const std::optional<velmora::bitmap::RgbImage> star = starPicture();
+        if (!star || !velmora::scene::initScene(scene, *star)) {
             failure = "the scene cannot be set up";
         }
     }
@@ -108,9 +112,11 @@ int main(int argc, char** argv) {
         failure = "the font \"fixed\" for -fps is missing";
     }
     if (failure.empty()) {
-        runFrames(hack, *options, overlay);
+        runFrames(hack, scene, *options, overlay);
     }
     overlay.release(hack.display);
+    // While the context is still current, which holds the texture.
+    velmora::scene::freeScene(scene);
     closeHackWindow(hack);
     if (!failure.empty()) {
         std::fprintf(stderr, "velmora: %s\n", failure.c_str());

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "contract/SharedNames.h"
+#include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
 #include "tools/bench/FrameTimes.h"
@@ -45,13 +46,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const double start = nowMs();
-    if (!createRendererWindow("Velmora bench", 1024, 768, 16, true)) {
+    if (!createRendererWindow("Velmora bench", 1024, 768, 16, true,
+                              velmora::bitmap::loadScenePicture)) {
         std::fprintf(stderr, "the renderer window could not be made\n");
         return 1;
     }
-    const HDC deviceContext = rendererState().deviceContext;
+    RendererState& state = rendererState();
+    const HDC deviceContext = state.deviceContext;
     const int code = benchmarkScene(
-        start, frames, 1024, 768, pumpMessages, [&] { SwapBuffers(deviceContext); }, nowMs);
+        state.scene, start, frames, 1024, 768, pumpMessages, [&] { SwapBuffers(deviceContext); },
+        nowMs);
     destroyRendererWindow();
     DeleteFileA(velmora::contract::kTexturePath);
     return code;

@@ -10,6 +10,7 @@
 #include "base/SteadyClock.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/HackWindow.h"
+#include "renderer/x11/StarAsset.h"
 #include "tools/bench/FrameTimes.h"
 
 int main(int argc, char** argv) {
@@ -28,13 +29,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     velmora::scene::resizeScene(hack.width, hack.height);
-    if (!velmora::scene::initScene()) {
+    velmora::scene::SceneState scene;
+    const std::optional<velmora::bitmap::RgbImage> star = starPicture();
+    if (!star || !velmora::scene::initScene(scene, *star)) {
         std::fprintf(stderr, "velmora_x11_bench: the scene cannot be set up\n");
         return 1;
     }
     const int code = benchmarkScene(
-        start, frames, hack.width, hack.height, [] { return true; }, [&hack] { showFrame(hack); },
-        [&clock] { return clock.nowMs(); });
+        scene, start, frames, hack.width, hack.height, [] { return true; },
+        [&hack] { showFrame(hack); }, [&clock] { return clock.nowMs(); });
+    velmora::scene::freeScene(scene);
     closeHackWindow(hack);
     return code;
 }
