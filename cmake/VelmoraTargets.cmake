@@ -89,9 +89,7 @@ function(velmora_x11_library name)
   if(WIN32)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  velmora_add_library(${name} SOURCES ${ARG_SOURCES}
-    LIBS ${ARG_LIBS} ${VELMORA_GL_LIBS} OpenGL::GLX X11::X11)
+  velmora_gl_library(${name} ${ARGN} LIBS OpenGL::GLX X11::X11)
 endfunction()
 
 # A native unit test (GoogleTest, sanitizers through the preset). Usage:
