@@ -1,9 +1,10 @@
-# Adds each listed subfolder that has a CMakeLists.txt, so a folder joins the build as soon as
-# it has one.
+# Adds each listed subfolder. A listed folder without a CMakeLists.txt is an error, so that a
+# folder cannot drop out of the build unnoticed.
 function(velmora_add_subdirectories)
   foreach(dir ${ARGN})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-      add_subdirectory(${dir})
+    if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR}/${dir} is listed but has no CMakeLists.txt")
     endif()
+    add_subdirectory(${dir})
   endforeach()
 endfunction()

@@ -10,9 +10,9 @@ function(velmora_defaults target)
   endif()
 endfunction()
 
-# A platform-free library: built in both presets. Usage:
-#   velmora_library(NAME SOURCES a.cpp ... [LIBS dep ...])
-function(velmora_library name)
+# The body every library helper shares. Usage:
+#   velmora_add_library(NAME SOURCES a.cpp ... [LIBS dep ...])
+function(velmora_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
@@ -20,13 +20,76 @@ function(velmora_library name)
   velmora_defaults(${name})
 endfunction()
 
+# The GL of each build, for the GL and X11 libraries.
+if(WIN32)
+  set(VELMORA_GL_LIBS opengl32 glu32)
+else()
+  # libGL.so itself, which is what every Debian release ships with its development files.
+  set(OpenGL_GL_PREFERENCE LEGACY)
+  find_package(OpenGL REQUIRED COMPONENTS OpenGL GLX)
+  find_package(X11 REQUIRED)
+  set(VELMORA_GL_LIBS OpenGL::GL OpenGL::GLU)
+endif()
+
+# A platform-free library: built in both presets. The headers of Windows, the GL and X11 are
+# fenced off (cmake/fence holds stand-ins that stop the compile, found before the system's), and
+# it may link only other platform-free libraries, so a platform header or library reaching it
+# fails the build. Usage:
+#   velmora_library(NAME SOURCES a.cpp ... [LIBS dep ...])
+function(velmora_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  velmora_add_library(${name} ${ARGN})
+  target_include_directories(${name} BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/fence)
+  set_target_properties(${name} PROPERTIES VELMORA_PLATFORM_FREE TRUE
+    VELMORA_DECLARED_LIBS "${ARG_LIBS}")
+  set_property(GLOBAL APPEND PROPERTY VELMORA_PLATFORM_FREE_LIBRARIES ${name})
+endfunction()
+
+# Fails the configuration when a platform-free library links anything but platform-free
+# libraries. Run once every folder is read, so that the order of the folders does not matter.
+function(velmora_check_platform_free)
+  get_property(libraries GLOBAL PROPERTY VELMORA_PLATFORM_FREE_LIBRARIES)
+  foreach(name ${libraries})
+    get_target_property(dependencies ${name} VELMORA_DECLARED_LIBS)
+    foreach(dependency ${dependencies})
+      set(free FALSE)
+      if(TARGET ${dependency})
+        get_target_property(free ${dependency} VELMORA_PLATFORM_FREE)
+      endif()
+      if(NOT free)
+        message(FATAL_ERROR "the platform-free library ${name} links ${dependency}, "
+          "which is not a platform-free library")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+cmake_language(DEFER CALL velmora_check_platform_free)
+
 # A Win32 library: built in the Windows preset only, and nothing in the native one. Usage:
 #   velmora_win32_library(NAME SOURCES a.cpp ... [LIBS dep ...])
 function(velmora_win32_library name)
   if(NOT WIN32)
     return()
   endif()
-  velmora_library(${name} ${ARGN})
+  velmora_add_library(${name} ${ARGN})
+endfunction()
+
+# A GL library: built in both presets for Velmora.dll and the hack, linked with the build's GL.
+# Usage:
+#   velmora_gl_library(NAME SOURCES a.cpp ... [LIBS dep ...])
+function(velmora_gl_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  velmora_add_library(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} ${VELMORA_GL_LIBS})
+endfunction()
+
+# An X11 library of the hack: built in the native preset only, linked with Xlib, GLX and the GL.
+# Usage:
+#   velmora_x11_library(NAME SOURCES a.cpp ... [LIBS dep ...])
+function(velmora_x11_library name)
+  if(WIN32)
+    return()
+  endif()
+  velmora_gl_library(${name} ${ARGN} LIBS OpenGL::GLX X11::X11)
 endfunction()
 
 # A native unit test (GoogleTest, sanitizers through the preset). Usage:

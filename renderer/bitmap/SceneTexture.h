@@ -1,13 +1,14 @@
-// The scene texture: the one GL texture every particle shows, made once from the picture this
-// platform keeps for it (the texture bitmap file on Windows, the embedded star on X11).
+// The picture of Velmora.dll's scene: the texture bitmap the saver left for the run.
 #pragma once
 
-#include "renderer/bitmap/SceneTextureUpload.h"
+#include <optional>
+
+#include "renderer/bitmap/core/RgbImage.h"
 
 namespace velmora::bitmap {
 
-// Makes the scene texture; needs a current GL context. False when the picture cannot be had
-// (on Windows the bitmap reader has then shown its message).
-bool loadSceneTexture();
+// Reads the texture bitmap from where the saver left it. Nothing when it cannot be had: quietly
+// when there is no file, otherwise after the bitmap reader has shown its message.
+std::optional<RgbImage> loadScenePicture();
 
 } // namespace velmora::bitmap

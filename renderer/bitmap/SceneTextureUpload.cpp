@@ -1,4 +1,4 @@
-// The scene texture's upload and its GL name, shared by the Windows and the X11 programs.
+// The scene texture's upload, shared by the Windows and the X11 programs.
 #include "renderer/bitmap/SceneTextureUpload.h"
 
 #ifdef _WIN32
@@ -10,15 +10,10 @@
 
 namespace velmora::bitmap {
 
-namespace {
-
-GLuint sceneTexture = 0;
-
-} // namespace
-
-void uploadSceneTexture(const RgbImage& image) {
-    glGenTextures(1, &sceneTexture);
-    glBindTexture(GL_TEXTURE_2D, sceneTexture);
+unsigned int uploadSceneTexture(const RgbImage& image) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
     // Packed rows are 3 * width bytes, which is not always a multiple of the default 4.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
@@ -26,10 +21,7 @@ void uploadSceneTexture(const RgbImage& image) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-}
-
-unsigned int sceneTextureName() {
-    return sceneTexture;
+    return name;
 }
 
 } // namespace velmora::bitmap

@@ -6,10 +6,8 @@
 
 namespace velmora::bitmap {
 
-// Makes the scene texture from the picture: three components, linear filtering, no mipmaps.
-void uploadSceneTexture(const RgbImage& image);
-
-// The GL name of the scene texture, 0 before it is made.
-unsigned int sceneTextureName();
+// Makes a texture of the picture: three components, linear filtering, no mipmaps. Returns its
+// GL name, which the caller keeps and deletes.
+unsigned int uploadSceneTexture(const RgbImage& image);
 
 } // namespace velmora::bitmap

@@ -10,26 +10,11 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <memory>
-
-#include "renderer/bitmap/SceneTexture.h"
-#include "renderer/scene/GlBillboardCanvas.h"
-#include "renderer/scene/core/SceneLayout.h"
+#include "renderer/bitmap/SceneTextureUpload.h"
 
 namespace velmora::scene {
 
 namespace {
-
-struct SceneState {
-    GlBillboardCanvas canvas;
-    SceneAngles angles;
-    std::unique_ptr<BillboardParticleSystem> particles;
-};
-
-SceneState& scene() {
-    static SceneState state;
-    return state;
-}
 
 // Leaves the matrix mode at model-view, where every frame's rotation belongs.
 void loadPerspective(const Perspective& p) {
@@ -52,12 +37,10 @@ void viewScene(int width, int height, const Perspective& perspective) {
     glLoadIdentity();
 }
 
-bool initScene() {
+bool initScene(SceneState& scene, const bitmap::RgbImage& picture) {
     // Replaces the projection of the first resize until the window's size next changes.
     loadPerspective(startupPerspective());
-    if (!bitmap::loadSceneTexture()) {
-        return false;
-    }
+    scene.texture = bitmap::uploadSceneTexture(picture);
     glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -65,27 +48,35 @@ bool initScene() {
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    SceneState& state = scene();
-    state.particles = makeSceneParticles(bitmap::sceneTextureName(), state.canvas);
-    return state.particles != nullptr;
+    scene.particles = makeSceneParticles(scene.texture, scene.canvas, scene.random);
+    return scene.particles != nullptr;
 }
 
-bool drawScene() {
-    SceneState& state = scene();
+bool drawScene(SceneState& scene) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glRotatef(state.angles.x, 1.0f, 0.0f, 0.0f);
-    glRotatef(state.angles.y, 0.0f, 1.0f, 0.0f);
-    glRotatef(state.angles.z, 0.0f, 0.0f, 1.0f);
-    state.particles->draw();
-    state.particles->update(kSceneStep);
-    state.angles.advance();
+    glRotatef(scene.angles.x, 1.0f, 0.0f, 0.0f);
+    glRotatef(scene.angles.y, 0.0f, 1.0f, 0.0f);
+    glRotatef(scene.angles.z, 0.0f, 0.0f, 1.0f);
+    scene.particles->draw();
+    scene.particles->update(kSceneStep);
+    scene.angles.advance();
     return true;
 }
 
-bool startScene(int width, int height) {
+bool startScene(SceneState& scene, const bitmap::RgbImage& picture, int width, int height) {
     resizeScene(width, height);
-    return initScene();
+    return initScene(scene, picture);
+}
+
+void freeScene(SceneState& scene) {
+    scene.particles.reset();
+    if (scene.texture != 0) {
+        glDeleteTextures(1, &scene.texture);
+        scene.texture = 0;
+    }
+    scene.random = RandomSequence{};
+    scene.angles = SceneAngles{};
 }
 
 } // namespace velmora::scene

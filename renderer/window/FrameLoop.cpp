@@ -47,7 +47,7 @@ WPARAM runFrameLoop() {
             break;
         case EmptyQueuePass::DrawFrame:
             pacer.frameStarts();
-            done = !scene::drawScene();
+            done = !scene::drawScene(state.scene);
             if (!done) {
                 SwapBuffers(state.deviceContext);
             }

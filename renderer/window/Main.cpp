@@ -1,6 +1,8 @@
-// Entry of Velmora.dll: opens the starfield full screen at its fixed size and depth, runs it
-// until Escape or close, and releases everything. It reads no command line.
+// Entry of Velmora.dll: opens the starfield of the saver's texture bitmap full screen at its
+// fixed size and depth, runs it until Escape or close, and releases everything. It reads no
+// command line.
 #include "contract/SharedNames.h"
+#include "renderer/bitmap/SceneTexture.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"
 
@@ -8,7 +10,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace velmora::window;
     // The saver polls for this title to learn when the run has ended.
     if (!createRendererWindow(velmora::contract::kRendererWindowTitle, kRunScreenWidth,
-                              kRunScreenHeight, kRunScreenBits, true)) {
+                              kRunScreenHeight, kRunScreenBits, true,
+                              velmora::bitmap::loadScenePicture)) {
         return 0;
     }
     const WPARAM exitCode = runFrameLoop();

@@ -1,5 +1,5 @@
 // Creation and release of the renderer window: class, display mode, window, covers over the
-// other monitors, pixel format, context and scene, in that order, and their release.
+// other monitors, pixel format, context and scene, in that order, and their release in reverse.
 #include "renderer/window/RendererWindow.h"
 
 #include "renderer/scene/Scene.h"
@@ -110,8 +110,8 @@ bool setRendererPixelFormat(HDC deviceContext, int bits) {
 namespace {
 
 // The part of the creation that needs the window. False on any failure.
-bool makeWindowAndContext(RendererState& state, const char* title, int width, int height,
-                          int bits) {
+bool makeWindowAndContext(RendererState& state, const char* title, int width, int height, int bits,
+                          ScenePictureSource picture) {
     state.window = createWindow(title, width, height, state.fullscreen, state.instance);
     if (!state.window) {
         return false;
@@ -132,7 +132,8 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
-    return scene::startScene(width, height);
+    const std::optional<bitmap::RgbImage> image = picture();
+    return image && scene::startScene(state.scene, *image, width, height);
 }
 
 } // namespace
@@ -142,7 +143,8 @@ RendererState& rendererState() {
     return state;
 }
 
-bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen) {
+bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen,
+                          ScenePictureSource picture) {
     RendererState& state = rendererState();
     state.fullscreen = fullscreen;
     state.instance = GetModuleHandleA(nullptr);
@@ -156,7 +158,7 @@ bool createRendererWindow(const char* title, int width, int height, int bits, bo
         }
         state.fullscreen = false;
     }
-    if (!makeWindowAndContext(state, title, width, height, bits)) {
+    if (!makeWindowAndContext(state, title, width, height, bits, picture)) {
         destroyRendererWindow();
         return false;
     }
@@ -170,6 +172,8 @@ void destroyRendererWindow() {
         ShowCursor(TRUE);
     }
     if (state.glContext) {
+        // The scene's texture belongs to the context, which is still current here.
+        scene::freeScene(state.scene);
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(state.glContext);
         state.glContext = nullptr;

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
+#include "renderer/bitmap/core/RgbImage.h"
+#include "renderer/scene/Scene.h"
 #include "renderer/window/core/FrameInput.h"
 
 namespace velmora::window {
@@ -20,22 +23,28 @@ struct RendererState {
     // Black windows over the other monitors while the scene runs full screen.
     std::vector<HWND> covers;
     FrameInput input;
+    scene::SceneState scene;
 };
+
+// Where a program gets the scene's picture; called once the window and its context are made.
+using ScenePictureSource = std::optional<bitmap::RgbImage> (*)();
 
 // The one renderer state of the process.
 RendererState& rendererState();
 
 // Display mode (the wanted one, else the same size at the desktop's depth), cover windows,
-// window, pixel format, context and scene; true when all are ready. On failure everything made
-// is released, except after a refused display mode that the user declined to replace.
-bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen);
+// window, pixel format, context and scene of the picture from `picture`; true when all are
+// ready. On failure everything made is released, except after a refused display mode that the
+// user declined to replace.
+bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen,
+                          ScenePictureSource picture);
 
 // Gives the device context the renderer's pixel format: double-buffered RGBA of the colour
 // depth given with a 16-bit depth buffer. False when none fits or it cannot be set.
 bool setRendererPixelFormat(HDC deviceContext, int bits);
 
-// Restores the display mode and releases context, device context, covers, window and class;
-// safe with any subset of them made.
+// Restores the display mode and releases scene, context, device context, covers, window and
+// class; safe with any subset of them made.
 void destroyRendererWindow();
 
 LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,19 +1,12 @@
-// The hack's scene texture: the embedded star picture, uploaded like the Windows bitmap. It
-// supplies the bitmap folder's loadSceneTexture, as the Windows reader does in Velmora.dll.
-#include "renderer/bitmap/SceneTexture.h"
-
-#include "renderer/bitmap/core/RgbBitmapFile.h"
+// The hack's scene picture: the embedded star, read as the saver's bitmap file.
 #include "renderer/x11/StarAsset.h"
 
-namespace velmora::bitmap {
+#include "renderer/bitmap/core/RgbBitmapFile.h"
 
-bool loadSceneTexture() {
-    const std::optional<RgbImage> star = readRgbBitmapFile(x11::starBitmapFile());
-    if (!star) {
-        return false;
-    }
-    uploadSceneTexture(*star);
-    return true;
+namespace velmora::x11 {
+
+std::optional<bitmap::RgbImage> starPicture() {
+    return bitmap::readRgbBitmapFile(starBitmapFile());
 }
 
-} // namespace velmora::bitmap
+} // namespace velmora::x11

@@ -1,13 +1,14 @@
 // The scene's start and view on the hack's window.
 #include "renderer/x11/HackScene.h"
 
-#include "renderer/scene/Scene.h"
+#include "renderer/x11/StarAsset.h"
 #include "renderer/x11/core/HackView.h"
 
 namespace velmora::x11 {
 
-bool startHackScene(int width, int height) {
-    if (!scene::startScene(width, height)) {
+bool startHackScene(scene::SceneState& scene, int width, int height) {
+    const std::optional<bitmap::RgbImage> star = starPicture();
+    if (!star || !scene::startScene(scene, *star, width, height)) {
         return false;
     }
     viewHackScene(width, height);

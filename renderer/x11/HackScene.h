@@ -2,10 +2,12 @@
 // so that the glows keep their shape on any window and after any resize.
 #pragma once
 
+#include "renderer/scene/Scene.h"
+
 namespace velmora::x11 {
 
-// Needs the hack's context current. False when the scene cannot be set up.
-bool startHackScene(int width, int height);
+// Needs the hack's context current. False when the star picture or the scene cannot be had.
+bool startHackScene(scene::SceneState& scene, int width, int height);
 
 // After the window's size changed.
 void viewHackScene(int width, int height);

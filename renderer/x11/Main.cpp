@@ -43,7 +43,8 @@ bool takeEvents(HackWindow& hack) {
     return false;
 }
 
-void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& overlay) {
+void runFrames(HackWindow& hack, scene::SceneState& scene, const HackOptions& options,
+               const FpsOverlay& overlay) {
     base::SteadyClock clock;
     window::FramePacer pacer(clock, static_cast<double>(options.delayMicroseconds) / 1000.0);
     FpsFigure figure;
@@ -51,7 +52,7 @@ void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& o
         if (pacer.msUntilDue() == 0) {
             pacer.frameStarts();
             beginStoppableFrame();
-            scene::drawScene();
+            scene::drawScene(scene);
             if (options.showFps) {
                 figure.frame(clock.nowMs() / 1000.0);
                 overlay.draw(figure.text(), hack.width, hack.height);
@@ -67,10 +68,11 @@ void runFrames(HackWindow& hack, const HackOptions& options, const FpsOverlay& o
 int run(const HackOptions& options) {
     exitOnXErrors();
     HackWindow hack;
+    scene::SceneState scene;
     std::string failure = openHackWindow(options, hack);
     if (failure.empty()) {
         watchDrawnWindow(hack.window, hack.glxErrorBase);
-        if (!startHackScene(hack.width, hack.height)) {
+        if (!startHackScene(scene, hack.width, hack.height)) {
             failure = "the scene cannot be set up";
         }
     }
@@ -79,9 +81,11 @@ int run(const HackOptions& options) {
         failure = "the font \"fixed\" for -fps is missing";
     }
     if (failure.empty()) {
-        runFrames(hack, options, overlay);
+        runFrames(hack, scene, options, overlay);
     }
     overlay.release(hack.display);
+    // While the context is still current, which holds the texture.
+    scene::freeScene(scene);
     closeHackWindow(hack);
     if (!failure.empty()) {
         std::fprintf(stderr, "velmora: %s\n", failure.c_str());

@@ -1,4 +1,4 @@
-// The build folder from the environment (see BuiltFile.h).
+// The build folder and the source tree from the environment (see BuiltFile.h).
 #include "tests/support/BuiltFile.h"
 
 #include "tests/support/Environment.h"
@@ -10,6 +10,10 @@ namespace velmora::testing {
 
 std::string builtFile(const char* name) {
     return environmentOr("VELMORA_BIN_DIR", ".") + "\\" + name;
+}
+
+std::string sourceFile(const char* relative) {
+    return environmentOr("VELMORA_SOURCE_DIR", ".") + "\\" + relative;
 }
 
 bool copyBuiltFile(const char* name, const std::string& folder) {

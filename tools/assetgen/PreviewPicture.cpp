@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "renderer/scene/core/Random.h"
 #include "renderer/scene/core/SceneLayout.h"
 #include "tools/assetgen/SplatCanvas.h"
 
@@ -18,13 +17,12 @@ constexpr int kSupersampling = 4;
 } // namespace
 
 Picture renderSceneFrame(int frame, int width, int height, const Picture& star) {
-    // The particles come from the process's random sequence: start it afresh so that every
-    // call gives the same picture.
-    scene::processRandom() = scene::RandomSequence{};
+    // A fresh sequence for every call, so that every call gives the same picture.
+    scene::RandomSequence random;
     // A run's window keeps its size after the scene starts, so the start-up projection (square,
     // stretched over the window) is the one a run shows.
     SplatCanvas canvas(width, height, star, scene::startupPerspective());
-    const auto particles = makeSceneParticles(0, canvas);
+    const auto particles = makeSceneParticles(0, canvas, random);
     scene::SceneAngles angles;
     for (int i = 0; i < frame; ++i) {
         particles->update(scene::kSceneStep);

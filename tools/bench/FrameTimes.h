@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/GlBillboardCanvas.h"
 #include "renderer/scene/Scene.h"
 #include "tools/bench/SceneReplica.h"
@@ -29,20 +28,20 @@ struct FrameTimes {
 
 // Up to `frames` pairs, while goOn() holds; showFrame() swaps, nowMs() reads the clock.
 template <class GoOn, class ShowFrame, class NowMs>
-FrameTimes measureFrames(SceneReplica& replica, int frames, GoOn&& goOn, ShowFrame&& showFrame,
-                         NowMs&& nowMs) {
+FrameTimes measureFrames(scene::SceneState& scene, SceneReplica& replica, int frames, GoOn&& goOn,
+                         ShowFrame&& showFrame, NowMs&& nowMs) {
     scene::GlBillboardCanvas canvas;
     FrameTimes times;
     for (; times.frames < frames && goOn(); ++times.frames) {
         double start = nowMs();
-        scene::drawScene();
+        scene::drawScene(scene);
         showFrame();
         times.sceneMs += nowMs() - start;
 
         const std::vector<scene::BillboardQuad>& squares = replica.squares();
         start = nowMs();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        canvas.bindTexture(bitmap::sceneTextureName());
+        canvas.bindTexture(scene.texture);
         for (const scene::BillboardQuad& quad : squares) {
             canvas.drawQuad(quad);
         }
@@ -57,11 +56,11 @@ FrameTimes measureFrames(SceneReplica& replica, int frames, GoOn&& goOn, ShowFra
 // (start-up runs from startMs until it is on the screen), then `frames` timed pairs, and the
 // figures. Returns the program's exit code.
 template <class GoOn, class ShowFrame, class NowMs>
-int benchmarkScene(double startMs, int frames, int width, int height, GoOn&& goOn,
-                   ShowFrame&& showFrame, NowMs&& nowMs) {
-    SceneReplica replica;
+int benchmarkScene(scene::SceneState& scene, double startMs, int frames, int width, int height,
+                   GoOn&& goOn, ShowFrame&& showFrame, NowMs&& nowMs) {
+    SceneReplica replica(scene.texture);
     goOn();
-    scene::drawScene();
+    scene::drawScene(scene);
     showFrame();
     glFinish();
     const double startupMs = nowMs() - startMs;
@@ -71,17 +70,17 @@ int benchmarkScene(double startMs, int frames, int width, int height, GoOn&& goO
     }
     replica.update();
 
-    const FrameTimes times = measureFrames(replica, frames, goOn, showFrame, nowMs);
+    const FrameTimes times = measureFrames(scene, replica, frames, goOn, showFrame, nowMs);
     std::printf("GL: %s, %s; %d x %d\n", glGetString(GL_RENDERER), glGetString(GL_VERSION), width,
                 height);
-    const double scene = times.sceneMs / times.frames;
+    const double sceneMs = times.sceneMs / times.frames;
     const double bare = times.bareMs / times.frames;
     std::printf("start-up to the first drawn frame: %.1f ms\n", startupMs);
     std::printf("scene, mean of %d frames:            %.2f ms (%.1f frames/s)\n", times.frames,
-                scene, 1000.0 / scene);
+                sceneMs, 1000.0 / sceneMs);
     std::printf("bare 4000 squares, mean of %d frames: %.2f ms (%.1f frames/s)\n", times.frames,
                 bare, 1000.0 / bare);
-    std::printf("ratio scene / bare:                 %.3f\n", scene / bare);
+    std::printf("ratio scene / bare:                 %.3f\n", sceneMs / bare);
     return 0;
 }
 

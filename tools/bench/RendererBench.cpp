@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "contract/SharedNames.h"
+#include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"
@@ -47,13 +48,14 @@ int main(int argc, char** argv) {
     }
     const double start = nowMs();
     if (!createRendererWindow("Velmora bench", kRunScreenWidth, kRunScreenHeight, kRunScreenBits,
-                              true)) {
+                              true, velmora::bitmap::loadScenePicture)) {
         std::fprintf(stderr, "the renderer window could not be made\n");
         return 1;
     }
-    const HDC deviceContext = rendererState().deviceContext;
+    RendererState& state = rendererState();
+    const HDC deviceContext = state.deviceContext;
     const int code = benchmarkScene(
-        start, frames, kRunScreenWidth, kRunScreenHeight, pumpMessages,
+        state.scene, start, frames, kRunScreenWidth, kRunScreenHeight, pumpMessages,
         [&] { SwapBuffers(deviceContext); }, nowMs);
     destroyRendererWindow();
     DeleteFileA(velmora::contract::kTexturePath);

@@ -1,18 +1,12 @@
-// The replica swaps its own sequence in for the process one around every spawn and move.
+// The replica's particles spawn and move with its own sequence, as the scene's with the scene's.
 #include "tools/bench/SceneReplica.h"
 
-#include <utility>
-
-#include "renderer/bitmap/SceneTexture.h"
 #include "renderer/scene/core/SceneLayout.h"
 
 namespace velmora::bench {
 
-SceneReplica::SceneReplica() {
-    std::swap(scene::processRandom(), random_);
-    particles_ = makeSceneParticles(bitmap::sceneTextureName(), recorder_);
-    std::swap(scene::processRandom(), random_);
-}
+SceneReplica::SceneReplica(unsigned int texture)
+    : particles_(makeSceneParticles(texture, recorder_, random_)) {}
 
 const std::vector<scene::BillboardQuad>& SceneReplica::squares() {
     recorder_.quads.clear();
@@ -21,9 +15,7 @@ const std::vector<scene::BillboardQuad>& SceneReplica::squares() {
 }
 
 void SceneReplica::update() {
-    std::swap(scene::processRandom(), random_);
     particles_->update(scene::kSceneStep);
-    std::swap(scene::processRandom(), random_);
 }
 
 } // namespace velmora::bench

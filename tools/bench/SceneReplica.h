@@ -15,8 +15,8 @@ namespace velmora::bench {
 
 class SceneReplica {
 public:
-    // Needs the scene texture made, as the scene's own system does.
-    SceneReplica();
+    // The particles of a scene showing that texture.
+    explicit SceneReplica(unsigned int texture);
     bool made() const { return particles_ != nullptr; }
 
     // The squares of the current state, seen through the current model-view matrix.

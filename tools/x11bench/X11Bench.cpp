@@ -28,13 +28,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmora_x11_bench: %s\n", failure.c_str());
         return 1;
     }
-    if (!startHackScene(hack.width, hack.height)) {
+    velmora::scene::SceneState scene;
+    if (!startHackScene(scene, hack.width, hack.height)) {
         std::fprintf(stderr, "velmora_x11_bench: the scene cannot be set up\n");
         return 1;
     }
     const int code = benchmarkScene(
-        start, frames, hack.width, hack.height, [] { return true; }, [&hack] { showFrame(hack); },
-        [&clock] { return clock.nowMs(); });
+        scene, start, frames, hack.width, hack.height, [] { return true; },
+        [&hack] { showFrame(hack); }, [&clock] { return clock.nowMs(); });
+    velmora::scene::freeScene(scene);
     closeHackWindow(hack);
     return code;
 }

@@ -2,8 +2,6 @@
 // box, and drawing as camera-facing squares through the canvas seam.
 #include "renderer/scene/core/BillboardParticleSystem.h"
 
-#include "renderer/scene/core/Random.h"
-
 namespace velmora::scene {
 
 BillboardCorners billboardCorners(const float modelView[16], float halfSize) {
@@ -16,25 +14,26 @@ BillboardCorners billboardCorners(const float modelView[16], float halfSize) {
 
 BillboardParticleSystem::BillboardParticleSystem(std::int32_t count, const Vector3& origin,
                                                  float spawnWidth, float spawnDepth, float margin,
-                                                 unsigned int texture, BillboardCanvas& canvas)
+                                                 unsigned int texture, BillboardCanvas& canvas,
+                                                 RandomSequence& random)
     : ParticleSystem(count, origin), texture_(texture), spawnWidth_(spawnWidth),
       spawnDepth_(spawnDepth), minX_(origin.x - spawnWidth - margin),
       maxX_(spawnWidth + origin.x + margin), minY_(origin.y - margin), maxY_(margin + origin.y),
-      minZ_(origin.z - spawnDepth - margin), maxZ_(spawnDepth + origin.z + margin),
-      canvas_(canvas) {}
+      minZ_(origin.z - spawnDepth - margin), maxZ_(spawnDepth + origin.z + margin), canvas_(canvas),
+      random_(random) {}
 
 void BillboardParticleSystem::resetParticle(std::int32_t index) {
     Particle& p = particles_[index];
     // The draws are taken in this exact order; the whole animation depends on it.
-    const float zOffset = (nextDraw() - 0.5f) * spawnDepth_;
-    const float xOffset = (nextDraw() - 0.5f) * spawnWidth_;
+    const float zOffset = (random_.nextDraw() - 0.5f) * spawnDepth_;
+    const float xOffset = (random_.nextDraw() - 0.5f) * spawnWidth_;
     p.position = origin_ + Vector3(xOffset, 0.0f, zOffset);
-    p.velocity.z = nextDraw() * 0.001f - 0.0005f;
-    p.velocity.y = -(nextDraw() * 0.0005f - 0.00025f);
-    p.velocity.x = nextDraw() * 0.001f - 0.0005f;
-    p.red = nextDraw();
-    p.green = nextDraw();
-    p.blue = nextDraw();
+    p.velocity.z = random_.nextDraw() * 0.001f - 0.0005f;
+    p.velocity.y = -(random_.nextDraw() * 0.0005f - 0.00025f);
+    p.velocity.x = random_.nextDraw() * 0.001f - 0.0005f;
+    p.red = random_.nextDraw();
+    p.green = random_.nextDraw();
+    p.blue = random_.nextDraw();
 }
 
 bool BillboardParticleSystem::inside(const Vector3& v) const {

@@ -5,6 +5,7 @@
 
 #include "renderer/scene/core/BillboardCanvas.h"
 #include "renderer/scene/core/ParticleSystem.h"
+#include "renderer/scene/core/Random.h"
 
 namespace velmora::scene {
 
@@ -22,9 +23,10 @@ BillboardCorners billboardCorners(const float modelView[16], float halfSize);
 
 class BillboardParticleSystem : public ParticleSystem {
 public:
+    // Spawns draw from random, which must outlive the system.
     BillboardParticleSystem(std::int32_t count, const Vector3& origin, float spawnWidth,
                             float spawnDepth, float margin, unsigned int texture,
-                            BillboardCanvas& canvas);
+                            BillboardCanvas& canvas, RandomSequence& random);
 
     void resetParticle(std::int32_t index) override;
     void update(std::int32_t step) override;
@@ -33,19 +35,13 @@ public:
     // The box in which particles live, strict on every face.
     bool inside(const Vector3& position) const;
 
-    float minX() const { return minX_; }
-    float maxX() const { return maxX_; }
-    float minY() const { return minY_; }
-    float maxY() const { return maxY_; }
-    float minZ() const { return minZ_; }
-    float maxZ() const { return maxZ_; }
-
 private:
     unsigned int texture_;
     float spawnWidth_;
     float spawnDepth_;
     float minX_, maxX_, minY_, maxY_, minZ_, maxZ_;
     BillboardCanvas& canvas_;
+    RandomSequence& random_;
 };
 
 } // namespace velmora::scene

@@ -8,17 +8,8 @@ int RandomSequence::next() {
     return static_cast<int>((state_ >> 16) & 0x7FFFu);
 }
 
-RandomSequence& processRandom() {
-    static RandomSequence sequence;
-    return sequence;
-}
-
-int nextRandom() {
-    return processRandom().next();
-}
-
-float nextDraw() {
-    return static_cast<float>(nextRandom() % 1000) / 1000.0f;
+float RandomSequence::nextDraw() {
+    return static_cast<float>(next() % 1000) / 1000.0f;
 }
 
 } // namespace velmora::scene

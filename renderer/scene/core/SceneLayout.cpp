@@ -13,11 +13,11 @@ constexpr double kNearPlane = static_cast<double>(0.1f);
 
 } // namespace
 
-std::unique_ptr<BillboardParticleSystem> makeSceneParticles(unsigned int texture,
-                                                            BillboardCanvas& canvas) {
+std::unique_ptr<BillboardParticleSystem>
+makeSceneParticles(unsigned int texture, BillboardCanvas& canvas, RandomSequence& random) {
     std::unique_ptr<BillboardParticleSystem> system(new (std::nothrow) BillboardParticleSystem(
         kSceneParticleCount, kSceneOrigin, kSceneSpawnWidth, kSceneSpawnDepth, kSceneMargin,
-        texture, canvas));
+        texture, canvas, random));
     if (!system || !system->allocated()) {
         return nullptr;
     }

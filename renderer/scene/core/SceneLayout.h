@@ -17,9 +17,9 @@ inline constexpr float kSceneMargin = 30.0f;
 // Particle steps per frame: the animation speed follows the frame rate.
 inline constexpr std::int32_t kSceneStep = 350;
 
-// The scene's particle system, spawned; null when its memory cannot be had.
-std::unique_ptr<BillboardParticleSystem> makeSceneParticles(unsigned int texture,
-                                                            BillboardCanvas& canvas);
+// The scene's particle system, spawned from random; null when its memory cannot be had.
+std::unique_ptr<BillboardParticleSystem>
+makeSceneParticles(unsigned int texture, BillboardCanvas& canvas, RandomSequence& random);
 
 // The world's rotation in degrees. The angles grow without bound, never reduced modulo 360.
 struct SceneAngles {

@@ -1,4 +1,4 @@
-// The frame loop's view of the window: activation, the key table and the Escape press.
+// The frame loop's view of the window: activation and the Escape press.
 #include "renderer/window/core/FrameInput.h"
 
 namespace velmora::window {
@@ -8,10 +8,6 @@ void FrameInput::activate(std::uint16_t minimized) {
 }
 
 void FrameInput::key(std::uintptr_t code, bool down) {
-    if (code >= keyDown.size()) {
-        return;
-    }
-    keyDown[code] = down;
     if (down && code == kEscapeKey) {
         escapePressed = true;
     }

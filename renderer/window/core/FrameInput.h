@@ -1,9 +1,7 @@
 // FrameInput: what the renderer's messages tell the frame loop (whether the window is
-// minimized, which keys are down, whether Escape was pressed) and what each empty-queue pass
-// does with it.
+// minimized, whether Escape was pressed) and what each empty-queue pass does with it.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 namespace velmora::window {
@@ -13,7 +11,6 @@ inline constexpr unsigned int kEscapeKey = 27;
 struct FrameInput {
     // False while the window is minimized: no scene is drawn then.
     bool active = true;
-    std::array<bool, 256> keyDown{};
     // Set by any key-down of Escape and never cleared: a tap whose key-up arrives before the
     // next empty-queue pass (a slow frame takes longer than a tap) still ends the run.
     bool escapePressed = false;
@@ -21,7 +18,8 @@ struct FrameInput {
     // From an activation message: its minimized flag, the high word of its first parameter.
     void activate(std::uint16_t minimized);
 
-    // Codes beyond the table, which only a forged message can carry, are ignored.
+    // A key message; only the Escape code itself counts, not a forged code whose low byte is
+    // Escape's.
     void key(std::uintptr_t code, bool down);
 };
 

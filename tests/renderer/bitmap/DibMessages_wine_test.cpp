@@ -9,18 +9,10 @@
 #include <atomic>
 #include <thread>
 
+#include "tests/support/WindowWait.h"
+
 namespace velmora::bitmap {
 namespace {
-
-HWND waitForBox(const char* caption) {
-    for (int i = 0; i < 100; ++i) {
-        if (HWND box = FindWindowA("#32770", caption)) {
-            return box;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
 
 bool hasVisibleChild(HWND box, int id) {
     const HWND child = GetDlgItem(box, id);
@@ -39,7 +31,8 @@ TEST(DibMessageBoxTest, ShowsOkOnlyBoxWithoutIcon) {
         readDibFile("Z:\\no\\such\\Vantri.bmp");
         returned = true;
     });
-    const HWND box = waitForBox("Error");
+    const HWND box =
+        testing::waitForWindow({.title = "Error", .className = "#32770"}, testing::Millis(5000));
     ASSERT_NE(box, nullptr);
     Sleep(100);
     EXPECT_FALSE(returned) << "the reader must wait for the box";

@@ -1,7 +1,8 @@
-// loadSceneTexture on a real GL context: which texture bitmap it reads, the size and texels of
-// the texture it makes, and the quiet failure without any bitmap.
+// The scene picture and its texture on a real GL context: which texture bitmap is read, the size
+// and texels of the texture made of it, and the quiet failure without any bitmap.
 #include "contract/SharedNames.h"
 #include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/SceneTextureUpload.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/renderer/bitmap/MessageLog.h"
 #include "tests/support/Files.h"
@@ -90,9 +91,9 @@ protected:
         DeleteFileA(tempPath().c_str());
     }
 
-    // Size and texels of the scene texture as the GL holds it.
-    static std::vector<uint8_t> textureTexels(GLint& width, GLint& height) {
-        glBindTexture(GL_TEXTURE_2D, sceneTextureName());
+    // Size and texels of a texture as the GL holds it.
+    static std::vector<uint8_t> textureTexels(GLuint texture, GLint& width, GLint& height) {
+        glBindTexture(GL_TEXTURE_2D, texture);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
         std::vector<uint8_t> texels(size_t(width) * height * 3);
@@ -101,10 +102,16 @@ protected:
         return texels;
     }
 
+    // Reads the scene picture and makes its texture, which must have this size and these texels.
     void expectTexture(int width, int height, const std::vector<uint8_t>& texels) {
+        const std::optional<RgbImage> picture = loadScenePicture();
+        ASSERT_TRUE(picture);
+        const GLuint texture = uploadSceneTexture(*picture);
+        EXPECT_NE(texture, 0u);
         GLint actualWidth = 0;
         GLint actualHeight = 0;
-        const auto actual = textureTexels(actualWidth, actualHeight);
+        const auto actual = textureTexels(texture, actualWidth, actualHeight);
+        glDeleteTextures(1, &texture);
         EXPECT_EQ(actualWidth, width);
         EXPECT_EQ(actualHeight, height);
         EXPECT_EQ(actual, texels);
@@ -116,8 +123,6 @@ protected:
 
 TEST_F(SceneTextureTest, ReadsRootBitmap) {
     const auto texels = writeBitmap(kRootPath, 32, 32);
-    ASSERT_TRUE(loadSceneTexture());
-    EXPECT_NE(sceneTextureName(), 0u);
     expectTexture(32, 32, texels);
     EXPECT_TRUE(log_.texts.empty());
 }
@@ -139,24 +144,21 @@ TEST_F(SceneTextureTest, TheBitmapWrittenLastWins) {
     const auto rootTexels = writeBitmap(kRootPath, 16, 8);
     const auto temporaryTexels = writeBitmap(tempPath(), 32, 32);
     backdate(kRootPath, 10); // a stale root file that the saver could not replace
-    ASSERT_TRUE(loadSceneTexture());
     expectTexture(32, 32, temporaryTexels);
 
     backdate(tempPath(), 20); // an old fallback left by an earlier run
-    ASSERT_TRUE(loadSceneTexture());
     expectTexture(16, 8, rootTexels);
 }
 
 TEST_F(SceneTextureTest, ReadsTemporaryBitmapWithoutRootOne) {
     // Five pixels make 15-byte rows: the upload must not assume four-byte row alignment.
     const auto texels = writeBitmap(tempPath(), 5, 3);
-    ASSERT_TRUE(loadSceneTexture());
     expectTexture(5, 3, texels);
     EXPECT_TRUE(log_.texts.empty());
 }
 
 TEST_F(SceneTextureTest, NoBitmapGivesFalseWithoutMessage) {
-    EXPECT_FALSE(loadSceneTexture());
+    EXPECT_FALSE(loadScenePicture());
     EXPECT_TRUE(log_.texts.empty());
 }
 

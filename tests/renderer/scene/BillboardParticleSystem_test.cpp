@@ -6,8 +6,6 @@
 
 #include <vector>
 
-#include "renderer/scene/core/Random.h"
-
 namespace velmora::scene {
 namespace {
 
@@ -39,29 +37,35 @@ void expectVector(const Vector3& expected, const Vector3& actual) {
 
 class BillboardParticleSystemTest : public ::testing::Test {
 protected:
-    void SetUp() override { processRandom() = RandomSequence{}; }
-
     RecordingCanvas canvas;
-    BillboardParticleSystem scene{4000, {0.0f, 0.0f, 15.0f}, 0.5f, 5.0f, 30.0f, 7, canvas};
+    RandomSequence random;
+    BillboardParticleSystem scene{4000, {0.0f, 0.0f, 15.0f}, 0.5f, 5.0f, 30.0f, 7, canvas, random};
 };
+
+// The value a fresh sequence gives after `draws` draws.
+int valueAfter(int draws) {
+    RandomSequence sequence;
+    for (int i = 0; i < draws; ++i) {
+        sequence.next();
+    }
+    return sequence.next();
+}
 
 } // namespace
 
+// The scene's own box is checked face by face below; here an emitter off the origin with other
+// extents, so that each face must follow its own spawn extent and the margin.
 TEST_F(BillboardParticleSystemTest, BoxReachesTheFullSpawnExtentPlusTheMarginOnEachSide) {
-    EXPECT_FLOAT_EQ(-30.5f, scene.minX());
-    EXPECT_FLOAT_EQ(30.5f, scene.maxX());
-    EXPECT_FLOAT_EQ(-30.0f, scene.minY());
-    EXPECT_FLOAT_EQ(30.0f, scene.maxY());
-    EXPECT_FLOAT_EQ(-20.0f, scene.minZ());
-    EXPECT_FLOAT_EQ(50.0f, scene.maxZ());
-
-    BillboardParticleSystem offCentre(1, {1.0f, 2.0f, 3.0f}, 0.25f, 2.0f, 1.0f, 0, canvas);
-    EXPECT_FLOAT_EQ(-0.25f, offCentre.minX());
-    EXPECT_FLOAT_EQ(2.25f, offCentre.maxX());
-    EXPECT_FLOAT_EQ(1.0f, offCentre.minY());
-    EXPECT_FLOAT_EQ(3.0f, offCentre.maxY());
-    EXPECT_FLOAT_EQ(0.0f, offCentre.minZ());
-    EXPECT_FLOAT_EQ(6.0f, offCentre.maxZ());
+    BillboardParticleSystem offCentre(1, {1.0f, 2.0f, 3.0f}, 0.25f, 2.0f, 1.0f, 0, canvas, random);
+    const Vector3 faces[] = {{-0.25f, 2.0f, 3.0f}, {2.25f, 2.0f, 3.0f}, {1.0f, 1.0f, 3.0f},
+                             {1.0f, 3.0f, 3.0f},   {1.0f, 2.0f, 0.0f},  {1.0f, 2.0f, 6.0f}};
+    const Vector3 centre = offCentre.origin();
+    for (const Vector3& face : faces) {
+        // Just short of the face towards the emitter is inside, the face itself is not.
+        const Vector3 within = face + (centre - face) * 0.01f;
+        EXPECT_TRUE(offCentre.inside(within)) << within.x << ", " << within.y << ", " << within.z;
+        EXPECT_FALSE(offCentre.inside(face)) << face.x << ", " << face.y << ", " << face.z;
+    }
 }
 
 TEST_F(BillboardParticleSystemTest, ConstructionLeavesEveryParticleZero) {
@@ -70,7 +74,7 @@ TEST_F(BillboardParticleSystemTest, ConstructionLeavesEveryParticleZero) {
     expectVector({}, scene.particle(3999).position);
     expectVector({}, scene.particle(0).velocity);
     EXPECT_EQ(0.0f, scene.particle(0).red);
-    EXPECT_EQ(41, nextRandom()) << "construction must not draw";
+    EXPECT_EQ(41, random.next()) << "construction must not draw";
 }
 
 TEST_F(BillboardParticleSystemTest, ParticleZeroSpawnsFromTheFirstEightDraws) {
@@ -115,24 +119,17 @@ TEST_F(BillboardParticleSystemTest, UpdateMovesByVelocityTimesStep) {
 // A coordinate exactly on a face is outside: with a margin of 0 every spawn lies on the y faces,
 // so each update respawns every particle and draws eight more values for each.
 TEST_F(BillboardParticleSystemTest, ParticleOnABoxFaceRespawnsAtOnce) {
-    BillboardParticleSystem flat(2, {0.0f, 0.0f, 15.0f}, 0.5f, 5.0f, 0.0f, 0, canvas);
+    RandomSequence flatDraws;
+    BillboardParticleSystem flat(2, {0.0f, 0.0f, 15.0f}, 0.5f, 5.0f, 0.0f, 0, canvas, flatDraws);
     flat.resetAll();
     flat.update(0);
-    RandomSequence expected;
-    for (int i = 0; i < 8 * 2 * 2; ++i) {
-        expected.next();
-    }
-    EXPECT_EQ(expected.next(), nextRandom());
+    EXPECT_EQ(valueAfter(8 * 2 * 2), flatDraws.next());
 
-    processRandom() = RandomSequence{};
-    BillboardParticleSystem roomy(2, {0.0f, 0.0f, 15.0f}, 0.5f, 5.0f, 1.0f, 0, canvas);
+    RandomSequence roomyDraws;
+    BillboardParticleSystem roomy(2, {0.0f, 0.0f, 15.0f}, 0.5f, 5.0f, 1.0f, 0, canvas, roomyDraws);
     roomy.resetAll();
     roomy.update(0);
-    RandomSequence untouched;
-    for (int i = 0; i < 8 * 2; ++i) {
-        untouched.next();
-    }
-    EXPECT_EQ(untouched.next(), nextRandom());
+    EXPECT_EQ(valueAfter(8 * 2), roomyDraws.next());
 }
 
 TEST_F(BillboardParticleSystemTest, InsideIsStrictOnEveryFace) {

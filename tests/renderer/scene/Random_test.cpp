@@ -24,13 +24,13 @@ TEST(RandomSequence, StaysInFifteenBitsOverAWrapOfTheState) {
     EXPECT_EQ(32767, largest);
 }
 
-TEST(ProcessRandom, DrawsAreThousandthsOfTheSharedSequence) {
-    processRandom() = RandomSequence{};
-    EXPECT_EQ(41, nextRandom());
+TEST(RandomSequence, DrawsAreThousandthsOfTheSameSequence) {
+    RandomSequence sequence;
+    EXPECT_EQ(41, sequence.next());
     // 18467 % 1000 and 6334 % 1000, divided in single precision.
-    EXPECT_EQ(467.0f / 1000.0f, nextDraw());
-    EXPECT_EQ(334.0f / 1000.0f, nextDraw());
-    EXPECT_EQ(0.5f, nextDraw());
+    EXPECT_EQ(467.0f / 1000.0f, sequence.nextDraw());
+    EXPECT_EQ(334.0f / 1000.0f, sequence.nextDraw());
+    EXPECT_EQ(0.5f, sequence.nextDraw());
 }
 
 } // namespace velmora::scene

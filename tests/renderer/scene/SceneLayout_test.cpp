@@ -3,32 +3,45 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/scene/core/Random.h"
+#include <vector>
 
 namespace velmora::scene {
 namespace {
 
-class NoCanvas : public BillboardCanvas {
+class TextureCanvas : public BillboardCanvas {
 public:
+    std::vector<unsigned int> bound;
+
     void readModelView(float[16]) override {}
-    void bindTexture(unsigned int) override {}
+    void bindTexture(unsigned int texture) override { bound.push_back(texture); }
     void drawQuad(const BillboardQuad&) override {}
 };
 
 } // namespace
 
-TEST(SceneLayout, ParticlesAreTheSpawnedStarfieldWithItsTexture) {
-    processRandom() = RandomSequence{};
-    NoCanvas canvas;
-    const auto system = makeSceneParticles(3, canvas);
+// Each scene spawns from its own sequence: two of them show the same stars, and neither draws
+// from anything else.
+TEST(SceneLayout, ParticlesAreSpawnedFromTheGivenSequenceAndDrawnWithTheTexture) {
+    TextureCanvas canvas;
+    RandomSequence first;
+    const auto system = makeSceneParticles(3, canvas, first);
     ASSERT_NE(nullptr, system);
-    EXPECT_EQ(4000, system->count());
-    EXPECT_FLOAT_EQ(15.0f, system->origin().z);
-    EXPECT_FLOAT_EQ(-20.0f, system->minZ());
-    EXPECT_FLOAT_EQ(50.0f, system->maxZ());
-    // Spawned in index order: particle 0 took the first eight draws.
-    EXPECT_FLOAT_EQ(12.705f, system->particle(0).position.z);
-    EXPECT_NE(0.0f, system->particle(3999).position.z);
+    ASSERT_EQ(kSceneParticleCount, system->count());
+    RandomSequence second;
+    const auto twin = makeSceneParticles(3, canvas, second);
+    ASSERT_NE(nullptr, twin);
+    for (std::int32_t i = 0; i < system->count(); ++i) {
+        ASSERT_TRUE(system->inside(system->particle(i).position)) << i;
+        ASSERT_EQ(system->particle(i).position.z, twin->particle(i).position.z) << i;
+    }
+    // Spawned in index order, eight draws each, from the given sequence alone.
+    RandomSequence fresh;
+    for (std::int32_t i = 0; i < 8 * kSceneParticleCount; ++i) {
+        fresh.next();
+    }
+    EXPECT_EQ(fresh.next(), first.next());
+    system->draw();
+    EXPECT_EQ(std::vector<unsigned int>{3}, canvas.bound);
 }
 
 TEST(SceneLayout, AnglesStartSidewaysAndGrowWithoutWrapping) {
@@ -59,14 +72,16 @@ TEST(SceneLayout, ClientViewKeepsWidthAndTreatsHeightZeroAsOne) {
         {640, 480, 480, 640.0 / 480.0},
         {1, 1000, 1000, 0.001},
     };
+    const Perspective startup = startupPerspective();
     for (const Case& c : cases) {
         const ViewSetup view = viewForClient(c.width, c.height);
         EXPECT_EQ(c.width, view.width);
         EXPECT_EQ(c.viewportHeight, view.height);
         EXPECT_DOUBLE_EQ(c.aspect, view.perspective.aspect) << c.width << "x" << c.height;
-        EXPECT_EQ(120.0, view.perspective.fieldOfView);
-        EXPECT_EQ(100.0, view.perspective.farPlane);
-        EXPECT_EQ(0.10000000149011612, view.perspective.nearPlane);
+        // Only the aspect follows the client; the lens is the start-up one, half as deep.
+        EXPECT_EQ(startup.fieldOfView, view.perspective.fieldOfView);
+        EXPECT_EQ(startup.nearPlane, view.perspective.nearPlane);
+        EXPECT_EQ(startup.farPlane / 2.0, view.perspective.farPlane);
     }
 }
 
@@ -74,6 +89,7 @@ TEST(SceneLayout, StartupProjectionIsSquareAndReachesTwoHundred) {
     const Perspective p = startupPerspective();
     EXPECT_EQ(120.0, p.fieldOfView);
     EXPECT_EQ(1.0, p.aspect);
+    // The single-precision 0.1 widened, not the double 0.1.
     EXPECT_EQ(0.10000000149011612, p.nearPlane);
     EXPECT_EQ(200.0, p.farPlane);
 }

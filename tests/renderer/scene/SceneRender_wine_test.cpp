@@ -1,7 +1,7 @@
 // The starfield drawn for real by the GL in a hidden window with the saver's star picture: the
 // first frame is black, as the emitter starts outside the view, and later frames show many
 // tinted stars; frame 150 is the reference the X11 hack's frame is held to.
-#include "contract/SharedNames.h"
+#include "renderer/bitmap/TextureBitmap.h"
 #include "renderer/scene/Scene.h"
 // Before the GL header, which needs the platform's declarations.
 #include "renderer/window/RendererWindow.h"
@@ -11,11 +11,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "tests/support/BackBuffer.h"
+#include "tests/support/BuiltFile.h"
 #include "tests/support/FrameSignature.h"
 
 namespace velmora::scene {
@@ -81,32 +81,24 @@ PixelCounts countPixels(const std::vector<unsigned char>& pixels) {
     return counts;
 }
 
-std::string sourcePath(const char* relative) {
-    const char* source = std::getenv("VELMORA_SOURCE_DIR");
-    return std::string(source ? source : ".") + "\\" + relative;
-}
-
 } // namespace
 
 TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HiddenGlWindow gl;
     ASSERT_TRUE(gl.ready());
-    DeleteFileA(velmora::contract::kTexturePath);
+    const std::optional<bitmap::RgbImage> star =
+        bitmap::loadTextureBitmap(testing::sourceFile("saver\\assets\\star.bmp").c_str());
+    ASSERT_TRUE(star);
+    SceneState scene;
     resizeScene(kWidth, kHeight);
-    // Without the texture bitmap there is no scene.
-    EXPECT_FALSE(initScene());
-
-    ASSERT_TRUE(CopyFileA(sourcePath("saver\\assets\\star.bmp").c_str(),
-                          velmora::contract::kTexturePath, FALSE));
-    resizeScene(kWidth, kHeight);
-    ASSERT_TRUE(initScene());
-    ASSERT_TRUE(drawScene());
+    ASSERT_TRUE(initScene(scene, *star));
+    ASSERT_TRUE(drawScene(scene));
     const PixelCounts first = countPixels(testing::readBackBuffer(kWidth, kHeight));
     EXPECT_EQ(0, first.lit);
 
     // By frame 150 the world has turned far enough for the stream to fill much of the view.
     for (int frame = 2; frame <= 150; ++frame) {
-        ASSERT_TRUE(drawScene());
+        ASSERT_TRUE(drawScene(scene));
     }
     const std::vector<unsigned char> pixels = testing::readBackBuffer(kWidth, kHeight);
     const PixelCounts later = countPixels(pixels);
@@ -118,13 +110,13 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
         EXPECT_GT(channel, 1000);
     }
     const testing::FrameSignature signature = testing::frameSignature(pixels, kWidth, kHeight);
-    const testing::FrameSignature reference =
-        testing::readSignatureFile(sourcePath("tests\\renderer\\scene\\SceneFrame150.txt"));
+    const testing::FrameSignature reference = testing::readSignatureFile(
+        testing::sourceFile("tests\\renderer\\scene\\SceneFrame150.txt"));
     EXPECT_LE(testing::largestBlockDifference(signature, reference),
               testing::kSameFrameBlockDifference)
         << "this frame's signature:\n"
         << testing::signatureText(signature);
-    DeleteFileA(velmora::contract::kTexturePath);
+    freeScene(scene);
 }
 
 } // namespace velmora::scene

@@ -5,12 +5,12 @@
 
 #include "tests/support/BuiltFile.h"
 #include "tests/support/Files.h"
-#include "tools/bench/StarGlow.h"
 
 namespace velmora::window {
 
 bool writeTextureBitmap() {
-    return bench::writeStarGlowBitmap(contract::kTexturePath);
+    return CopyFileA(testing::sourceFile("saver\\assets\\star.bmp").c_str(), contract::kTexturePath,
+                     FALSE) != 0;
 }
 
 void removeTextureBitmaps() {

@@ -10,7 +10,8 @@
 
 namespace velmora::window {
 
-// Puts the star glow bitmap where the renderer looks for it; false when it cannot be written.
+// Puts the saver's star picture where the renderer looks for it; false when it cannot be
+// written.
 bool writeTextureBitmap();
 
 // Removes the texture bitmap from both places the loader may read it from.

@@ -29,6 +29,7 @@
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"
+#include "renderer/x11/StarAsset.h"
 #include "tests/support/BackBuffer.h"
 #include "tests/support/FrameSignature.h"
 
@@ -220,6 +221,27 @@ std::optional<Window> findTitled(Display* display, const char* title, std::chron
 constexpr int kSceneWidth = 256;
 constexpr int kSceneHeight = 192;
 
+// The hack's context on a foreign window of the scene's test size.
+std::string openSceneWindow(const ForeignWindow& target, HackWindow& hack) {
+    HackOptions options;
+    options.target = DrawTarget::GivenWindow;
+    options.windowId = target.id();
+    return openHackWindow(options, hack);
+}
+
+// The angles and every particle's place after ten more frames.
+std::vector<float> stateAfterTenFrames(scene::SceneState& scene) {
+    for (int frame = 0; frame < 10; ++frame) {
+        scene::drawScene(scene);
+    }
+    std::vector<float> state{scene.angles.x, scene.angles.y, scene.angles.z};
+    for (std::int32_t i = 0; i < scene.particles->count(); ++i) {
+        const scene::Vector3& at = scene.particles->particle(i).position;
+        state.insert(state.end(), {at.x, at.y, at.z});
+    }
+    return state;
+}
+
 int litPixels(const std::vector<unsigned char>& pixels) {
     int lit = 0;
     for (std::size_t i = 0; i < pixels.size(); i += 3) {
@@ -277,17 +299,15 @@ double glowWidthOverHeight(const std::vector<unsigned char>& pixels, int width, 
 
 TEST(HackScene, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     ForeignWindow target(kSceneWidth, kSceneHeight);
-    HackOptions options;
-    options.target = DrawTarget::GivenWindow;
-    options.windowId = target.id();
     HackWindow hack;
-    ASSERT_EQ("", openHackWindow(options, hack));
+    ASSERT_EQ("", openSceneWindow(target, hack));
     EXPECT_EQ(kSceneWidth, hack.width);
-    ASSERT_TRUE(startHackScene(hack.width, hack.height));
-    scene::drawScene();
+    scene::SceneState scene;
+    ASSERT_TRUE(startHackScene(scene, hack.width, hack.height));
+    scene::drawScene(scene);
     EXPECT_EQ(0, litPixels(testing::readBackBuffer(kSceneWidth, kSceneHeight)));
     for (int frame = 2; frame <= 150; ++frame) {
-        scene::drawScene();
+        scene::drawScene(scene);
     }
     // The same frame as the Windows renderer's after as many steps.
     const std::vector<unsigned char> pixels = testing::readBackBuffer(kSceneWidth, kSceneHeight);
@@ -300,6 +320,30 @@ TEST(HackScene, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
               testing::kSameFrameBlockDifference)
         << "this frame's signature:\n"
         << testing::signatureText(signature);
+    scene::freeScene(scene);
+    closeHackWindow(hack);
+}
+
+// Free gives the texture back and starts the animation over: a second start on the same state
+// runs through the very same states.
+TEST(HackScene, FreeReleasesTheTextureAndAnotherStartRepeatsTheFrames) {
+    ForeignWindow target(kSceneWidth, kSceneHeight);
+    HackWindow hack;
+    ASSERT_EQ("", openSceneWindow(target, hack));
+    scene::SceneState scene;
+    scene::resizeScene(hack.width, hack.height);
+    ASSERT_TRUE(scene::initScene(scene, *starPicture()));
+    const unsigned int texture = scene.texture;
+    EXPECT_TRUE(glIsTexture(texture));
+    const std::vector<float> first = stateAfterTenFrames(scene);
+
+    scene::freeScene(scene);
+    EXPECT_FALSE(glIsTexture(texture));
+    EXPECT_EQ(0u, scene.texture);
+    EXPECT_EQ(nullptr, scene.particles);
+    ASSERT_TRUE(scene::initScene(scene, *starPicture()));
+    EXPECT_EQ(first, stateAfterTenFrames(scene));
+    scene::freeScene(scene);
     closeHackWindow(hack);
 }
 
