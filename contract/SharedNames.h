@@ -11,6 +11,8 @@ inline constexpr char kRendererWindowTitle[] = "Vantri_VC";   // the renderer's 
 inline constexpr char kSaverFormTitle[] = "Vantri_Main";      // the hidden form of a saver run
 inline constexpr char kDialogTitle[] = "<Velmora>";           // the settings dialog
 inline constexpr char kPreviewFormTitle[] = "Preview Window"; // the preview inside its host
+// The renderer's question whether to go on in a window when the display refuses its mode.
+inline constexpr char kRefusedModeCaption[] = "Kobu GL";
 
 // Files beside the saver program.
 inline constexpr char kRendererFileName[] = "Velmora.dll";
