@@ -78,8 +78,6 @@ void Vantri_P::Form_Load() {
     if (GetCursorPos(&pointer)) {
         // The anchor is kept as 16-bit screen coordinates.
         zoomPoint_ = {static_cast<int16_t>(pointer.x), static_cast<int16_t>(pointer.y)};
-    } else {
-        zoomPoint_ = {};
     }
     Zoom_Open(form_.hwnd(), zoomPoint_);
     forms::setScreenPointer(forms::ScreenPointer::Default);
