@@ -13,6 +13,8 @@ inline constexpr char kDialogTitle[] = "<Velmora>";           // the settings di
 inline constexpr char kPreviewFormTitle[] = "Preview Window"; // the preview inside its host
 // The Linux hack's own window when run alone, which its tests find by this title.
 inline constexpr char kHackWindowTitle[] = "Velmora";
+// The renderer's question whether to go on in a window when the display refuses its mode.
+inline constexpr char kRefusedModeCaption[] = "Kobu GL";
 
 // Files beside the saver program.
 inline constexpr char kRendererFileName[] = "Velmora.dll";

@@ -2,6 +2,7 @@
 // other monitors, pixel format, context and scene, in that order, and their release in reverse.
 #include "renderer/window/RendererWindow.h"
 
+#include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/CoverWindows.h"
 #include "renderer/window/core/DisplayModeLadder.h"
@@ -69,7 +70,7 @@ bool acceptWindowedMode() {
     const int answer = MessageBoxA(nullptr,
                                    "The Requested Fullscreen Mode Is Not Supported By\n"
                                    "Your Video Card. Use Windowed Mode Instead?",
-                                   "Kobu GL", MB_YESNO | MB_ICONEXCLAMATION);
+                                   contract::kRefusedModeCaption, MB_YESNO | MB_ICONEXCLAMATION);
     if (answer == IDYES) {
         return true;
     }

@@ -45,7 +45,7 @@ void Command::move(const base::TwipsRect& place) {
 // --- Life of the window -----------------------------------------------------------------------
 
 void Command::formCreated(HWND form) {
-    forms::registerWindowClass(kClassName, &Command::windowProc, LoadCursorA(nullptr, IDC_ARROW));
+    forms::registerWindowClass(kClassName, &Command::windowProc, forms::arrowPointer());
     const base::PixelRect place = forms::screenPixels(design_.place);
     window_ =
         CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
@@ -156,7 +156,7 @@ void Command::onMouseButton(UINT message, LPARAM lParam) {
     // The loss of the mouse has no button of its own; it only ever ends a press.
     const std::optional<forms::ButtonMessage> pressed = forms::buttonMessageOf(message);
     const int button = static_cast<int>(pressed ? pressed->button : forms::MouseButton::Left);
-    switch (forms::followMousePress(window_, message, lParam)) {
+    switch (forms::followMousePress(form_.presses(), window_, message, lParam)) {
     case forms::PressStep::Press:
         // A left press focuses the button before the press itself is seen.
         if (button == kLeftButton && GetFocus() != window_) {

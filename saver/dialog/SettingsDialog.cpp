@@ -6,8 +6,8 @@
 
 namespace velmora::dialog {
 
-void showSettingsDialog() {
-    Vantri_P dialog;
+void showSettingsDialog(settings::SettingsRecord& record) {
+    Vantri_P dialog(record);
     forms::showModal(dialog.form());
 }
 

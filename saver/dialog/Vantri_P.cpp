@@ -5,13 +5,13 @@
 #include <shellapi.h>
 
 #include "saver/dialog/MusicFileChooser.h"
+#include "saver/dialog/Zoom.h"
 #include "saver/dialog/core/DialogLayout.h"
 #include "saver/dialog/core/DialogValues.h"
 #include "saver/dialog/core/SineGradient.h"
 #include "saver/dialog/core/SourceChoice.h"
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/VisibleForm.h"
-#include "saver/launcher/Zoom.h"
 #include "saver/settings/SaveSettings.h"
 #include "saver/settings/core/FolderOf.h"
 #include "saver/settings/core/SettingsRecord.h"
@@ -59,27 +59,27 @@ SIZE clientSize(HWND window) {
 } // namespace
 
 void Vantri_P::Form_Load() {
-    settings::SettingsRecord& record = settings::settings();
     const forms::TwipsSize screen = forms::screenSizeTwips();
     const forms::TwipsSize window = forms::windowSizeTwips(form_);
     const TwipsPoint corner =
         dialogCorner(screen.width, screen.height, window.width, window.height);
     form_.move({corner.x, corner.y, window.width, window.height});
 
-    SetButtonsState(true, true);
+    SetButtonsState();
     showSource();
 
-    BGM_Repeat->setText(repeatText(record.BgmRepeat));
+    BGM_Repeat->setText(repeatText(record_.BgmRepeat));
     for (const std::string& entry : repeatListEntries()) {
         BGM_Repeat->addItem(entry);
     }
-    lbl_Fname(0).setCaption(record.BgmFile);
+    lbl_Fname(0).setCaption(record_.BgmFile);
 
     POINT pointer{};
-    const bool known = GetCursorPos(&pointer) != 0;
-    launcher::ZoomPointX = known ? static_cast<int16_t>(pointer.x) : 0;
-    launcher::ZoomPointY = known ? static_cast<int16_t>(pointer.y) : 0;
-    launcher::Zoom_Open(form_.hwnd());
+    if (GetCursorPos(&pointer)) {
+        // The anchor is kept as 16-bit screen coordinates.
+        zoomPoint_ = {static_cast<int16_t>(pointer.x), static_cast<int16_t>(pointer.y)};
+    }
+    Zoom_Open(form_.hwnd(), zoomPoint_);
     forms::setScreenPointer(forms::ScreenPointer::Default);
 }
 
@@ -93,16 +93,12 @@ void Vantri_P::Form_Resize() {
 }
 
 void Vantri_P::Form_Unload() {
-    launcher::Zoom_Close(form_.hwnd());
+    Zoom_Close(form_.hwnd(), zoomPoint_);
 }
 
-void Vantri_P::SetButtonsState(bool doInitialize, bool enable) {
+void Vantri_P::SetButtonsState() {
     for (button::Command* button : buttons_) {
-        if (doInitialize) {
-            button->Initialize();
-        } else {
-            button->setEnabled(enable);
-        }
+        button->Initialize();
     }
 }
 
@@ -115,14 +111,13 @@ void Vantri_P::lbl_BGM_MouseDown(int index, forms::MouseButton) {
 }
 
 void Vantri_P::chooseSource(int index) {
-    settings::SettingsRecord& record = settings::settings();
-    record.BgmKind = static_cast<int16_t>(index);
+    record_.BgmKind = static_cast<int16_t>(index);
     showSource();
 }
 
 // The chosen source's controls on and the others off; all marks off, then the chosen one's on.
 void Vantri_P::showSource() {
-    const SourceChoice choice(settings::settings().BgmKind);
+    const SourceChoice choice(record_.BgmKind);
     BGM_Repeat->setEnabled(choice.repeatListEnabled());
     Cmd_File(0).setEnabled(choice.fileButtonEnabled());
     Img_BGM.forEach(
@@ -133,8 +128,7 @@ void Vantri_P::showSource() {
 }
 
 void Vantri_P::Cmd_File_Click(int index) {
-    settings::SettingsRecord& record = settings::settings();
-    const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record.BgmFolder);
+    const std::optional<std::string> file = chooseMusicFile(form_.hwnd(), record_.BgmFolder);
     if (!file) {
         return;
     }
@@ -146,13 +140,13 @@ void Vantri_P::Cmd_File_Click(int index) {
         showMessage(form_.hwnd(), kUnstorableFileMessage);
         return;
     }
-    record.BgmFile = *storable;
-    lbl_Fname(index).setCaption(record.BgmFile);
-    record.BgmFolder = settings::FolderOf(record.BgmFile);
+    record_.BgmFile = *storable;
+    lbl_Fname(index).setCaption(record_.BgmFile);
+    record_.BgmFolder = settings::FolderOf(record_.BgmFile);
 }
 
 void Vantri_P::Cmd_Set_Click() {
-    settings::SettingsRecord& record = settings::settings();
+    settings::SettingsRecord& record = record_;
     const SettingsToSave saved = settingsToSave(record.BgmKind, BGM_Repeat->text(), record.BgmFile);
     record.BgmRepeat = saved.bgmRepeat;
     if (!settings::SaveSettings(saved.entries)) {

@@ -1,7 +1,7 @@
 // Vantri_P: the settings dialog. The user picks the background music (none, an audio CD with a
 // track to repeat, or an MP3 / WAV file); "設定" stores the choice in the settings file and
-// closes, "ｷｬﾝｾﾙ" and the close box close without storing. It works on the process's settings
-// record, opens and closes with the zoom animation and paints its own sine gradients.
+// closes, "ｷｬﾝｾﾙ" and the close box close without storing. It works on the settings record it
+// is given, opens and closes with the zoom animation and paints its own sine gradients.
 #pragma once
 
 #include <vector>
@@ -15,12 +15,13 @@
 #include "saver/forms/PictureImage.h"
 #include "saver/forms/ShapeRect.h"
 #include "saver/forms/Windowless.h"
+#include "saver/settings/core/SettingsRecord.h"
 
 namespace velmora::dialog {
 
 class Vantri_P {
 public:
-    Vantri_P();
+    explicit Vantri_P(settings::SettingsRecord& record);
     Vantri_P(const Vantri_P&) = delete;
     Vantri_P& operator=(const Vantri_P&) = delete;
 
@@ -33,7 +34,8 @@ private:
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
-    void SetButtonsState(bool doInitialize, bool enable);
+    // Every button control of the form gets Initialize: its machine starts and its poll runs.
+    void SetButtonsState();
     void Img_BGM_MouseDown(int index, forms::MouseButton button);
     void lbl_BGM_MouseDown(int index, forms::MouseButton button);
     void chooseSource(int index);
@@ -43,6 +45,9 @@ private:
     void Cmd_Can_Click();
     void lbl_URL_Click();
 
+    settings::SettingsRecord& record_;
+    // Where the pointer was at the load (0, 0 when unknown): the zoom starts and ends there.
+    POINT zoomPoint_{};
     forms::Form form_;
     forms::FormSurface surface_;
     forms::WindowlessHost formControls_; // labels and images drawn on the form

@@ -64,8 +64,9 @@ button::CommandDesign buttonAt(const ControlPlace& control, const std::string& c
 
 } // namespace
 
-Vantri_P::Vantri_P()
-    : form_(dialogDesign()), surface_(form_, kFormBack, kClientWidthTwips, kClientHeightTwips),
+Vantri_P::Vantri_P(settings::SettingsRecord& record)
+    : record_(record), form_(dialogDesign()),
+      surface_(form_, kFormBack, kClientWidthTwips, kClientHeightTwips),
       formControls_(form_, forms::inside(surface_.box())), Pic_C(panelArray(form_)),
       panelControls_(form_, forms::inside(Pic_C(0))) {
     makeControls();

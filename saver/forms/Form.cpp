@@ -7,6 +7,7 @@
 #include "saver/forms/MousePress.h"
 #include "saver/forms/Program.h"
 #include "saver/forms/Screen.h"
+#include "saver/forms/ScreenPointer.h"
 #include "saver/forms/WindowClass.h"
 #include "saver/forms/WindowPlace.h"
 #include "saver/text/AnsiText.h"
@@ -16,13 +17,8 @@ namespace velmora::forms {
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraForm";
-int loadedForms = 0;
 
 } // namespace
-
-int loadedFormCount() {
-    return loadedForms;
-}
 
 Form::Form(FormDesign design) : design_(std::move(design)) {
     backBrush_ = CreateSolidBrush(design_.backColour);
@@ -44,7 +40,6 @@ void Form::load() {
     if (!window_) {
         return;
     }
-    ++loadedForms;
     for (Control* control : controls_) {
         control->formCreated(window_);
     }
@@ -54,8 +49,7 @@ void Form::load() {
 }
 
 void Form::createWindow() {
-    registerWindowClass(kClassName, &Form::windowProc,
-                        LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))); // IDC_ARROW
+    registerWindowClass(kClassName, &Form::windowProc, arrowPointer());
     const std::wstring caption = text::toWide(design_.caption);
     const base::PixelRect place = screenPixels(design_.place);
     CreateWindowExW(design_.exStyle, kClassName, caption.c_str(), design_.style & ~WS_VISIBLE,
@@ -135,7 +129,7 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_;
-    followMousePress(window, message, lParam);
+    followMousePress(presses_, window, message, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // WM_PAINT fills the background with the controls in one go
@@ -196,9 +190,8 @@ void Form::onDestroyed() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
     unloading_ = false;
-    if (--loadedForms == 0) {
-        PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
-    }
+    // A loop waiting in GetMessage for this form to go is woken to see that it has.
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 } // namespace velmora::forms

@@ -1,6 +1,6 @@
 // Form: a top-level window of the saver with the events of a form. Loading makes the window
 // (hidden) and its controls, then fires onLoad; unloading asks onQueryUnload, fires onUnload
-// and destroys the window. When the last loaded form goes, the message loop ends.
+// and destroys the window. A message loop waiting for the form ends when it goes.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/Rect.h"
+#include "saver/forms/core/PressOwner.h"
 
 namespace velmora::forms {
 
@@ -55,6 +56,9 @@ public:
     void addControl(Control& control);
     void removeControl(Control& control);
 
+    // The mouse press on the form's window and its controls' windows (MousePress.h).
+    PressOwner& presses() { return presses_; }
+
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -68,9 +72,7 @@ private:
     HBRUSH backBrush_ = nullptr;
     bool unloading_ = false;
     std::vector<Control*> controls_;
+    PressOwner presses_;
 };
-
-// How many forms are loaded in this program now.
-int loadedFormCount();
 
 } // namespace velmora::forms

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "saver/forms/Form.h"
+#include "saver/forms/Program.h"
 
 namespace velmora::forms {
 
@@ -15,22 +16,9 @@ void showModal(Form& form) {
     if (HWND first = GetNextDlgTabItem(form.hwnd(), nullptr, FALSE)) {
         SetFocus(first);
     }
-    MSG msg{};
-    while (form.loaded()) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // Leave the quit request for the program's own loop.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        if (got < 0) {
-            return;
-        }
-        if (form.loaded() && IsDialogMessageW(form.hwnd(), &msg)) {
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+    if (const std::optional<int> quit = deliverMessages(form, TabKeys::MoveFocus)) {
+        // Leave the quit request for the program's own loop.
+        PostQuitMessage(*quit);
     }
 }
 

@@ -3,17 +3,9 @@
 
 #include <windowsx.h>
 
-#include "saver/forms/core/PressOwner.h"
-
 namespace velmora::forms {
 
 namespace {
-
-// All windows of the program live on its one user-interface thread.
-PressOwner& pressOwner() {
-    static PressOwner owner;
-    return owner;
-}
 
 uintptr_t idOf(HWND window) {
     return reinterpret_cast<uintptr_t>(window);
@@ -31,18 +23,18 @@ bool releasedOver(HWND window, LPARAM lParam) {
     return WindowFromPoint(point) == window;
 }
 
-PressStep pressed(HWND window, unsigned button) {
-    pressOwner().press(idOf(window), button);
+PressStep pressed(PressOwner& presses, HWND window, unsigned button) {
+    presses.press(idOf(window), button);
     if (GetCapture() != window) {
         SetCapture(window);
     }
     return PressStep::Press;
 }
 
-PressStep released(HWND window, unsigned button, LPARAM lParam) {
+PressStep released(PressOwner& presses, HWND window, unsigned button, LPARAM lParam) {
     const PressOwner::Release release =
-        pressOwner().release(idOf(window), button, releasedOver(window, lParam));
-    if (!pressOwner().holding(idOf(window)) && GetCapture() == window) {
+        presses.release(idOf(window), button, releasedOver(window, lParam));
+    if (!presses.holding(idOf(window)) && GetCapture() == window) {
         ReleaseCapture();
     }
     switch (release) {
@@ -75,13 +67,14 @@ std::optional<ButtonMessage> buttonMessageOf(UINT message) {
     return std::nullopt;
 }
 
-PressStep followMousePress(HWND window, UINT message, LPARAM lParam) {
+PressStep followMousePress(PressOwner& presses, HWND window, UINT message, LPARAM lParam) {
     if (const std::optional<ButtonMessage> button = buttonMessageOf(message)) {
         const auto bit = static_cast<unsigned>(button->button);
-        return button->down ? pressed(window, bit) : released(window, bit, lParam);
+        return button->down ? pressed(presses, window, bit)
+                            : released(presses, window, bit, lParam);
     }
     if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != window) {
-        pressOwner().lost(idOf(window));
+        presses.lost(idOf(window));
     }
     return PressStep::None;
 }

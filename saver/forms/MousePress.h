@@ -1,7 +1,8 @@
 // The one rule of mouse presses for every window of the forms layer: a press of any button
 // holds the mouse for the window it started on, and its release there is a click only over
 // that window (see core/PressOwner.h). A press on the background released over a button is
-// the background's; a press on one button released over another clicks neither.
+// the background's; a press on one button released over another clicks neither. Windowless
+// controls follow the same rule inside their container (core/WindowlessPress.h).
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "saver/forms/core/MouseButton.h"
+#include "saver/forms/core/PressOwner.h"
 
 namespace velmora::forms {
 
@@ -24,6 +26,7 @@ enum class PressStep { None, Press, ReleaseOver, ReleaseOutside };
 
 // Called from a window procedure with every message; acts on button presses and releases and
 // on the loss of the mouse capture, and says what a button message means for this window.
-PressStep followMousePress(HWND window, UINT message, LPARAM lParam);
+// presses: the press of the window's form, which all of its windows share.
+PressStep followMousePress(PressOwner& presses, HWND window, UINT message, LPARAM lParam);
 
 } // namespace velmora::forms

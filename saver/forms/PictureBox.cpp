@@ -101,7 +101,9 @@ PixelImage PictureBox::image() const {
 
 LRESULT CALLBACK PictureBox::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    followMousePress(window, message, lParam);
+    if (box) {
+        followMousePress(box->form_.presses(), window, message, lParam);
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // the surface covers the whole client area

@@ -11,9 +11,9 @@ namespace {
 bool ending = false;
 }
 
-int runMessageLoop() {
+std::optional<int> deliverMessages(const Form& form, TabKeys keys) {
     MSG msg{};
-    while (loadedFormCount() > 0) {
+    while (form.loaded()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             return static_cast<int>(msg.wParam);
@@ -21,10 +21,17 @@ int runMessageLoop() {
         if (got < 0) {
             break;
         }
+        if (keys == TabKeys::MoveFocus && form.loaded() && IsDialogMessageW(form.hwnd(), &msg)) {
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    return 0;
+    return std::nullopt;
+}
+
+int runMessageLoop(const Form& form) {
+    return deliverMessages(form, TabKeys::AsTheyCome).value_or(0);
 }
 
 bool programEnding() {

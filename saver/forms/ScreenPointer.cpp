@@ -6,20 +6,23 @@ namespace velmora::forms {
 namespace {
 ScreenPointer current = ScreenPointer::Default;
 
-HCURSOR systemCursor(int id) {
-    return LoadCursorW(nullptr, MAKEINTRESOURCEW(id));
+HCURSOR hourglassPointer() {
+    return LoadCursorA(nullptr, IDC_WAIT);
 }
 } // namespace
 
 void setScreenPointer(ScreenPointer pointer) {
     current = pointer;
     // Shown at once: a long call that follows gets no mouse message to update the pointer.
-    SetCursor(
-        systemCursor(pointer == ScreenPointer::Hourglass ? 32514 : 32512)); // IDC_WAIT, IDC_ARROW
+    SetCursor(pointer == ScreenPointer::Hourglass ? hourglassPointer() : arrowPointer());
 }
 
 HCURSOR screenPointerOverride() {
-    return current == ScreenPointer::Hourglass ? systemCursor(32514) : nullptr;
+    return current == ScreenPointer::Hourglass ? hourglassPointer() : nullptr;
+}
+
+HCURSOR arrowPointer() {
+    return LoadCursorA(nullptr, IDC_ARROW);
 }
 
 } // namespace velmora::forms

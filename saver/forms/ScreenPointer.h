@@ -12,4 +12,7 @@ void setScreenPointer(ScreenPointer pointer);
 // The pointer to show instead of a window's own, or null while the default is set.
 HCURSOR screenPointerOverride();
 
+// The system's standard arrow: the pointer of the forms' windows and of what has none of its own.
+HCURSOR arrowPointer();
+
 } // namespace velmora::forms

@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
 #include "saver/forms/ScreenPointer.h"
@@ -47,7 +49,7 @@ void WindowlessHost::formCreated(HWND form) {
 
 void WindowlessHost::formDestroyed() {
     subclass_.detach();
-    pressed_ = nullptr;
+    presses_.lost();
 }
 
 LRESULT CALLBACK WindowlessHost::subclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam,
@@ -67,6 +69,11 @@ LRESULT WindowlessHost::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefSubclassProc(window, message, wParam, lParam);
     }
     switch (message) {
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window) {
+            presses_.lost();
+        }
+        break;
     case WM_PAINT: {
         // The container paints only what was dirty; the controls go over exactly that part.
         HRGN dirty = CreateRectRgn(0, 0, 0, 0);
@@ -111,25 +118,31 @@ WindowlessControl* WindowlessHost::controlAt(POINT point) const {
     return nullptr;
 }
 
+// Ids count the controls from 1 in the order they were added; 0 is the background.
+uintptr_t WindowlessHost::idOf(const WindowlessControl* control) const {
+    const auto it = std::find(controls_.begin(), controls_.end(), control);
+    return it == controls_.end() ? WindowlessPress::kBackground
+                                 : static_cast<uintptr_t>(it - controls_.begin()) + 1;
+}
+
+WindowlessControl* WindowlessHost::controlOf(uintptr_t id) const {
+    return id == WindowlessPress::kBackground || id > controls_.size() ? nullptr
+                                                                       : controls_[id - 1];
+}
+
 void WindowlessHost::buttonDown(MouseButton button, LPARAM position) {
-    WindowlessControl* target = controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
-    if (!target) {
-        return;
+    const WindowlessControl* under = controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
+    if (WindowlessControl* target = controlOf(presses_.press(idOf(under), button))) {
+        target->mouseDown(button);
     }
-    if (button == MouseButton::Left) {
-        pressed_ = target;
-    }
-    target->mouseDown(button);
 }
 
 void WindowlessHost::buttonUp(MouseButton button, LPARAM position) {
-    WindowlessControl* pressed = pressed_;
-    if (button != MouseButton::Left || !pressed) {
-        return;
-    }
-    pressed_ = nullptr;
-    if (controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)}) == pressed) {
-        pressed->click();
+    const WindowlessControl* under = controlAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)});
+    if (const std::optional<uintptr_t> clicked = presses_.release(idOf(under), button)) {
+        if (WindowlessControl* target = controlOf(*clicked)) {
+            target->click();
+        }
     }
 }
 
@@ -144,7 +157,7 @@ bool WindowlessHost::setPointer() {
         }
     }
     // Containers without a class pointer would keep whatever pointer was shown last.
-    SetCursor(pointer ? pointer : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+    SetCursor(pointer ? pointer : arrowPointer());
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Windowless controls (labels, images, shapes) and the host that carries them on a container
 // window: the host paints them over the container's own drawing, in the order they were added,
-// finds the one under the mouse, raises its mouse events and sets its mouse pointer.
+// finds the one under the mouse, raises its mouse events by the one rule of mouse presses
+// (core/WindowlessPress.h) and sets its mouse pointer.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "saver/forms/Control.h"
 #include "saver/forms/WindowSubclass.h"
 #include "saver/forms/core/MouseButton.h"
+#include "saver/forms/core/WindowlessPress.h"
 
 namespace velmora::forms {
 
@@ -25,6 +27,7 @@ public:
     virtual void paint(HDC dc) = 0;
     // Controls that ignore the mouse let it through to whatever lies below.
     virtual bool takesMouse() const { return false; }
+    // A press of any button that began over the control, or joined a press that did.
     virtual void mouseDown(MouseButton) {}
     // A left press and release both over the control.
     virtual void click() {}
@@ -53,12 +56,15 @@ private:
     void buttonUp(MouseButton button, LPARAM position);
     bool setPointer();
     WindowlessControl* controlAt(POINT point) const;
+    // A control's id in presses_ and back; the background has none.
+    uintptr_t idOf(const WindowlessControl* control) const;
+    WindowlessControl* controlOf(uintptr_t id) const;
 
     Form& form_;
     ContainerWindow container_;
     WindowSubclass subclass_;
     std::vector<WindowlessControl*> controls_;
-    WindowlessControl* pressed_ = nullptr;
+    WindowlessPress presses_;
 };
 
 } // namespace velmora::forms

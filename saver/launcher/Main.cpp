@@ -36,7 +36,7 @@ int runPreview(int32_t handle) {
     }
     Vantri_R preview;
     preview.showIn(host);
-    return forms::runMessageLoop();
+    return forms::runMessageLoop(preview.form());
 }
 
 bool rendererIsThere() {
@@ -48,15 +48,15 @@ bool rendererIsThere() {
     return false;
 }
 
-int runSaver(bool hideCursor) {
+int runSaver(const settings::SettingsRecord& record, bool hideCursor) {
     if (hideCursor) {
         ShowCursor(FALSE);
     }
     music::WinmmMusicPlatform platform;
-    music::MusicPlayer music(platform, settings::settings());
-    run::Vantri_S saver(music, settings::settings(), hideCursor, [] { forms::endProgram(); });
+    music::MusicPlayer music(platform, record);
+    run::Vantri_S saver(music, record, hideCursor, [] { forms::endProgram(); });
     saver.load();
-    return forms::runMessageLoop();
+    return forms::runMessageLoop(saver.form());
 }
 
 } // namespace
@@ -70,17 +70,18 @@ int Main(std::string_view arguments) {
         return runPreview(request.previewHandle);
     }
     settings::LoadSettings();
+    settings::SettingsRecord& record = settings::settings();
     if (!rendererIsThere()) {
         return 0;
     }
     switch (request.mode) {
     case LaunchMode::Configure:
-        dialog::showSettingsDialog();
+        dialog::showSettingsDialog(record);
         return 0;
     case LaunchMode::Saver:
-        return runSaver(true);
+        return runSaver(record, true);
     case LaunchMode::SaverCursorShown:
-        return runSaver(false);
+        return runSaver(record, false);
     default:
         return 0;
     }

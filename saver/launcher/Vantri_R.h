@@ -16,6 +16,7 @@ public:
     // Loads the form into host, sized to the host's window, and shows it. The form unloads
     // when the host destroys its window.
     void showIn(HWND host);
+    const forms::Form& form() const { return form_; }
 
 private:
     forms::Form form_;

@@ -29,18 +29,38 @@ forms::PictureBoxDesign displayDesign() {
     return design;
 }
 
+forms::Timer makeTimer(forms::Form& form, RunTimer timer) {
+    const RunTimerDesign design = runTimerDesign(timer);
+    return forms::Timer(form, design.intervalMs, design.enabled);
+}
+
 } // namespace
 
 Vantri_S::Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& record,
                    bool cursorHidden, std::function<void()> endRun)
     : endRun_(std::move(endRun)), machine_(*this, renderer_, music, clock_, record, cursorHidden),
-      form_(saverFormDesign()), Display(form_, displayDesign()), Timer1(form_, 1000, false),
-      Timer2(form_, 200, false), Timer3(form_, 500, true) {
+      form_(saverFormDesign()), Display(form_, displayDesign()),
+      Timer1(makeTimer(form_, RunTimer::Timer1)), Timer2(makeTimer(form_, RunTimer::Timer2)),
+      Timer3(makeTimer(form_, RunTimer::Timer3)) {
     form_.onLoad = [this] { machine_.Form_Load(); };
     form_.onQueryUnload = [this](bool&, forms::UnloadMode) { machine_.Form_QueryUnload(); };
     Timer1.onTick = [this] { machine_.Timer1_Timer(); };
     Timer2.onTick = [this] { machine_.Timer2_Timer(); };
     Timer3.onTick = [this] { machine_.Timer3_Timer(); };
+}
+
+void Vantri_S::setTimerEnabled(RunTimer timer, bool on) {
+    switch (timer) {
+    case RunTimer::Timer1:
+        Timer1.setEnabled(on);
+        return;
+    case RunTimer::Timer2:
+        Timer2.setEnabled(on);
+        return;
+    case RunTimer::Timer3:
+        Timer3.setEnabled(on);
+        return;
+    }
 }
 
 void Vantri_S::saveTexture() {

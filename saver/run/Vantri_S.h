@@ -25,12 +25,11 @@ public:
 
     void load() { form_.load(); }
     bool loaded() const { return form_.loaded(); }
+    const forms::Form& form() const { return form_; }
 
 private:
     void saveTexture() override;
-    void setFileWatch(bool on) override { Timer1.setEnabled(on); }
-    void setCdWatch(bool on) override { Timer2.setEnabled(on); }
-    void setRendererWatch(bool on) override { Timer3.setEnabled(on); }
+    void setTimerEnabled(RunTimer timer, bool on) override;
     void unload() override { form_.unload(); }
     void showCursor() override;
     void endRun() override { endRun_(); }
@@ -42,9 +41,10 @@ private:
 
     forms::Form form_;
     forms::PictureBox Display;
-    forms::Timer Timer1; // music-file watch
-    forms::Timer Timer2; // audio-CD watch
-    forms::Timer Timer3; // renderer-window watch
+    // The watches of RunTimer, by the same names.
+    forms::Timer Timer1;
+    forms::Timer Timer2;
+    forms::Timer Timer3;
 };
 
 } // namespace velmora::run

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace velmora::forms {
 
@@ -18,7 +19,11 @@ public:
     void press(uintptr_t window, unsigned button);
     Release release(uintptr_t window, unsigned button, bool overWindow);
     // True while a press of this window has a button down.
-    bool holding(uintptr_t window) const { return window == owner_ && held_ != 0; }
+    bool holding(uintptr_t window) const { return holder() == window; }
+    // The window whose press has a button down, if any.
+    std::optional<uintptr_t> holder() const {
+        return held_ != 0 ? std::optional<uintptr_t>(owner_) : std::nullopt;
+    }
     // The window lost the mouse to another: its press is over, and no release will click.
     void lost(uintptr_t window);
 

@@ -16,14 +16,14 @@ void RunMachine::Form_Load() {
     if (source_ == MusicSource::Cd) {
         music_.CD_Open();
         cdWatching_ = true;
-        form_.setCdWatch(true);
+        form_.setTimerEnabled(RunTimer::Timer2, true);
     }
     if (source_ == MusicSource::Wav) {
         music_.WAV_Play();
     }
     if (source_ == MusicSource::Mp3) {
         music_.MP3_Open();
-        form_.setFileWatch(true);
+        form_.setTimerEnabled(RunTimer::Timer1, true);
     }
 }
 
@@ -35,7 +35,7 @@ void RunMachine::Timer1_Timer() {
 void RunMachine::Timer2_Timer() {
     music_.CD_Poll();
     cdWatching_ = music_.CdActive();
-    form_.setCdWatch(cdWatching_);
+    form_.setTimerEnabled(RunTimer::Timer2, cdWatching_);
 }
 
 void RunMachine::Timer3_Timer() {
@@ -47,7 +47,7 @@ void RunMachine::Timer3_Timer() {
     if (rendererStarting()) {
         return;
     }
-    form_.setRendererWatch(false);
+    form_.setTimerEnabled(RunTimer::Timer3, false);
     form_.unload();
 }
 
@@ -60,14 +60,14 @@ bool RunMachine::rendererStarting() {
 void RunMachine::Form_QueryUnload() {
     if (cdWatching_) {
         cdWatching_ = false;
-        form_.setCdWatch(false);
+        form_.setTimerEnabled(RunTimer::Timer2, false);
         music_.CD_Close();
     }
     if (source_ == MusicSource::Wav) {
         music_.WAV_Stop();
     }
     if (source_ == MusicSource::Mp3) {
-        form_.setFileWatch(false);
+        form_.setTimerEnabled(RunTimer::Timer1, false);
         music_.MP3_Close();
     }
     if (cursorHidden_) {

@@ -21,10 +21,11 @@ public:
     RunMachine(RunForm& form, Renderer& renderer, music::MusicPlayer& music, base::Clock& clock,
                const settings::SettingsRecord& record, bool cursorHidden);
 
+    // The form's event handlers; the timers' watches are told in RunSeams.h.
     void Form_Load();
-    void Timer1_Timer(); // the music file watch
-    void Timer2_Timer(); // the audio CD watch
-    void Timer3_Timer(); // the renderer watch
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
     void Form_QueryUnload();
 
 private:

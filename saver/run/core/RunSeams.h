@@ -19,15 +19,38 @@ public:
     virtual void release() = 0;
 };
 
-// The form's texture, its three watches, its unload and the cursor.
+// The form's three timers, each a watch of the run.
+enum class RunTimer {
+    Timer1, // the music file: restarts it when it has ended
+    Timer2, // the audio CD: keeps its track playing, stops itself when the disc fails
+    Timer3, // the renderer's window: ends the run once it has gone
+};
+
+// How the form makes a timer: its interval and whether it runs from the load.
+struct RunTimerDesign {
+    unsigned intervalMs;
+    bool enabled;
+};
+
+constexpr RunTimerDesign runTimerDesign(RunTimer timer) {
+    switch (timer) {
+    case RunTimer::Timer1:
+        return {1000, false};
+    case RunTimer::Timer2:
+        return {200, false};
+    case RunTimer::Timer3:
+        return {500, true};
+    }
+    return {0, false};
+}
+
+// The form's texture, its timers, its unload and the cursor.
 class RunForm {
 public:
     virtual ~RunForm() = default;
 
     virtual void saveTexture() = 0;
-    virtual void setFileWatch(bool on) = 0;     // every second
-    virtual void setCdWatch(bool on) = 0;       // every 200 ms
-    virtual void setRendererWatch(bool on) = 0; // every 500 ms
+    virtual void setTimerEnabled(RunTimer timer, bool on) = 0;
     virtual void unload() = 0;
     virtual void showCursor() = 0;
     // Ends the program once the form has unloaded.

@@ -44,8 +44,8 @@ protected:
 
     // The question comes first; the first start on a fresh prefix can take a while.
     static HWND waitForQuestion(const RendererProcess& renderer) {
-        HWND question =
-            renderer.waitForWindow({.title = "Kobu GL", .className = "#32770"}, Millis(30000));
+        HWND question = renderer.waitForWindow(
+            {.title = contract::kRefusedModeCaption, .className = "#32770"}, Millis(30000));
         EXPECT_EQ("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use "
                   "Windowed Mode Instead?",
                   messageText(question));

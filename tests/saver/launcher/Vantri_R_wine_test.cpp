@@ -50,10 +50,10 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
         EXPECT_EQ(wrong, 0) << "pixels that differ in a host of " << size.width << " x "
                             << size.height;
 
-        // The host going away unloads the form, which was the last: the loop ends.
+        // The host going away unloads the form: the program's loop ends.
         PostMessageA(host, WM_CLOSE, 0, 0);
         const auto start = Clock::now();
-        velmora::forms::runMessageLoop();
+        velmora::forms::runMessageLoop(preview.form());
         EXPECT_LT(Clock::now() - start, Millis(1000));
         EXPECT_FALSE(IsWindow(form));
     }

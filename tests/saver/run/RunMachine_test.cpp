@@ -35,10 +35,9 @@ public:
 class RecordingForm : public RunForm {
 public:
     void saveTexture() override { calls.push_back("texture"); }
-    void setFileWatch(bool on) override { calls.push_back(on ? "file on" : "file off"); }
-    void setCdWatch(bool on) override { calls.push_back(on ? "cd on" : "cd off"); }
-    void setRendererWatch(bool on) override {
-        calls.push_back(on ? "renderer on" : "renderer off");
+    void setTimerEnabled(RunTimer timer, bool on) override {
+        static constexpr const char* kWatches[] = {"file", "cd", "renderer"};
+        calls.push_back(std::string(kWatches[static_cast<int>(timer)]) + (on ? " on" : " off"));
     }
     void unload() override { calls.push_back("unload"); }
     void showCursor() override { calls.push_back("cursor"); }

@@ -58,7 +58,7 @@ RunResult run(FakeMusicPlatform& platform, const settings::SettingsRecord& recor
     Vantri_S saver(music, record, cursorHidden, [&] { ++result.ends; });
     const auto start = SteadyClock::now();
     saver.load();
-    forms::runMessageLoop();
+    forms::runMessageLoop(saver.form());
     result.length =
         std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start);
     EXPECT_FALSE(saver.loaded());

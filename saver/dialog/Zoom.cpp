@@ -1,16 +1,13 @@
 // The zoom animation over DrawAnimatedRects (see Zoom.h). A window rectangle that cannot be
 // read counts as all zero, so the outline then runs to or from the screen's top-left corner.
-#include "saver/launcher/Zoom.h"
+#include "saver/dialog/Zoom.h"
 
-namespace velmora::launcher {
-
-int16_t ZoomPointX = 0;
-int16_t ZoomPointY = 0;
+namespace velmora::dialog {
 
 namespace {
 
-RECT anchorRect() {
-    return RECT{ZoomPointX, ZoomPointY, ZoomPointX, ZoomPointY};
+RECT pointRect(POINT point) {
+    return RECT{point.x, point.y, point.x, point.y};
 }
 
 RECT windowRect(HWND window) {
@@ -23,16 +20,16 @@ RECT windowRect(HWND window) {
 
 } // namespace
 
-void Zoom_Open(HWND window) {
-    const RECT from = anchorRect();
+void Zoom_Open(HWND window, POINT anchor) {
+    const RECT from = pointRect(anchor);
     const RECT to = windowRect(window);
     DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
 
-void Zoom_Close(HWND window) {
+void Zoom_Close(HWND window, POINT anchor) {
     const RECT from = windowRect(window);
-    const RECT to = anchorRect();
+    const RECT to = pointRect(anchor);
     DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
 
-} // namespace velmora::launcher
+} // namespace velmora::dialog
