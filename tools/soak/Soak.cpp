@@ -146,6 +146,26 @@ void tapAndWaitForEnd(const testing::ChildProcess& saver, HANDLE renderer, RunOu
     }
 }
 
+// What became of a run that showed no window: when and how the saver ended, and whether its
+// renderer still opened a window afterwards, with no saver left to watch it.
+void reportNoWindow(int run, const testing::ChildProcess& saver, Clock::time_point start) {
+    std::printf("run %d: no window; the saver ", run);
+    if (saver.running()) {
+        std::printf("still ran after %.0f ms", msSince(start));
+    } else {
+        std::printf("had ended with code %lu by %.0f ms", saver.exitCode(), msSince(start));
+    }
+    std::printf(", %d of the programs listed", velmoraProcesses());
+    const HWND late = testing::waitForWindow(
+        {.title = contract::kRendererWindowTitle, .visibleOnly = true}, kWindowTimeout);
+    if (late) {
+        std::printf("; the renderer's window came %.0f ms after the start", msSince(start));
+        RendererOf renderer(late);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
 int soakRuns(const std::string& saverPath, int count) {
     SoakRecord record;
     for (int run = 1; run <= count; ++run) {
@@ -162,9 +182,10 @@ int soakRuns(const std::string& saverPath, int count) {
             testing::pumpMessages(kShownBeforeTap);
             tapAndWaitForEnd(saver, renderer.process(), outcome);
         }
-        if (!outcome.toWindowMs || !outcome.toEndMs) {
-            std::printf("run %d: %s\n", run,
-                        outcome.toWindowMs ? "did not end after the tap" : "no window");
+        if (!window) {
+            reportNoWindow(run, saver, start);
+        } else if (!outcome.toEndMs) {
+            std::printf("run %d: did not end after the tap\n", run);
         }
         record.add(outcome);
         if (run % 20 == 0) {
