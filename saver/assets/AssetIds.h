@@ -1,7 +1,10 @@
-// Resource ids of the pictures built into Velmora.scr (assets.rc), shared by the resource
-// script and the code that loads them. Plain numbers only, so the resource compiler and the
-// native tests read it too.
+// Resource ids of the pictures and texts built into Velmora.scr (assets.rc), shared by the
+// resource script and the code that loads them. Plain numbers only, so the resource compiler
+// and the native tests read it too.
 #pragma once
+
+// The saver's name in the host's list of screensavers: the host reads string 1.
+#define IDS_SAVER_NAME 1
 
 #define IDI_VELMORA 101
 #define IDC_HAND_POINTER 102

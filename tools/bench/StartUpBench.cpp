@@ -5,13 +5,13 @@
 // C:\Vantri.bmp)
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "contract/SharedNames.h"
+#include "tools/bench/Spread.h"
 #include "tools/bench/StarGlow.h"
 #include "tools/bench/Stopwatch.h"
 
@@ -55,11 +55,6 @@ double msToWindow(const std::string& program, const std::string& arguments, cons
     return elapsed;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 struct Variant {
     const char* what;
     std::string program;
@@ -85,10 +80,9 @@ bool measure(std::vector<Variant>& variants, int runs) {
         }
     }
     for (const Variant& variant : variants) {
-        const auto [fastest, slowest] =
-            std::minmax_element(variant.times.begin(), variant.times.end());
-        std::printf("%-40s median %6.1f ms (%.1f to %.1f)\n", variant.what, median(variant.times),
-                    *fastest, *slowest);
+        const Spread spread = spreadOf(variant.times);
+        std::printf("%-40s median %6.1f ms (%.1f to %.1f)\n", variant.what, spread.median,
+                    spread.minimum, spread.maximum);
     }
     return true;
 }
@@ -136,8 +130,8 @@ int main(int argc, char** argv) {
     measureModeListing();
     DeleteFileA(velmora::contract::kTexturePath);
     if (measured) {
-        const double bareMs = median(variants.front().times);
-        const double rendererMs = median(variants.back().times);
+        const double bareMs = spreadOf(variants.front().times).median;
+        const double rendererMs = spreadOf(variants.back().times).median;
         std::printf("Velmora.dll / bare window: %.2f (%+.1f ms)\n", rendererMs / bareMs,
                     rendererMs - bareMs);
     }
