@@ -51,7 +51,7 @@ void runFrames(HackWindow& hack, scene::SceneState& scene, const HackOptions& op
     while (!stopRequested() && !takeEvents(hack) && !drawnWindowGone()) {
         if (pacer.msUntilDue() == 0) {
             pacer.frameStarts();
-            beginStoppableFrame();
+            beginStoppableFrame(ConnectionNumber(hack.display));
             scene::drawScene(scene);
             if (options.showFps) {
                 figure.frame(clock.nowMs() / 1000.0);

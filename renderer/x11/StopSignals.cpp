@@ -13,12 +13,14 @@ namespace {
 volatile std::sig_atomic_t stopSignalled = 0;
 // Only the main thread ever takes the signals: every other thread starts with them held back.
 volatile std::sig_atomic_t inFrame = 0;
+volatile std::sig_atomic_t frameConnection = -1;
 sigset_t stopSignals;
 sigset_t waitMask;
 
 void requestStop(int) {
     stopSignalled = 1;
     if (inFrame) {
+        close(frameConnection);
         _exit(0);
     }
 }
@@ -43,7 +45,8 @@ bool stopRequested() {
     return stopSignalled != 0;
 }
 
-void beginStoppableFrame() {
+void beginStoppableFrame(int connection) {
+    frameConnection = connection;
     inFrame = 1;
     sigprocmask(SIG_UNBLOCK, &stopSignals, nullptr);
 }

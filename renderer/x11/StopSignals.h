@@ -14,8 +14,10 @@ void holdStopSignals();
 bool stopRequested();
 
 // Around the drawing of a frame: a stop signal meanwhile ends the process at once with status 0,
-// leaving the context, the window and the connection for the X server to release.
-void beginStoppableFrame();
+// leaving the context and the window for the X server to release. The connection is closed first:
+// the kernel would close it only after unmapping the process's memory, which is slow for a large
+// process, and the daemon waits for it to go.
+void beginStoppableFrame(int connection);
 void endStoppableFrame();
 
 // Waits until the descriptor has something to read, a stop signal arrives or ms milliseconds

@@ -545,13 +545,15 @@ TEST(HackScene, GlowsKeepTheirShapeOnEveryWindow) {
         options.windowId = target.id();
         HackWindow hack;
         EXPECT_EQ("", openHackWindow(options, hack));
-        EXPECT_TRUE(startHackScene(hack.width, hack.height));
+        scene::SceneState scene;
+        EXPECT_TRUE(startHackScene(scene, hack.width, hack.height));
         for (int frame = 1; frame <= 150; ++frame) {
-            scene::drawScene();
+            scene::drawScene(scene);
         }
         const double shape =
             glowWidthOverHeight(testing::readBackBuffer(width, height), width, height);
         std::printf("glows on %d x %d: %.3f wide over high\n", width, height, shape);
+        scene::freeScene(scene);
         closeHackWindow(hack);
         return shape;
     };
