@@ -69,8 +69,7 @@ int Main(std::string_view arguments) {
     if (request.mode == LaunchMode::Preview) {
         return runPreview(request.previewHandle);
     }
-    settings::LoadSettings();
-    settings::SettingsRecord& record = settings::settings();
+    settings::SettingsRecord record = settings::LoadSettings();
     if (!rendererIsThere()) {
         return 0;
     }

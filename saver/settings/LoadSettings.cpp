@@ -26,9 +26,11 @@ private:
 
 } // namespace
 
-void LoadSettings() {
+SettingsRecord LoadSettings() {
     ProfileSettingsSource source;
-    loadSettingsFrom(source, settings());
+    SettingsRecord record;
+    loadSettingsFrom(source, record);
+    return record;
 }
 
 } // namespace velmora::settings

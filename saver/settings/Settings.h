@@ -5,7 +5,7 @@
 
 namespace velmora::settings {
 
-// Fills settings() from the settings file.
-void LoadSettings();
+// The record as the settings file of this program and user holds it.
+SettingsRecord LoadSettings();
 
 } // namespace velmora::settings

@@ -1,15 +1,10 @@
-// The settings record of the process and the rules that fill it from the settings file.
+// The rules that fill a settings record from the settings file.
 #include "saver/settings/core/SettingsLoader.h"
 
 #include "saver/settings/core/FolderOf.h"
 #include "saver/text/core/VbNumber.h"
 
 namespace velmora::settings {
-
-SettingsRecord& settings() {
-    static SettingsRecord record;
-    return record;
-}
 
 void loadSettingsFrom(SettingsSource& source, SettingsRecord& record) {
     // Unusable numbers leave the 0 of a fresh record rather than a value from an earlier load.

@@ -27,7 +27,4 @@ struct SettingsRecord {
     std::string BgmFolder;
 };
 
-// The one record of the process.
-SettingsRecord& settings();
-
 } // namespace velmora::settings

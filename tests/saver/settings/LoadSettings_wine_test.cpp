@@ -41,11 +41,9 @@ protected:
         }
     }
     // Writes the file from UTF-8 lines in the ANSI code page, then loads it.
-    const SettingsRecord& load(const std::string& utf8) {
+    SettingsRecord load(const std::string& utf8) {
         EXPECT_TRUE(writeText(ini, text::toAnsi(utf8)));
-        settings() = SettingsRecord{};
-        LoadSettings();
-        return settings();
+        return LoadSettings();
     }
 
     ScratchFolder music{"velmora settings"};
@@ -100,11 +98,10 @@ TEST_F(LoadSettingsTest, ReadsWhatTheDialogWrites) {
     INI_Write(kSettingsSection, kBgmKindKey, " 2", ini);
     INI_Write(kSettingsSection, kBgmRepeatKey, " 7", ini);
     INI_Write(kSettingsSection, kBgmFileKey, song, ini);
-    settings() = SettingsRecord{};
-    LoadSettings();
-    EXPECT_EQ(settings().BgmKind, 2);
-    EXPECT_EQ(settings().BgmRepeat, 7);
-    EXPECT_EQ(settings().BgmFile, song);
+    const SettingsRecord record = LoadSettings();
+    EXPECT_EQ(record.BgmKind, 2);
+    EXPECT_EQ(record.BgmRepeat, 7);
+    EXPECT_EQ(record.BgmFile, song);
 }
 
 TEST_F(LoadSettingsTest, DamagedFilesLoadAsNoMusic) {
@@ -131,8 +128,7 @@ TEST_F(LoadSettingsTest, DamagedFilesLoadAsNoMusic) {
         EXPECT_EQ(record.BgmFolder, programFolder());
     }
     EXPECT_TRUE(writeText(ini, junk));
-    LoadSettings();
-    EXPECT_EQ(settings().BgmFile, "");
+    EXPECT_EQ(LoadSettings().BgmFile, "");
 }
 
 TEST_F(LoadSettingsTest, MusicPathIsCutTo255Bytes) {
