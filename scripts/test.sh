@@ -15,7 +15,7 @@ cmake --build --preset native
 ctest --preset native -j "$(nproc)"
 
 cmake --preset linux-release >/dev/null
-cmake --build --preset linux-release --target velmora
+cmake --build --preset linux-release --target velmora velmora-xscreensaver
 tests/packaging/debian_package_test.sh build/linux-release \
   "$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/linux-release/CMakeCache.txt)"
 

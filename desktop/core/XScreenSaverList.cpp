@@ -149,7 +149,8 @@ std::optional<Hack> parseHack(std::string_view entry) {
     if (rest.starts_with('"')) {
         const std::size_t close = rest.find('"', 1);
         hack.name = rest.substr(1, close == std::string_view::npos ? close : close - 1);
-        rest = close == std::string_view::npos ? std::string_view{} : skipSpace(rest.substr(close + 1));
+        rest = close == std::string_view::npos ? std::string_view{}
+                                               : skipSpace(rest.substr(close + 1));
     }
     hack.command = trimmed(rest);
     if (hack.command.empty()) {
@@ -170,8 +171,8 @@ std::vector<Hack> hacksOf(std::string_view programs) {
 
 bool runsVelmora(const Hack& hack) {
     const std::string_view command = hack.command;
-    const std::string_view program = command.substr(
-        0, std::find_if(command.begin(), command.end(), isSpace) - command.begin());
+    const std::string_view program =
+        command.substr(0, std::find_if(command.begin(), command.end(), isSpace) - command.begin());
     const std::size_t slash = program.rfind('/');
     return program.substr(slash == std::string_view::npos ? 0 : slash + 1) == "velmora";
 }
@@ -212,8 +213,8 @@ ListEdit removeVelmora(std::optional<std::string_view> userFile) {
     if (!programs || !listsVelmora(programs->value)) {
         return {ListChange::NotListed, {}, {}};
     }
-    std::vector<std::string> kept(lines.lines.begin(),
-                                  lines.lines.begin() + static_cast<std::ptrdiff_t>(programs->first));
+    std::vector<std::string> kept(
+        lines.lines.begin(), lines.lines.begin() + static_cast<std::ptrdiff_t>(programs->first));
     for (std::size_t i = programs->first; i <= programs->last; ++i) {
         std::string& line = lines.lines[i];
         const std::string_view key = i == programs->first ? keyPart(line) : std::string_view{};
@@ -222,7 +223,8 @@ ListEdit removeVelmora(std::optional<std::string_view> userFile) {
             kept.push_back(line);
         } else if (i == programs->first) {
             // The list began on the name's line: the name stays, with the rest of the list.
-            kept.push_back(continues(line) ? programsLine(trimmed(key)) : std::string(trimmed(key)));
+            kept.push_back(continues(line) ? programsLine(trimmed(key))
+                                           : std::string(trimmed(key)));
         } else if (i == programs->last) {
             // The line closed the list: a blank line still closes it.
             kept.emplace_back();
@@ -233,7 +235,8 @@ ListEdit removeVelmora(std::optional<std::string_view> userFile) {
     lines.lines = std::move(kept);
     const std::optional<Resource> after = findResource(lines, kProgramsName);
     if (after && listsVelmora(after->value)) {
-        return {ListChange::Refused, {},
+        return {ListChange::Refused,
+                {},
                 "Velmora shares a line of the list with another hack; take it out in "
                 "xscreensaver-settings"};
     }

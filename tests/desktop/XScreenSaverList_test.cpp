@@ -14,8 +14,9 @@ const std::string kVelmoraLine = "  GL: \t\t\t\tvelmora --root\t\t\t\t    \\n\\\
 const std::string kMazeLine = "\t\t\t\tmaze --root\t\t\t\t    \\n\\\n";
 const std::string kSuperquadricsLine = "- GL: \t\t\t\tsuperquadrics --root\t\t\t    \\n\\\n";
 
-const std::string kSettingsTop = "# XScreenSaver Preferences File\n\nmode:\t\tone\nselected:\t1\n\n" +
-                                 kProgramsLine + kMazeLine + kSuperquadricsLine;
+const std::string kSettingsTop =
+    "# XScreenSaver Preferences File\n\nmode:\t\tone\nselected:\t1\n\n" + kProgramsLine +
+    kMazeLine + kSuperquadricsLine;
 const std::string kSettingsEnd = "\n\npointerHysteresis:\t10\n";
 const std::string kSettingsFile = kSettingsTop + kSettingsEnd;
 const std::string kSettingsWithVelmora = kSettingsTop + kVelmoraLine + kSettingsEnd;
@@ -47,8 +48,8 @@ TEST(XScreenSaverList, AddsVelmoraAtTheEndOfTheListInForce) {
         {"the settings' file", kSettingsFile, ListChange::Added, kSettingsWithVelmora},
         {"a second time", kSettingsWithVelmora, ListChange::AlreadyListed, ""},
         {"listed by its path, disabled",
-         "programs: - GL: /usr/libexec/xscreensaver/velmora -root \\n\n",
-         ListChange::AlreadyListed, ""},
+         "programs: - GL: /usr/libexec/xscreensaver/velmora -root \\n\n", ListChange::AlreadyListed,
+         ""},
         {"the last entry closing the list", "programs: \\\n\tmaze -root \\n\nlock: False\n",
          ListChange::Added,
          "programs: \\\n\tmaze -root \\n \\\n" + kVelmoraLine + "\nlock: False\n"},
@@ -61,9 +62,7 @@ TEST(XScreenSaverList, AddsVelmoraAtTheEndOfTheListInForce) {
          "lock:\t\tFalse\n\n" + kDefaultsAndVelmora},
         {"a list inside a comment is none", "# programs: \\\nprograms: qix\n", ListChange::Added,
          "# programs: \\\nprograms: qix\n\n" + kDefaultsAndVelmora},
-        {"no file",
-         std::nullopt,
-         ListChange::Added,
+        {"no file", std::nullopt, ListChange::Added,
          "# XScreenSaver Preferences File\n"
          "# Written by velmora-xscreensaver 1.0.0 for ann on Wed Dec  9 16:00:00 2026.\n"
          "# https://www.jwz.org/xscreensaver/\n\n" +

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package as a user gets it: it installs offline with apt-get (its dependencies are
 # already there), XScreenSaver's config folder then lists velmora.xml, the installed hack refuses
-# a bad option with status 1, and apt-get remove leaves none of its files behind. It changes the
-# system, so it runs as root and removes the package on every way out.
+# a bad option with status 1, the real MATE screensaver and XScreenSaver daemons run it
+# (tests/desktop), and apt-get remove leaves none of its files and folders behind. It changes
+# the system, so it runs as root and removes the package on every way out.
 # Usage: debian_package_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1 version=$2
@@ -19,10 +20,12 @@ cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 
 trap 'apt-get remove -y velmora >/dev/null 2>&1 || true' EXIT
 apt-get install -y "$deb" >/dev/null
-files=$(dpkg -L velmora | while read -r f; do [ -f "$f" ] && echo "$f"; done)
-expected=$(printf '%s\n' /usr/libexec/xscreensaver/velmora /usr/share/doc/velmora/changelog.gz \
-  /usr/share/doc/velmora/copyright /usr/share/man/man6/velmora.6.gz \
-  /usr/share/xscreensaver/config/velmora.xml)
+listed=$(dpkg -L velmora)
+files=$(while read -r f; do [ -f "$f" ] && echo "$f"; done <<<"$listed")
+expected=$(printf '%s\n' /usr/bin/velmora-xscreensaver /usr/libexec/xscreensaver/velmora \
+  /usr/share/applications/screensavers/velmora.desktop /usr/share/doc/velmora/changelog.gz \
+  /usr/share/doc/velmora/copyright /usr/share/man/man1/velmora-xscreensaver.1.gz \
+  /usr/share/man/man6/velmora.6.gz /usr/share/xscreensaver/config/velmora.xml)
 [ "$(sort <<<"$files")" = "$expected" ] || fail "dpkg -L lists: $files"
 ls /usr/share/xscreensaver/config | grep -qx velmora.xml || fail "config folder lacks velmora.xml"
 zcat /usr/share/man/man6/velmora.6.gz | grep -q "^\.TH velmora 6 \"$version\"" ||
@@ -31,8 +34,15 @@ zcat /usr/share/man/man6/velmora.6.gz | grep -q "^\.TH velmora 6 \"$version\"" |
 status=0
 /usr/libexec/xscreensaver/velmora -no-such-option 2>/dev/null || status=$?
 [ "$status" = 1 ] || fail "a bad option exits $status, not 1"
+desktop=$(dirname "$0")/../desktop
+"$desktop/mate_screensaver_test.sh" "$(realpath "$out")/mate-screensaver.png"
+"$desktop/xscreensaver_list_test.sh"
 
 apt-get remove -y velmora >/dev/null
 trap - EXIT
 for f in $files; do [ ! -e "$f" ] || fail "$f is left after removal"; done
-echo "deb test: $(basename "$deb") installs, refuses a bad option and removes cleanly"
+# A folder that stays belongs to another package too.
+while read -r d; do
+  [ "$d" = /. ] || [ ! -e "$d" ] || dpkg -S "$d" >/dev/null 2>&1 || fail "$d is left after removal"
+done <<<"$listed"
+echo "deb test: $(basename "$deb") installs, runs under MATE and XScreenSaver, removes cleanly"
