@@ -2,7 +2,8 @@
 # The installed package under the real MATE screensaver: on an Xvfb screen, with a session bus of
 # its own and gsettings choosing the Velmora theme alone, --activate starts the installed hack on
 # the screensaver's window, which it fills with stars (the screen is left in SCREENSHOT.png);
-# --deactivate ends it. Run by debian_package_test.sh while the package is installed.
+# --deactivate ends it. Run by debian_package_test.sh while the package is installed, on a screen
+# of its own (tests/support/with-xvfb.sh).
 # Usage: mate_screensaver_test.sh SCREENSHOT_PNG
 set -euo pipefail
 shot=$1
@@ -11,14 +12,10 @@ fail() { echo "mate test: $*" >&2; [ ! -f "$work/mate.log" ] || tail -20 "$work/
 
 if [ "${VELMORA_MATE_BUS:-}" != yes ]; then
   work=$(mktemp -d)
-  trap 'kill "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset -ac 3>"$work/display" 2>/dev/null &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
+  trap 'rm -rf "$work"' EXIT
   # The settings live in a home of the test's own; the session bus starts dconf with it.
   mkdir -m 700 "$work/home" "$work/runtime"
-  env DISPLAY=":$(head -n1 "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+  env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime" XDG_CURRENT_DESKTOP=MATE \
     VELMORA_MATE_BUS=yes work="$work" dbus-run-session -- "$0" "$@" >"$work/bus.log" 2>&1 ||
     { cat "$work/bus.log" >&2; exit 1; }
@@ -60,9 +57,11 @@ done
 [ "$(tr '\0' ' ' <"/proc/$pid/cmdline")" = "$hack --root " ] || fail "the hack runs as: $(tr '\0' ' ' <"/proc/$pid/cmdline")"
 window=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
 [ -n "$window" ] || fail "the hack was given no XSCREENSAVER_WINDOW"
+# A viewable window as large as the screen.
+size() { sed -n 's/^ *\(Width\|Height\): //p' <<<"$1" | paste -sd x; }
 info=$(xwininfo -id "$window")
-grep -q "Map State: IsViewable" <<<"$info" && grep -q "Width: 800" <<<"$info" &&
-  grep -q "Height: 600" <<<"$info" || fail "the screensaver's window $window: $info"
+grep -q "Map State: IsViewable" <<<"$info" && [ "$(size "$info")" = "$(size "$(xwininfo -root)")" ] ||
+  fail "the screensaver's window $window: $info"
 
 mate-screensaver-command --deactivate >/dev/null
 for _ in $(seq 50); do [ -d "/proc/$pid" ] || break; sleep 0.1; done

@@ -4,7 +4,8 @@
 # nothing, and the daemon, rereading the file by itself, then starts the installed hack as the
 # last hack of the list (xscreensaver-command -select); after --remove the same number starts
 # no Velmora. XScreenSaver launches no hack as root, so the daemon runs as a user made for the
-# test. Run by debian_package_test.sh while the package is installed.
+# test. Run by debian_package_test.sh while the package is installed, on a screen of its own
+# (tests/support/with-xvfb.sh).
 set -euo pipefail
 hack=/usr/libexec/xscreensaver/velmora
 user=velmora-test
@@ -12,18 +13,12 @@ id "$user" >/dev/null 2>&1 || useradd -m "$user"
 home=$(getent passwd "$user" | cut -d: -f6)
 work=$(mktemp -d)
 cleanup() {
-  [ -z "${daemon:-}" ] || kill "$daemon" 2>/dev/null || true
-  [ -z "${xvfb:-}" ] || kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
+  [ -z "${daemon:-}" ] || { kill "$daemon" 2>/dev/null; wait "$daemon" 2>/dev/null; } || true
   rm -rf "$work" "$home/.xscreensaver"
 }
 trap cleanup EXIT
 fail() { echo "xscreensaver list test: $*" >&2; [ ! -f "$work/daemon.log" ] || tail -20 "$work/daemon.log" >&2; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset -ac 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
 as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
 # The installed hack's process on this screen, if one runs (the daemon starts it by name, and
 # names the screen in its DISPLAY).

@@ -34,9 +34,10 @@ zcat /usr/share/man/man6/velmora.6.gz | grep -q "^\.TH velmora 6 \"$version\"" |
 status=0
 /usr/libexec/xscreensaver/velmora -no-such-option 2>/dev/null || status=$?
 [ "$status" = 1 ] || fail "a bad option exits $status, not 1"
-desktop=$(dirname "$0")/../desktop
-"$desktop/mate_screensaver_test.sh" "$(realpath "$out")/mate-screensaver.png"
-"$desktop/xscreensaver_list_test.sh"
+tests=$(dirname "$0")/..
+"$tests/support/with-xvfb.sh" "$tests/desktop/mate_screensaver_test.sh" \
+  "$(realpath "$out")/mate-screensaver.png"
+"$tests/support/with-xvfb.sh" "$tests/desktop/xscreensaver_list_test.sh"
 
 apt-get remove -y velmora >/dev/null
 trap - EXIT
