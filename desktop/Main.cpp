@@ -99,7 +99,10 @@ int run(int argc, char** argv) {
     bool remove = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view word = argv[i];
-        word.remove_prefix(word.starts_with("--") ? 2 : word.starts_with('-') ? 1 : 0);
+        if (!word.starts_with('-')) {
+            return fail(std::string("\"") + argv[i] + "\" is not an option (see -help)");
+        }
+        word.remove_prefix(word.starts_with("--") ? 2 : 1);
         if (word == "remove") {
             remove = true;
         } else if (word == "help" || word == "h") {
