@@ -60,8 +60,7 @@ void runFrames(HackWindow& hack, scene::SceneState& scene, const HackOptions& op
             showFrame(hack);
             endStoppableFrame();
         }
-        XFlush(hack.display);
-        awaitWake(ConnectionNumber(hack.display), pacer.msUntilDue());
+        awaitWake(hack.display, pacer.msUntilDue());
     }
 }
 

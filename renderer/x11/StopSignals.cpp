@@ -1,6 +1,7 @@
 // Stop signals held back outside ppoll, which lets them in atomically with the wait.
 #include "renderer/x11/StopSignals.h"
 
+#include <X11/Xlib.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -56,8 +57,14 @@ void endStoppableFrame() {
     inFrame = 0;
 }
 
-void awaitWake(int descriptor, unsigned int ms) {
-    pollfd wake{descriptor, POLLIN, 0};
+void awaitWake(Display* display, unsigned int ms) {
+    XFlush(display);
+    // Events read in with a reply during the frame wait in Xlib's queue, where the socket no
+    // longer shows them.
+    if (XEventsQueued(display, QueuedAlready) > 0) {
+        ms = 0;
+    }
+    pollfd wake{ConnectionNumber(display), POLLIN, 0};
     const timespec timeout{static_cast<time_t>(ms / 1000),
                            static_cast<long>(ms % 1000) * 1'000'000};
     // Interrupted by a signal or not, the caller looks at what woke it.

@@ -4,6 +4,8 @@
 // take longer than a stop may.
 #pragma once
 
+#include <X11/Xlib.h>
+
 namespace velmora::x11 {
 
 // First thing in main, before any thread is made, so that no thread takes a signal outside the
@@ -20,8 +22,8 @@ bool stopRequested();
 void beginStoppableFrame(int connection);
 void endStoppableFrame();
 
-// Waits until the descriptor has something to read, a stop signal arrives or ms milliseconds
-// have passed; 0 only takes a signal that is already waiting.
-void awaitWake(int descriptor, unsigned int ms);
+// Sends what is buffered, then waits until an X event is queued or can be read, a stop signal
+// arrives or ms milliseconds have passed; 0 only takes a signal that is already waiting.
+void awaitWake(Display* display, unsigned int ms);
 
 } // namespace velmora::x11

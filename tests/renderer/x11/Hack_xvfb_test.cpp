@@ -30,6 +30,7 @@
 #include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"
 #include "renderer/x11/StarAsset.h"
+#include "renderer/x11/StopSignals.h"
 #include "tests/support/BackBuffer.h"
 #include "tests/support/FrameSignature.h"
 
@@ -479,6 +480,47 @@ TEST(HackProgram, OwnWindowIsDescribedAndEndsOnTheCloseBoxEscapeAndQ) {
         XFlush(display);
         EXPECT_EQ(0, hack.waitForExit(10s)) << key;
         EXPECT_EQ("", hack.errors()) << key;
+    }
+    XCloseDisplay(display);
+}
+
+// An event that Xlib read in with a reply sits in its queue, not on the socket: the wait must
+// not sleep over it.
+TEST(HackWait, AnEventAlreadyQueuedEndsTheWaitAtOnce) {
+    Display* display = XOpenDisplay(nullptr);
+    XEvent event{};
+    event.xkey.type = KeyPress;
+    XPutBackEvent(display, &event);
+    const auto start = std::chrono::steady_clock::now();
+    awaitWake(display, 5000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 100ms);
+    XCloseDisplay(display);
+}
+
+// Taps from the moment the window appears, through the start-up and the first frame, into the
+// ten-second wait: every one ends the hack long before the next frame would be due.
+TEST(HackProgram, EscapeEndsItPromptlyAtTheLongestDelay) {
+    Display* display = XOpenDisplay(nullptr);
+    for (int offsetMs = 0; offsetMs < 500; offsetMs += 50) {
+        HackProcess hack({"-delay", "10000000"});
+        const std::optional<Window> window = findTitled(display, contract::kHackWindowTitle, 20s);
+        ASSERT_TRUE(window);
+        std::this_thread::sleep_for(std::chrono::milliseconds(offsetMs));
+        const auto tapped = std::chrono::steady_clock::now();
+        for (const int type : {KeyPress, KeyRelease}) {
+            XEvent event{};
+            event.xkey.type = type;
+            event.xkey.window = *window;
+            event.xkey.keycode = XKeysymToKeycode(display, XK_Escape);
+            XSendEvent(display, *window, False, KeyPressMask | KeyReleaseMask, &event);
+        }
+        XFlush(display);
+        EXPECT_EQ(0, hack.waitForExit(10s)) << offsetMs;
+        const auto took = std::chrono::steady_clock::now() - tapped;
+        std::printf("Escape %d ms after the window appeared: ended in %lld ms\n", offsetMs,
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::milliseconds>(took).count()));
+        EXPECT_LT(took, 5s) << offsetMs;
     }
     XCloseDisplay(display);
 }
