@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     }
     switch (parsed.options.request) {
     case HackRequest::ShowHelp:
-        std::fputs(kHackHelp.data(), stdout);
+        std::fputs(hackHelp().c_str(), stdout);
         return 0;
     case HackRequest::ShowVersion:
         std::printf("velmora %s\n", VELMORA_VERSION);

@@ -1,8 +1,13 @@
 // The hack's command line: XScreenSaver's spellings with one or two dashes, values, the daemon's
-// window, and every refusal with the line that names its fault.
+// window, and every refusal with the line that names its fault; the option table against -help,
+// the manual page and velmora.xml.
 #include "renderer/x11/core/HackOptions.h"
 
 #include <gtest/gtest.h>
+
+#include <regex>
+
+#include "tests/support/Files.h"
 
 namespace velmora::x11 {
 namespace {
@@ -122,6 +127,63 @@ TEST(HackOptions, WindowIdsAsXToolsPrintThem) {
     EXPECT_EQ(31457285ul, parseWindowId("31457285"));
     EXPECT_FALSE(parseWindowId(""));
     EXPECT_FALSE(parseWindowId(" 5"));
+}
+
+TEST(HackOptions, HelpAndManualPageListEveryRow) {
+    const std::string help = hackHelp();
+    const std::string manual = manualSynopsis() + manualOptions();
+    for (const HackOption& row : kHackOptions) {
+        const std::string name(row.name);
+        std::string troff; // every dash escaped
+        for (const char c : "-" + name) {
+            troff += c == '-' ? "\\-" : std::string(1, c);
+        }
+        EXPECT_NE(std::string::npos, help.find("\n  -" + name + " ")) << name;
+        EXPECT_NE(std::string::npos, help.find(row.help)) << name;
+        EXPECT_NE(std::string::npos, manual.find("[" + troff)) << name;
+        EXPECT_NE(std::string::npos, manual.find(".B " + troff)) << name;
+    }
+    // The default frame period is the Windows renderer's, in whole microseconds.
+    EXPECT_NEAR(window::kFramePeriodMs * 1000.0, kDefaultDelayMicroseconds, 0.5);
+    EXPECT_NE(std::string::npos, help.find(" by default: 60 frames a second)")) << help;
+}
+
+// Every argument XScreenSaver's settings would pass names a row of the table and takes a value
+// exactly when the row does; a slider stays within the row's range and starts at its default.
+TEST(HackOptions, VelmoraXmlAgreesWithTheTable) {
+    const std::string xml = testing::readText(VELMORA_SOURCE_DIR "/renderer/x11/velmora.xml");
+    ASSERT_FALSE(xml.empty());
+    const std::regex element("<(command|number|boolean)\\b([^>]*)>");
+    const std::regex attribute("([a-z-]+)=\"([^\"]*)\"");
+    int arguments = 0;
+    for (std::sregex_iterator e(xml.begin(), xml.end(), element), end; e != end; ++e) {
+        const std::string attributes = (*e)[2];
+        std::map<std::string, std::string> values;
+        for (std::sregex_iterator a(attributes.begin(), attributes.end(), attribute); a != end;
+             ++a) {
+            values[(*a)[1]] = (*a)[2];
+        }
+        for (const char* kind : {"arg", "arg-set", "arg-unset"}) {
+            if (!values.contains(kind)) {
+                continue;
+            }
+            ++arguments;
+            const std::string& argument = values[kind];
+            const bool takesValue = argument.ends_with(" %");
+            const std::string name = argument.substr(2, argument.size() - 2 - (takesValue ? 2 : 0));
+            const auto row = std::find_if(std::begin(kHackOptions), std::end(kHackOptions),
+                                          [&](const HackOption& r) { return r.name == name; });
+            ASSERT_NE(std::end(kHackOptions), row) << argument;
+            EXPECT_TRUE(argument.starts_with("--")) << argument;
+            EXPECT_EQ(row->value != OptionValue::Flag, takesValue) << argument;
+            if ((*e)[1] == "number") {
+                EXPECT_LE(row->low, std::stol(values["low"])) << argument;
+                EXPECT_GE(row->high, std::stol(values["high"])) << argument;
+                EXPECT_EQ(row->byDefault, std::stol(values["default"])) << argument;
+            }
+        }
+    }
+    EXPECT_EQ(3, arguments);
 }
 
 } // namespace
