@@ -176,8 +176,9 @@ ParsedOptions parseHackOptions(const std::vector<std::string_view>& arguments,
         parsed.refusal = reader.option(i);
     }
     HackOptions& options = parsed.options;
-    if (parsed.refusal.empty() && options.target == DrawTarget::Root && saverWindow) {
-        // The daemon's window, refused by name rather than replaced by the root window.
+    // A saver host's window, unless -window-id names one: XScreenSaver passes -root with it,
+    // xsecurelock documents the variable alone. Refused by name rather than replaced by another.
+    if (parsed.refusal.empty() && options.target != DrawTarget::GivenWindow && saverWindow) {
         const std::optional<unsigned long> id = parseWindowId(*saverWindow);
         if (!id) {
             parsed.refusal = badWindowId("XSCREENSAVER_WINDOW", *saverWindow);
@@ -207,9 +208,9 @@ std::string hackHelp() {
             first = false;
         }
     }
-    return text +
-           "Every option may also be written with two dashes. Without -root or -window-id velmora\n"
-           "opens a window of its own; Escape, q or the close box end it.\n";
+    return text + "Every option may also be written with two dashes. Without -root, -window-id or\n"
+                  "$XSCREENSAVER_WINDOW velmora opens a window of its own; Escape, q or the close\n"
+                  "box end it.\n";
 }
 
 std::string manualSynopsis() {

@@ -89,7 +89,8 @@ struct ParsedOptions {
 };
 
 // The options of argv[1] onwards, each with one or two leading dashes (a value either as the
-// next word or after "="). saverWindow: $XSCREENSAVER_WINDOW when it is set.
+// next word or after "="). saverWindow: $XSCREENSAVER_WINDOW when it is set, the window a saver
+// host (XScreenSaver, xsecurelock) hands over, drawn on unless -window-id names another.
 ParsedOptions parseHackOptions(const std::vector<std::string_view>& arguments,
                                std::optional<std::string_view> saverWindow);
 

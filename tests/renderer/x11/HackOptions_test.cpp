@@ -30,9 +30,6 @@ TEST(HackOptions, AcceptsEverySpelling) {
         {{}, {}, kRun, DrawTarget::OwnWindow, 0, false, kDefault},
         {{"-root"}, {}, kRun, DrawTarget::Root, 0, false, kDefault},
         {{"--root", "--fps"}, {}, kRun, DrawTarget::Root, 0, true, kDefault},
-        {{"-root"}, "0x2a00003", kRun, DrawTarget::GivenWindow, 0x2a00003, false, kDefault},
-        // The daemon's window only counts for -root.
-        {{}, "junk", kRun, DrawTarget::OwnWindow, 0, false, kDefault},
         {{"-window-id", "0x2a00003"},
          {},
          kRun,
@@ -112,12 +109,42 @@ TEST(HackOptions, RefusesWithTheWordAndTheFault) {
         {{"-root"},
          "junk",
          "XSCREENSAVER_WINDOW: \"junk\" is not a window id (decimal, or hexadecimal after 0x)"},
+        {{},
+         "junk",
+         "XSCREENSAVER_WINDOW: \"junk\" is not a window id (decimal, or hexadecimal after 0x)"},
         {{"-root"},
          "",
          "XSCREENSAVER_WINDOW: \"\" is not a window id (decimal, or hexadecimal after 0x)"},
     };
     for (const Refused& c : cases) {
         EXPECT_EQ(c.line, parseHackOptions(c.arguments, c.daemonWindow).refusal) << c.line;
+    }
+}
+
+// XScreenSaver hands its window over with -root, xsecurelock with the variable alone (a decimal
+// id); -window-id, when it is the last word that chooses, wins over both.
+TEST(HackOptions, DrawsOnTheSaverHostsWindowUnlessWindowIdNamesOne) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        std::optional<std::string_view> saverWindow;
+        DrawTarget target;
+        unsigned long windowId;
+    };
+    const Case cases[] = {
+        {{}, {}, DrawTarget::OwnWindow, 0},
+        {{}, "4194307", DrawTarget::GivenWindow, 4194307},
+        {{"-root"}, {}, DrawTarget::Root, 0},
+        {{"-root"}, "0x2a00003", DrawTarget::GivenWindow, 0x2a00003},
+        {{"-window-id", "5"}, "4194307", DrawTarget::GivenWindow, 5},
+        {{"-window-id", "5"}, "junk", DrawTarget::GivenWindow, 5},
+        {{"-window-id", "5", "-root"}, "4194307", DrawTarget::GivenWindow, 4194307},
+    };
+    for (const Case& c : cases) {
+        const ParsedOptions parsed = parseHackOptions(c.arguments, c.saverWindow);
+        const std::string_view saver = c.saverWindow.value_or("unset");
+        ASSERT_EQ("", parsed.refusal) << saver;
+        EXPECT_EQ(c.target, parsed.options.target) << saver;
+        EXPECT_EQ(c.windowId, parsed.options.windowId) << saver;
     }
 }
 
