@@ -10,7 +10,7 @@
 
 #include "contract/SharedNames.h"
 #include "renderer/window/core/RunScreen.h"
-#include "renderer/x11/XErrorLine.h"
+#include "renderer/x11/HackEnds.h"
 
 namespace velmora::x11 {
 

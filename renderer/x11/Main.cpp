@@ -9,13 +9,11 @@
 #include "base/SteadyClock.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/core/FramePacer.h"
-#include "renderer/x11/FpsOverlay.h"
+#include "renderer/x11/HackEnds.h"
 #include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"
-#include "renderer/x11/StopSignals.h"
-#include "renderer/x11/XErrorLine.h"
-#include "renderer/x11/core/FpsFigure.h"
 #include "renderer/x11/core/HackOptions.h"
+#include "renderer/x11/core/HackView.h"
 
 namespace velmora::x11 {
 namespace {

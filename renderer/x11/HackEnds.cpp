@@ -1,11 +1,17 @@
-// Stop signals held back outside ppoll, which lets them in atomically with the wait.
-#include "renderer/x11/StopSignals.h"
+// The hack's stop signals, held back outside ppoll, which lets them in atomically with the wait;
+// and its X error handlers.
+#include "renderer/x11/HackEnds.h"
 
-#include <X11/Xlib.h>
+// The protocol's sized types, which the GLX error codes' header needs first.
+#include <X11/Xmd.h>
+
+#include <GL/glxproto.h>
 #include <poll.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace velmora::x11 {
 
@@ -69,6 +75,57 @@ void awaitWake(Display* display, unsigned int ms) {
                            static_cast<long>(ms % 1000) * 1'000'000};
     // Interrupted by a signal or not, the caller looks at what woke it.
     ppoll(&wake, 1, &timeout, &waitMask);
+}
+
+namespace {
+
+unsigned long drawnWindow = 0;
+int glxErrors = 0;
+bool windowGone = false;
+
+bool saysWindowMissing(const XErrorEvent& error) {
+    const int code = error.error_code;
+    const bool missing = code == BadWindow || code == BadDrawable ||
+                         code == glxErrors + GLXBadDrawable || code == glxErrors + GLXBadWindow ||
+                         code == glxErrors + GLXBadCurrentWindow;
+    return drawnWindow != 0 && missing && error.resourceid == drawnWindow;
+}
+
+int onError(Display* display, XErrorEvent* error) {
+    if (windowGone || saysWindowMissing(*error)) {
+        windowGone = true;
+        return 0;
+    }
+    char text[160];
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "velmora: X error: %s (request %d, resource 0x%lx)\n", text,
+                 error->request_code, error->resourceid);
+    std::_Exit(1);
+}
+
+int onLostDisplay(Display*) {
+    std::fprintf(stderr, "velmora: the connection to the X display was lost\n");
+    std::_Exit(1);
+}
+
+} // namespace
+
+void exitOnXErrors() {
+    XSetErrorHandler(onError);
+    XSetIOErrorHandler(onLostDisplay);
+}
+
+void watchDrawnWindow(unsigned long window, int glxErrorBase) {
+    drawnWindow = window;
+    glxErrors = glxErrorBase;
+}
+
+bool drawnWindowGone() {
+    return windowGone;
+}
+
+void markDrawnWindowGone() {
+    windowGone = true;
 }
 
 } // namespace velmora::x11
