@@ -1,6 +1,8 @@
 // The hack's options: parsed, listed for -help and for the manual page, all from the table.
 #include "renderer/x11/core/HackOptions.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace velmora::x11 {
@@ -200,12 +202,12 @@ std::string hackHelp() {
     }
     text += "\n";
     for (const HackOption& row : kHackOptions) {
-        const std::string left = "  " + spelled(row, false);
-        bool first = true;
+        // The help in its column, or a space after a longer option.
+        std::string left = "  " + spelled(row, false);
+        left.resize(std::max(kColumn, left.size() + 1), ' ');
         for (const std::string& line : helpLines(row)) {
-            text += (first ? left : "") + std::string(kColumn - (first ? left.size() : 0), ' ') +
-                    line + "\n";
-            first = false;
+            text += left + line + "\n";
+            left.assign(kColumn, ' ');
         }
     }
     return text + "Every option may also be written with two dashes. Without -root, -window-id or\n"
@@ -229,7 +231,7 @@ std::string manualOptions() {
         for (const std::string& line : helpLines(row)) {
             sentence += (sentence.empty() ? "" : " ") + line;
         }
-        sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
+        sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
         text += sentence + ".\n";
     }
     return text;

@@ -54,8 +54,8 @@ inline constexpr HackOption kHackOptions[] = {
     // Up to ten seconds: a longer period is a typing error rather than a frame rate.
     {HackOptionId::Delay, "delay", OptionValue::Microseconds, "MICROSECONDS", 0, 10'000'000,
      kDefaultDelayMicroseconds, "microseconds from one frame to the next", "", false},
-    {HackOptionId::Help, "help", OptionValue::Flag, "", 0, 0, 0, "show this list", "h", false},
-    {HackOptionId::Version, "version", OptionValue::Flag, "", 0, 0, 0, "show the version", "",
+    {HackOptionId::Help, "help", OptionValue::Flag, "", 0, 0, 0, "list the options", "h", false},
+    {HackOptionId::Version, "version", OptionValue::Flag, "", 0, 0, 0, "print the version", "",
      false},
 };
 
