@@ -12,7 +12,7 @@ packages=(
   locales fonts-ipafont-gothic unzip dpkg-dev
   pulseaudio pulseaudio-utils sox lame
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libgl1-mesa-dri libx11-dev libgl-dev libglu1-mesa-dev xscreensaver xscreensaver-data
+  libgl1-mesa-dri libx11-dev libgl-dev libglu1-mesa-dev xscreensaver xscreensaver-data xsecurelock
   mate-screensaver dbus-daemon dconf-gsettings-backend libglib2.0-bin
 )
 

@@ -10,7 +10,7 @@
 
 #include "contract/SharedNames.h"
 #include "renderer/window/core/RunScreen.h"
-#include "renderer/x11/XErrorLine.h"
+#include "renderer/x11/HackEnds.h"
 
 namespace velmora::x11 {
 
@@ -19,8 +19,13 @@ namespace {
 constexpr int kOwnWidth = window::kRunScreenWidth;
 constexpr int kOwnHeight = window::kRunScreenHeight;
 
-// What window managers and tools read of a program's window: title, class, size and process.
+// What window managers and tools read of a program's window: process, title, class and size.
+// The title comes last, in one go with class and size: a tool that finds the window by its title
+// finds the rest there too (atoms are looked up with a round trip, which sends what is buffered).
 void describeOwnWindow(Display* display, Window window) {
+    const long pid = getpid();
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
     XTextProperty name{};
     char* names[] = {const_cast<char*>(contract::kHackWindowTitle)};
     XStringListToTextProperty(names, 1, &name);
@@ -39,9 +44,6 @@ void describeOwnWindow(Display* display, Window window) {
     XFree(kind);
     XFree(size);
     XFree(name.value);
-    const long pid = getpid();
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 }
 
 // A window of its own: double-buffered RGBA with a depth buffer, as the Windows renderer asks.
@@ -59,9 +61,9 @@ std::string makeOwnWindow(HackWindow& hack, XVisualInfo*& visual) {
     hack.window = XCreateWindow(display, root, 0, 0, kOwnWidth, kOwnHeight, 0, visual->depth,
                                 InputOutput, visual->visual, CWColormap | CWEventMask, &set);
     hack.own = true;
-    describeOwnWindow(display, hack.window);
     hack.deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, hack.window, &hack.deleteWindow, 1);
+    describeOwnWindow(display, hack.window);
     XMapWindow(display, hack.window);
     return {};
 }

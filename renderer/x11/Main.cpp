@@ -9,13 +9,11 @@
 #include "base/SteadyClock.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/core/FramePacer.h"
-#include "renderer/x11/FpsOverlay.h"
+#include "renderer/x11/HackEnds.h"
 #include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"
-#include "renderer/x11/StopSignals.h"
-#include "renderer/x11/XErrorLine.h"
-#include "renderer/x11/core/FpsFigure.h"
 #include "renderer/x11/core/HackOptions.h"
+#include "renderer/x11/core/HackView.h"
 
 namespace velmora::x11 {
 namespace {
@@ -60,8 +58,7 @@ void runFrames(HackWindow& hack, scene::SceneState& scene, const HackOptions& op
             showFrame(hack);
             endStoppableFrame();
         }
-        XFlush(hack.display);
-        awaitWake(ConnectionNumber(hack.display), pacer.msUntilDue());
+        awaitWake(hack.display, pacer.msUntilDue());
     }
 }
 
@@ -110,7 +107,7 @@ int main(int argc, char** argv) {
     }
     switch (parsed.options.request) {
     case HackRequest::ShowHelp:
-        std::fputs(kHackHelp.data(), stdout);
+        std::fputs(hackHelp().c_str(), stdout);
         return 0;
     case HackRequest::ShowVersion:
         std::printf("velmora %s\n", VELMORA_VERSION);

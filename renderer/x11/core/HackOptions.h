@@ -1,6 +1,6 @@
-// The command line of the X11 hack, in the spellings XScreenSaver and its users write: where to
-// draw, whether to show the frame rate, and the frame period; and the refusal, naming the word at
-// fault, of anything else.
+// The command line of the X11 hack as one table, as a classic XScreenSaver hack has it: one row an
+// option, from which the parser, -help and the manual page are made and against which velmora.xml
+// is held. Also where the hack draws, chosen from the options and the saver host's window.
 #pragma once
 
 #include <optional>
@@ -8,30 +8,62 @@
 #include <string_view>
 #include <vector>
 
+#include "renderer/window/core/FramePacer.h"
+
 namespace velmora::x11 {
 
-// The frame period that gives 60 frames a second.
-inline constexpr long kDefaultDelayMicroseconds = 16667;
-// Ten seconds: a longer period is a typing error rather than a frame rate.
-inline constexpr long kLongestDelayMicroseconds = 10'000'000;
+// The Windows renderer's frame period in whole microseconds.
+inline constexpr long kDefaultDelayMicroseconds =
+    static_cast<long>(window::kFramePeriodMs * 1000.0 + 0.5);
 
-inline constexpr std::string_view kHackHelp =
-    "usage: velmora [-root | -window-id ID] [-fps] [-delay MICROSECONDS]\n"
-    "  -root            draw on the window in $XSCREENSAVER_WINDOW, or on the root window\n"
-    "  -window-id ID    draw on the window ID, decimal or hexadecimal after 0x\n"
-    "  -fps             show the frame rate in the lower left corner\n"
-    "  -delay N         microseconds from one frame to the next, 0 to 10000000\n"
-    "                   (16667 by default: 60 frames a second)\n"
-    "  -help            show this list\n"
-    "  -version         show the version\n"
-    "Every option may also be written with two dashes. Without -root or -window-id velmora\n"
-    "opens a window of its own; Escape, q or the close box end it.\n";
+enum class HackOptionId {
+    Root,
+    WindowId,
+    Fps,
+    Delay,
+    Help,
+    Version,
+};
+
+enum class OptionValue {
+    Flag,         // no value: the option alone says it
+    WindowId,     // decimal, or hexadecimal after 0x
+    Microseconds, // a frame period, whole microseconds from low to high
+};
+
+struct HackOption {
+    HackOptionId id;
+    std::string_view name; // without its dashes
+    OptionValue value;
+    std::string_view valueName; // how -help and the manual page show the value
+    long low;
+    long high;
+    long byDefault;
+    std::string_view help; // one line, lower case, no full stop
+    std::string_view also; // a second name, or empty
+    bool orPrevious;       // in the synopsis, the alternative to the row before
+};
+
+inline constexpr HackOption kHackOptions[] = {
+    {HackOptionId::Root, "root", OptionValue::Flag, "", 0, 0, 0,
+     "draw on the window in $XSCREENSAVER_WINDOW, or on the root window", "", false},
+    {HackOptionId::WindowId, "window-id", OptionValue::WindowId, "ID", 0, 0, 0,
+     "draw on the window ID, decimal or hexadecimal after 0x", "", true},
+    {HackOptionId::Fps, "fps", OptionValue::Flag, "", 0, 0, 0,
+     "show the frame rate in the lower left corner", "", false},
+    // Up to ten seconds: a longer period is a typing error rather than a frame rate.
+    {HackOptionId::Delay, "delay", OptionValue::Microseconds, "MICROSECONDS", 0, 10'000'000,
+     kDefaultDelayMicroseconds, "microseconds from one frame to the next", "", false},
+    {HackOptionId::Help, "help", OptionValue::Flag, "", 0, 0, 0, "list the options", "h", false},
+    {HackOptionId::Version, "version", OptionValue::Flag, "", 0, 0, 0, "print the version", "",
+     false},
+};
 
 enum class DrawTarget {
     OwnWindow,
     // The root window: -root without $XSCREENSAVER_WINDOW.
     Root,
-    // -window-id, or -root with $XSCREENSAVER_WINDOW.
+    // -window-id, or the saver host's $XSCREENSAVER_WINDOW.
     GivenWindow,
 };
 
@@ -57,13 +89,20 @@ struct ParsedOptions {
 };
 
 // The options of argv[1] onwards, each with one or two leading dashes (a value either as the
-// next word or after "="). xscreensaverWindow: $XSCREENSAVER_WINDOW when it is set, which -root
-// draws on.
+// next word or after "="). saverWindow: $XSCREENSAVER_WINDOW when it is set, the window a saver
+// host (XScreenSaver, xsecurelock) hands over, drawn on unless -window-id names another.
 ParsedOptions parseHackOptions(const std::vector<std::string_view>& arguments,
-                               std::optional<std::string_view> xscreensaverWindow);
+                               std::optional<std::string_view> saverWindow);
 
 // A window id as X tools print it: decimal, or hexadecimal after 0x. Nothing for anything else,
 // including 0, which names no window.
 std::optional<unsigned long> parseWindowId(std::string_view text);
+
+// What -help prints.
+std::string hackHelp();
+
+// The manual page's synopsis and its list of options, in troff.
+std::string manualSynopsis();
+std::string manualOptions();
 
 } // namespace velmora::x11

@@ -1,5 +1,5 @@
-// The hack's projection: the Windows start-up projection on every 4:3 window, widened or narrowed
-// with the window's shape and nothing else on the others.
+// What the hack shows: the Windows start-up projection on every 4:3 window, widened or narrowed
+// with the window's shape and nothing else on the others; the -fps figure over whole seconds.
 #include "renderer/x11/core/HackView.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +27,21 @@ TEST(HackView, TheStartUpProjectionScaledToTheWindowsShape) {
         EXPECT_EQ(startup.farPlane, view.farPlane);
     }
     EXPECT_EQ(startup.aspect, hackPerspective(640, 480).aspect);
+}
+
+TEST(FpsFigure, FigureChangesOncePerSecond) {
+    FpsFigure rate;
+    rate.frame(10.0);
+    for (int i = 1; i <= 59; ++i) {
+        rate.frame(10.0 + i / 60.0);
+    }
+    EXPECT_EQ("FPS: -", rate.text());
+    rate.frame(11.0);
+    EXPECT_EQ("FPS: 60.0", rate.text());
+    rate.frame(11.5);
+    EXPECT_EQ("FPS: 60.0", rate.text());
+    rate.frame(12.25);
+    EXPECT_EQ("FPS: 1.6", rate.text());
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// The star picture built into the hack reads as the saver's 32 x 32 star.
-#include "renderer/x11/StarAsset.h"
-
+// The star picture built into the hack reads as the saver's 32 x 32 star. Before the X headers,
+// whose macros (None, Bool) clash with its names.
 #include <gtest/gtest.h>
 
-#include "renderer/bitmap/core/RgbBitmapFile.h"
+#include "renderer/x11/HackScene.h"
 
 namespace velmora::x11 {
 namespace {
@@ -12,8 +11,8 @@ int level(const bitmap::RgbImage& image, int x, int y) {
     return image.pixels[static_cast<std::size_t>((y * image.width + x) * 3)];
 }
 
-TEST(StarAsset, EmbeddedStarIsTheSaversPicture) {
-    const std::optional<bitmap::RgbImage> star = bitmap::readRgbBitmapFile(starBitmapFile());
+TEST(HackScene, EmbeddedStarIsTheSaversPicture) {
+    const std::optional<bitmap::RgbImage> star = starPicture();
     ASSERT_TRUE(star);
     EXPECT_EQ(32, star->width);
     EXPECT_EQ(32, star->height);
