@@ -2,8 +2,8 @@
 # The Windows setup program as a user meets it, in a fresh Wine prefix (a copy of the session's,
 # with a wineserver of its own): an older version installed silently with /NOACTIVATE, refusals
 # that change nothing (the settings dialog open, a second setup running, a folder that cannot be
-# written), the upgrade that keeps Velmora.ini and makes Velmora the current screensaver, the
-# registry read back with the system's own `reg query`, a full-screen run of the installed
+# written), the upgrade that keeps Velmora.ini and makes Velmora the current screensaver, its
+# signed uninstaller, the registry read back with the system's own reg, a full-screen run of the installed
 # program ended by a tap of Escape, and the uninstall that removes everything and puts the
 # screensaver chosen before back. With --language-only (for another system language, under
 # tests/support/in-language.sh): install into a folder named in that script and beyond it, run,
@@ -12,7 +12,9 @@
 set -euo pipefail
 
 bin=$1 version=$2 language_only=${3:-}
-setup=$bin/tests/setup/Velmora-$version-setup.exe
+# What windows_setup_build.sh made: the signed setup, the programs it carries, the certificate.
+shipped=$bin/tests/setup
+setup=$shipped/Velmora-$version-setup.exe
 work=$(mktemp -d "$bin/setup-test.XXXXXX")
 WINEPREFIX=$WINEPREFIX wineserver -w
 cp -a "$WINEPREFIX" "$work/prefix"
@@ -122,7 +124,7 @@ if [ "$language_only" = --language-only ]; then
     run_setup "$setup" /S "/D=$(winepath -w "$folder" 2>/dev/null)"
     check "the setup succeeded" '[ $status = 0 ]'
     check "the programs are in place" \
-        'cmp -s "$folder/Velmora.scr" "$bin/Velmora.scr" && cmp -s "$folder/Velmora.dll" "$bin/Velmora.dll"'
+        'cmp -s "$folder/Velmora.scr" "$shipped/Velmora.scr" && cmp -s "$folder/Velmora.dll" "$shipped/Velmora.dll"'
     check_current_saver "$folder"
     full_screen_run "$folder"
     chosen='C:\windows\system32\other.scr'
@@ -145,7 +147,7 @@ echo "== an older version, /NOACTIVATE"
 # The same script made as version 0.9.0 over programs that differ from the built ones.
 mkdir "$work/old"
 for program in Velmora.scr Velmora.dll; do
-    { cat "$bin/$program"; echo old; } >"$work/old/$program"
+    { cat "$shipped/$program"; echo old; } >"$work/old/$program"
 done
 makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.9.0 "-DSTAGE=$work/old" \
     "-DOUTFILE=$work/old-setup.exe" "$bin/packaging/VelmoraSetup.nsi"
@@ -190,8 +192,10 @@ run_setup "$setup" /S
 echo "[figures] install took $took ms"
 check "the setup succeeded" '[ $status = 0 ]'
 check "the programs were replaced" \
-    'cmp -s "$folder/Velmora.scr" "$bin/Velmora.scr" && cmp -s "$folder/Velmora.dll" "$bin/Velmora.dll"'
+    'cmp -s "$folder/Velmora.scr" "$shipped/Velmora.scr" && cmp -s "$folder/Velmora.dll" "$shipped/Velmora.dll"'
 check "Velmora.ini was kept" 'cmp -s "$folder/Velmora.ini" "$work/settings"'
+check "the uninstaller is signed" \
+    'osslsigncode verify -CAfile "$shipped/cert.pem" -in "$folder/uninstall.exe" >/dev/null 2>&1'
 check "nothing else is in the folder" \
     '[ "$(ls "$folder" | tr "\n" " ")" = "Velmora.dll Velmora.ini Velmora.scr uninstall.exe " ]'
 check "the Start menu opens the settings" \
