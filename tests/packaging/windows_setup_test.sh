@@ -3,8 +3,8 @@
 # with a wineserver of its own): an older version installed silently with /NOACTIVATE, refusals
 # that change nothing (the settings dialog open, a second setup running, a folder that cannot be
 # written), the upgrade that keeps Velmora.ini and makes Velmora the current screensaver, its
-# signed uninstaller, the registry read back with the system's own reg, a full-screen run of the installed
-# program ended by a tap of Escape, and the uninstall that removes everything and puts the
+# signed uninstaller, the registry read back with the system's own reg, a full-screen run of the
+# installed program ended by a tap of Escape, and the uninstall that removes everything and puts the
 # screensaver chosen before back. With --language-only (for another system language, under
 # tests/support/in-language.sh): install into a folder named in that script and beyond it, run,
 # choose another screensaver, uninstall, which then leaves that choice alone.
@@ -19,7 +19,12 @@ work=$(mktemp -d "$bin/setup-test.XXXXXX")
 WINEPREFIX=$WINEPREFIX wineserver -w
 cp -a "$WINEPREFIX" "$work/prefix"
 export WINEPREFIX=$work/prefix
-trap 'wineserver -k 2>/dev/null || true; chattr -i "$work/locked" 2>/dev/null || true; rm -rf "$work"' EXIT
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    chattr -i "$work/locked" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 failures=0
 check() { # description, condition
     if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
@@ -41,7 +46,8 @@ desktop='HKCU\Control Panel\Desktop'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 reg_query() { wine reg query "$@" 2>/dev/null | iconv -f "$console" -t UTF-8 | tr -d '\r'; }
 reg_value() { # key, name
-    wine reg export "$1" "$(winepath -w "$work/export.reg" 2>/dev/null)" /y >/dev/null 2>&1 || return 0
+    wine reg export "$1" "$(winepath -w "$work/export.reg" 2>/dev/null)" /y >/dev/null 2>&1 ||
+        return 0
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' | sed -n "s/^\"$2\"=//p" |
         sed -e 's/^"\(.*\)"$/\1/' -e 's/\\\(.\)/\1/g'
 }
@@ -90,13 +96,17 @@ full_screen_run() { # folder (Unix)
     local brightness
     brightness=$(convert "$work/screen.png" -colorspace Gray -format '%[fx:mean]' info:)
     echo "[figures] mean screen brightness of the run: $brightness"
-    check "the installed program shows the renderer" \
-        'xdotool search --name "^Vantri_VC$" >/dev/null 2>&1 && awk "BEGIN { exit !($brightness > 0.002) }"'
+    check "the installed program shows the renderer" 'xdotool search --name "^Vantri_VC$" \
+        >/dev/null 2>&1 && awk "BEGIN { exit !($brightness > 0.002) }"'
     xdotool key Escape
     for _ in $(seq 30); do kill -0 $saver 2>/dev/null || break; sleep 0.1; done
     check "the run ended on one tap of Escape" '! kill -0 $saver 2>/dev/null'
     kill $saver 2>/dev/null || true
     wait $saver 2>/dev/null || true
+}
+
+shipped_programs_in() { # folder (Unix)
+    cmp -s "$1/Velmora.scr" "$shipped/Velmora.scr" && cmp -s "$1/Velmora.dll" "$shipped/Velmora.dll"
 }
 
 # SCRNSAVE.EXE in the short form Windows writes: 8.3 names only, naming the installed program.
@@ -123,8 +133,7 @@ if [ "$language_only" = --language-only ]; then
     folder="$local_app_data/Programs/Звёзды 星"
     run_setup "$setup" /S "/D=$(winepath -w "$folder" 2>/dev/null)"
     check "the setup succeeded" '[ $status = 0 ]'
-    check "the programs are in place" \
-        'cmp -s "$folder/Velmora.scr" "$shipped/Velmora.scr" && cmp -s "$folder/Velmora.dll" "$shipped/Velmora.dll"'
+    check "the programs are in place" 'shipped_programs_in "$folder"'
     check_current_saver "$folder"
     full_screen_run "$folder"
     chosen='C:\windows\system32\other.scr'
@@ -158,8 +167,8 @@ check "/NOACTIVATE left the screensaver alone" \
 printf '[Section]\r\nsettings=of the user\r\n' >"$folder/Velmora.ini"
 cp "$folder/Velmora.ini" "$work/settings"
 
-old_programs_stay() { # description
-    check "$1 failed" '[ $status != 0 ]'
+old_programs_stay() { # description, exit status
+    check "$1 failed with status $2" "[ \$status = $2 ]"
     check "$1 left the programs alone" 'cmp -s "$folder/Velmora.scr" "$work/old/Velmora.scr" &&
         cmp -s "$folder/Velmora.dll" "$work/old/Velmora.dll" && [ ! -e "$folder/Velmora.scr.new" ]'
 }
@@ -167,22 +176,25 @@ old_programs_stay() { # description
 echo "== refusals"
 (cd "$folder" && exec wine Velmora.scr /c) 2>/dev/null &
 dialog=$!
-for _ in $(seq 100); do xdotool search --name '^<Velmora>$' >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do
+    xdotool search --name '^<Velmora>$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
 run_setup "$setup" /S
-old_programs_stay "the setup while the settings dialog is open"
+old_programs_stay "the setup while the settings dialog is open" 2
 kill $dialog && wait $dialog 2>/dev/null || true
 
 wine "$setup" 2>/dev/null &
 first=$!
 for _ in $(seq 100); do xdotool search --name 'Velmora' >/dev/null 2>&1 && break; sleep 0.1; done
 run_setup "$setup" /S
-old_programs_stay "a second setup"
+old_programs_stay "a second setup" 3
 kill $first && wait $first 2>/dev/null || true
 
 mkdir "$work/locked"
 chattr +i "$work/locked"
 run_setup "$setup" /S "/D=$(winepath -w "$work/locked" 2>/dev/null)\\Velmora"
-check "the setup into a folder that cannot be written failed" '[ $status != 0 ]'
+check "the setup into a folder that cannot be written failed" '[ $status = 2 ]'
 check "the folder stayed empty" '[ -z "$(ls -A "$work/locked")" ]'
 check "the installed version stayed registered" \
     '[ "$(reg_value "$uninstall_key" DisplayVersion)" = 0.9.0 ]'
@@ -191,8 +203,7 @@ echo "== upgrade"
 run_setup "$setup" /S
 echo "[figures] install took $took ms"
 check "the setup succeeded" '[ $status = 0 ]'
-check "the programs were replaced" \
-    'cmp -s "$folder/Velmora.scr" "$shipped/Velmora.scr" && cmp -s "$folder/Velmora.dll" "$shipped/Velmora.dll"'
+check "the programs were replaced" 'shipped_programs_in "$folder"'
 check "Velmora.ini was kept" 'cmp -s "$folder/Velmora.ini" "$work/settings"'
 check "the uninstaller is signed" \
     'osslsigncode verify -CAfile "$shipped/cert.pem" -in "$folder/uninstall.exe" >/dev/null 2>&1'
@@ -220,7 +231,8 @@ check "the uninstall key holds what Installed apps shows" '[ "$actual" = "$expec
     diff <(echo "$expected") <(echo "$actual")'
 size=$((16#$(reg_value "$uninstall_key" EstimatedSize | sed 's/^dword://')))
 bytes=$(cat "$folder"/* | wc -c)
-check "EstimatedSize is the folder's size in KiB" '[ $((bytes / 1024 - size)) -le 4 ] && [ $size -le $((bytes / 1024)) ]'
+check "EstimatedSize is the folder's size in KiB" \
+    '[ $((bytes / 1024 - size)) -le 4 ] && [ $size -le $((bytes / 1024)) ]'
 
 echo "== full-screen run"
 full_screen_run "$folder"
@@ -231,6 +243,7 @@ echo "[figures] uninstall took $took ms"
 check "the uninstall succeeded" '[ $status = 0 ]'
 check_removed "$folder"
 show_registry "after uninstall"
-check "the screensaver chosen before is back" '[ "$(reg_value "$desktop" SCRNSAVE.EXE)" = "$previous" ] &&
+check "the screensaver chosen before is back" \
+    '[ "$(reg_value "$desktop" SCRNSAVE.EXE)" = "$previous" ] &&
     [ "$(reg_value "$desktop" ScreenSaveActive)" = 0 ]'
 finish
