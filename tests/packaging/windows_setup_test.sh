@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The Windows setup program as a user meets it, in a fresh Wine prefix (a copy of the session's,
-# with a wineserver of its own): an older version installed silently with /NOACTIVATE, refusals
-# that change nothing (the settings dialog open, a second setup running, a folder that cannot be
-# written), the upgrade that keeps Velmora.ini and makes Velmora the current screensaver, its
-# signed uninstaller, the registry read back with the system's own reg, a full-screen run of the
-# installed program ended by a tap of Escape, and the uninstall that removes everything and puts the
-# screensaver chosen before back. With --language-only (for another system language, under
-# tests/support/in-language.sh): install into a folder named in that script and beyond it, run,
-# choose another screensaver, uninstall, which then leaves that choice alone.
+# with a wineserver of its own): an older version installed silently with /NOACTIVATE; refusals
+# that change nothing (the settings dialog open, a second setup running, a program that cannot be
+# replaced, a folder that cannot be written); the upgrade that keeps Velmora.ini and makes
+# Velmora the current screensaver, with its signed uninstaller and the registry read back with
+# the system's own reg; a full-screen run of the installed program ended by a tap of Escape; and
+# the uninstall that removes everything and puts the screensaver chosen before back. With
+# --language-only (for another system language, under tests/support/in-language.sh): install
+# into a folder named in that script and beyond it, run, choose another screensaver, uninstall,
+# which then leaves that choice alone.
 # Usage (inside scripts/wine-session.sh): windows_setup_test.sh BUILD_DIR VERSION [--language-only]
 set -euo pipefail
 
@@ -21,7 +22,8 @@ cp -a "$WINEPREFIX" "$work/prefix"
 export WINEPREFIX=$work/prefix
 cleanup() {
     wineserver -k 2>/dev/null || true
-    chattr -i "$work/locked" 2>/dev/null || true
+    chattr -i "$work/locked" "${local_app_data:-}/Programs/Velmora/Velmora.dll" \
+        2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -170,7 +172,10 @@ cp "$folder/Velmora.ini" "$work/settings"
 old_programs_stay() { # description, exit status
     check "$1 failed with status $2" "[ \$status = $2 ]"
     check "$1 left the programs alone" 'cmp -s "$folder/Velmora.scr" "$work/old/Velmora.scr" &&
-        cmp -s "$folder/Velmora.dll" "$work/old/Velmora.dll" && [ ! -e "$folder/Velmora.scr.new" ]'
+        cmp -s "$folder/Velmora.dll" "$work/old/Velmora.dll" && only_installed_files'
+}
+only_installed_files() {
+    [ "$(ls "$folder" | tr "\n" " ")" = "Velmora.dll Velmora.ini Velmora.scr uninstall.exe " ]
 }
 
 echo "== refusals"
@@ -191,6 +196,13 @@ run_setup "$setup" /S
 old_programs_stay "a second setup" 3
 kill $first && wait $first 2>/dev/null || true
 
+# A program that cannot be replaced, with no window to tell: the other one, already moved
+# aside, comes back.
+chattr +i "$folder/Velmora.dll"
+run_setup "$setup" /S
+chattr -i "$folder/Velmora.dll"
+old_programs_stay "the setup that could not replace Velmora.dll" 2
+
 mkdir "$work/locked"
 chattr +i "$work/locked"
 run_setup "$setup" /S "/D=$(winepath -w "$work/locked" 2>/dev/null)\\Velmora"
@@ -207,8 +219,7 @@ check "the programs were replaced" 'shipped_programs_in "$folder"'
 check "Velmora.ini was kept" 'cmp -s "$folder/Velmora.ini" "$work/settings"'
 check "the uninstaller is signed" \
     'osslsigncode verify -CAfile "$shipped/cert.pem" -in "$folder/uninstall.exe" >/dev/null 2>&1'
-check "nothing else is in the folder" \
-    '[ "$(ls "$folder" | tr "\n" " ")" = "Velmora.dll Velmora.ini Velmora.scr uninstall.exe " ]'
+check "nothing else is in the folder" only_installed_files
 check "the Start menu opens the settings" \
     '[ -f "$start_menu/Velmora.lnk" ] && grep -qaP "/\\x00c\\x00" "$start_menu/Velmora.lnk"'
 show_registry "after install"
