@@ -5,7 +5,8 @@
 # replaced, a folder that cannot be written); the upgrade that keeps Velmora.ini and makes
 # Velmora the current screensaver, with its signed uninstaller and the registry read back with
 # the system's own reg; a full-screen run of the installed program ended by a tap of Escape; and
-# the uninstall that removes everything and puts the screensaver chosen before back. With
+# the uninstall, refused while a program cannot be removed, then removing everything and putting
+# the screensaver chosen before back. With
 # --language-only (for another system language, under tests/support/in-language.sh): install
 # into a folder named in that script and beyond it, run, choose another screensaver, uninstall,
 # which then leaves that choice alone.
@@ -81,6 +82,7 @@ uninstall() { # folder (Unix)
     program=${program%%\"*}
     # The switches after the quoted program, split as Windows splits them.
     run_setup "$program" ${quiet#*\" }
+    [ $status = 0 ] || return 0
     for _ in $(seq 50); do [ -e "$1" ] || break; sleep 0.1; done
 }
 
@@ -235,7 +237,8 @@ QuietUninstallString=\"$windows_folder\\uninstall.exe\" /S _?=$windows_folder
 NoModify=dword:00000001
 NoRepair=dword:00000001
 PreviousScreenSaver=$previous
-PreviousScreenSaveActive=0"
+PreviousScreenSaveActive=0
+ScreenSaver=$(reg_value "$desktop" SCRNSAVE.EXE)"
 actual=$(while IFS== read -r name _; do echo "$name=$(reg_value "$uninstall_key" "$name")"; done \
     <<<"$expected")
 check "the uninstall key holds what Installed apps shows" '[ "$actual" = "$expected" ] ||
@@ -247,6 +250,15 @@ check "EstimatedSize is the folder's size in KiB" \
 
 echo "== full-screen run"
 full_screen_run "$folder"
+
+echo "== uninstall refused"
+# Velmora.scr goes, Velmora.dll cannot: Velmora stays registered and current for another try.
+chattr +i "$folder/Velmora.dll"
+uninstall "$folder"
+chattr -i "$folder/Velmora.dll"
+check "the uninstall that could not remove Velmora.dll failed with status 2" '[ $status = 2 ]'
+check "it left Velmora registered and current" 'wine reg query "$uninstall_key" >/dev/null 2>&1 &&
+    [ "$(reg_value "$desktop" SCRNSAVE.EXE)" != "$previous" ] && [ -f "$start_menu/Velmora.lnk" ]'
 
 echo "== uninstall"
 uninstall "$folder"
