@@ -1,5 +1,6 @@
-// The screensaver command lines the host and users give, and what each asks for.
-#include "saver/launcher/core/CommandLine.h"
+// The start-up's decisions: the command lines the host and users give, what each asks for, the
+// preview handle, and the preview form's sides in twips up to the 16-bit limit.
+#include "saver/launcher/core/Launch.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,9 @@ namespace {
 
 // Printed names, so that a failure shows the modes in words.
 constexpr std::pair<LaunchMode, const char*> kModeNames[] = {
-    {LaunchMode::Preview, "Preview"}, {LaunchMode::Configure, "Configure"},
-    {LaunchMode::Saver, "Saver"},     {LaunchMode::SaverCursorShown, "SaverCursorShown"},
+    {LaunchMode::Preview, "Preview"},
+    {LaunchMode::Configure, "Configure"},
+    {LaunchMode::Saver, "Saver"},
     {LaunchMode::None, "None"},
 };
 
@@ -32,24 +34,28 @@ const char* name(LaunchMode mode) {
 TEST(ParseCommandLine, ModeOfEveryShape) {
     const struct {
         LaunchMode mode;
+        bool hideCursor;
         std::vector<std::string> lines;
     } cases[] = {
         // The first character is never looked at; the second is a character, not a byte.
-        {LaunchMode::Saver, {"/S", "/s", "-s", "xs", "/s 1234", "あs"}},
-        {LaunchMode::SaverCursorShown, {""}},
+        {LaunchMode::Saver, true, {"/S", "/s", "-s", "xs", "/s 1234", "あs"}},
+        // An empty line runs the saver with the cursor left as it is.
+        {LaunchMode::Saver, false, {""}},
         // No second character, the slash as the second, a full-width letter.
-        {LaunchMode::None, {"S", "/", "/x", " /s", "/ｓ"}},
-        {LaunchMode::Configure, {"/c", "/C", "/c:1234"}},
-        {LaunchMode::Preview, {"/p 1234", "/P 1234", "/p:1234", "-p 1234", "/p", "/p abc"}},
+        {LaunchMode::None, false, {"S", "/", "/x", " /s", "/ｓ"}},
+        {LaunchMode::Configure, false, {"/c", "/C", "/c:1234"}},
+        {LaunchMode::Preview, false, {"/p 1234", "/P 1234", "/p:1234", "-p 1234", "/p", "/p abc"}},
     };
     for (const auto& c : cases) {
         for (const std::string& line : c.lines) {
-            EXPECT_STREQ(name(parseCommandLine(line).mode), name(c.mode)) << '"' << line << '"';
+            const LaunchRequest request = parseCommandLine(line);
+            EXPECT_STREQ(name(request.mode), name(c.mode)) << '"' << line << '"';
+            EXPECT_EQ(request.hideCursor, c.hideCursor) << '"' << line << '"';
         }
     }
 }
 
-TEST(ParseCommandLine, PreviewHandle) {
+TEST(ParseCommandLine, PreviewHandleFromTheFourthCharacter) {
     const struct {
         std::string line;
         int32_t handle;
@@ -61,16 +67,33 @@ TEST(ParseCommandLine, PreviewHandle) {
         {"/p", 0},
         {"/p ", 0},
         {"/p abc", 0},
+        {"/p123", 23},
+        // Characters, not bytes, up to the fourth: a first or third one beyond ASCII.
+        {"éP:1234", 1234},
+        {"あp:1234", 1234},
+        {"😀p 56", 56},
+        {"/pé1234", 1234},
+        {"/pあ1234", 1234},
+        // Hexadecimal and octal, blanks inside, and where reading stops.
         {"/p &H1F", 31},
         {"/p &h1f", 31},
         {"/p &O17", 15},
-        // Blanks inside the number are skipped; reading stops at the first non-digit.
         {"/p 12 34", 1234},
         {"/p\t1\t2\t3", 123},
         {"/p 1 2\n3", 123},
         {"/p 5678 /x", 5678},
+        {"/p 12abc", 12},
+        // Rounded with halves to even, and only what a 32-bit handle holds.
+        {"/p 2.5", 2},
+        {"/p 3.5", 4},
+        {"/p -7", -7},
+        {"/p 1e3", 1000},
+        {"/p 1e999", 0},
         {"/p 2147483647", 2147483647},
-        {"/p 99999999999", 0}, // no 32-bit handle
+        {"/p 2147483648", 0},
+        {"/p 99999999999", 0},
+        {"/p &HFFFFFFFF", -1},
+        {"/p &H1FFFFFFFF", 0},
     };
     for (const auto& c : cases) {
         const LaunchRequest request = parseCommandLine(c.line);
@@ -99,6 +122,22 @@ TEST(ArgumentsOf, WhatFollowsTheProgramPath) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(argumentsOf(c.commandLine), c.arguments) << c.commandLine;
+    }
+}
+
+TEST(PreviewTwips, HostSidesAsSixteenBitTwips) {
+    const struct {
+        int pixels;
+        double perPixel;
+        int16_t twips;
+    } cases[] = {
+        {152, 15, 2280}, {112, 15, 1680}, {0, 15, 0},        {2184, 15, 32760},
+        {2185, 15, 0},   {4000, 15, 0},   {2730, 12, 32760}, {2731, 12, 0},
+        {3, 7.5, 22},    {5, 7.5, 38}, // halves to even
+        {-10, 15, -150}, {-2185, 15, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(previewTwips(c.pixels, c.perPixel), c.twips) << c.pixels << " at " << c.perPixel;
     }
 }
 
