@@ -12,21 +12,10 @@ namespace velmora::launcher {
 
 namespace {
 
-// Printed names, so that a failure shows the modes in words.
-constexpr std::pair<LaunchMode, const char*> kModeNames[] = {
-    {LaunchMode::Preview, "Preview"},
-    {LaunchMode::Configure, "Configure"},
-    {LaunchMode::Saver, "Saver"},
-    {LaunchMode::None, "None"},
-};
-
+// A printed name, so that a failure shows the mode in words.
 const char* name(LaunchMode mode) {
-    for (const auto& [known, text] : kModeNames) {
-        if (known == mode) {
-            return text;
-        }
-    }
-    return "?";
+    constexpr const char* kNames[] = {"Preview", "Configure", "Saver", "None"};
+    return kNames[static_cast<int>(mode)];
 }
 
 } // namespace
@@ -61,11 +50,8 @@ TEST(ParseCommandLine, PreviewHandleFromTheFourthCharacter) {
         int32_t handle;
     } cases[] = {
         {"/p 1234", 1234},
-        {"/P 1234", 1234},
         {"/p:1234", 1234},
-        {"-p 1234", 1234},
         {"/p", 0},
-        {"/p ", 0},
         {"/p abc", 0},
         {"/p123", 23},
         // Characters, not bytes, up to the fourth: a first or third one beyond ASCII.
@@ -73,25 +59,16 @@ TEST(ParseCommandLine, PreviewHandleFromTheFourthCharacter) {
         {"あp:1234", 1234},
         {"😀p 56", 56},
         {"/pé1234", 1234},
-        {"/pあ1234", 1234},
-        // Hexadecimal and octal, blanks inside, and where reading stops.
-        {"/p &H1F", 31},
-        {"/p &h1f", 31},
-        {"/p &O17", 15},
+        // The leading number (its own rules are VbNumber's): blanks skipped, &H, the stop.
         {"/p 12 34", 1234},
-        {"/p\t1\t2\t3", 123},
-        {"/p 1 2\n3", 123},
+        {"/p &H1F", 31},
         {"/p 5678 /x", 5678},
-        {"/p 12abc", 12},
         // Rounded with halves to even, and only what a 32-bit handle holds.
         {"/p 2.5", 2},
         {"/p 3.5", 4},
         {"/p -7", -7},
-        {"/p 1e3", 1000},
-        {"/p 1e999", 0},
         {"/p 2147483647", 2147483647},
         {"/p 2147483648", 0},
-        {"/p 99999999999", 0},
         {"/p &HFFFFFFFF", -1},
         {"/p &H1FFFFFFFF", 0},
     };

@@ -61,6 +61,7 @@ TEST_F(LoadSettingsTest, FileLivesBesideTheProgram) {
     EXPECT_EQ(ini, programFolder() + "\\" + velmora::contract::kSettingsFileName);
 }
 
+// The file's bytes through the code page; the rules of each value are the native tests'.
 TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {
     // A name of this system's language: the file holds it in the ANSI code page.
     const std::string song = music / (testing::musicFolderName() + ".mp3");
@@ -76,9 +77,6 @@ TEST_F(LoadSettingsTest, ReadsTheRecordAsStored) {
     const Case cases[] = {
         {head + "BGM区分= 2\r\nBGMﾘﾋﾟｰﾄ= 3\r\nBGMﾌｧｲﾙ=" + song + "\r\n", 2, 3, song, music.path()},
         {head + "BGM区分= 2\r\nBGMﾌｧｲﾙ=" + music / "gone.mp3" + "\r\n", 0, 0, "", programFolder()},
-        {head + "BGM区分=2.9\r\nBGMﾌｧｲﾙ=" + song + "\r\n", 2, 0, song, music.path()},
-        {head + "BGM区分=-1\r\nBGMﾘﾋﾟｰﾄ=-1\r\n", -1, -1, "", programFolder()},
-        {head + "BGM区分=abc\r\nBGMﾘﾋﾟｰﾄ=40000\r\n", 0, 0, "", programFolder()},
         {head + "BGM区分= 1\r\n", 1, 0, "", programFolder()},
         {"", 0, 0, "", programFolder()},
     };
