@@ -53,9 +53,13 @@ bool RendererProcess::asking() {
             auto& search = *reinterpret_cast<Search*>(context);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
+            if (owner != search.processId) {
+                return TRUE;
+            }
+            // Another process's caption is read without a message: a hung renderer holds no one.
             wchar_t caption[64] = {};
             GetWindowTextW(window, caption, 64);
-            search.found = owner == search.processId && search.caption == caption;
+            search.found = search.caption == caption;
             return search.found ? FALSE : TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
