@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "base/win32/AnsiForm.h"
+#include "base/win32/PlatformText.h"
 #include "contract/SharedNames.h"
 
 namespace velmora::win32 {
@@ -16,7 +16,7 @@ std::optional<base::PathForm> temporaryTexturePlace() {
     }
     const std::string name = contract::kTextureFileName;
     std::optional<base::PathForm> place =
-        ansiUsablePath({folder, length}, MAX_PATH - 1 - name.size());
+        ansiUsablePath(fromWide({folder, length}), MAX_PATH - 1 - name.size());
     if (place) {
         place->path += name;
         *place->ansi += name;

@@ -1,8 +1,8 @@
 // Drawing the caption label (see CaptionText.h).
 #include "saver/button/CaptionText.h"
 
+#include "base/win32/PlatformText.h"
 #include "saver/forms/PlatformFont.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::button {
 
@@ -31,7 +31,7 @@ void CaptionText::show(const CaptionLook& look) {
         }
         font_ = forms::createFont(look.font);
     }
-    text_ = text::toWide(look.text);
+    text_ = win32::toWide(look.text);
     look_ = look;
 }
 

@@ -4,7 +4,7 @@
 
 #include <commdlg.h>
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 
 namespace velmora::dialog {
 
@@ -15,12 +15,12 @@ constexpr DWORD kPathCapacity = 255;
 
 std::optional<std::string> chooseMusicFile(HWND owner, const std::string& startFolder) {
     // The filter is a description and a pattern, each NUL-ended, and a final NUL to close it.
-    std::wstring filter = text::toWide("BGMﾌｧｲﾙ (MP3 WAV)");
+    std::wstring filter = win32::toWide("BGMﾌｧｲﾙ (MP3 WAV)");
     filter.push_back(L'\0');
     filter += L"*.MP3;*.WAV";
     filter.push_back(L'\0');
-    const std::wstring folder = text::toWide(startFolder);
-    const std::wstring title = text::toWide("ﾌｧｲﾙを開く");
+    const std::wstring folder = win32::toWide(startFolder);
+    const std::wstring title = win32::toWide("ﾌｧｲﾙを開く");
     wchar_t file[kPathCapacity + 1] = {};
     wchar_t fileTitle[kPathCapacity + 1] = {};
 
@@ -40,7 +40,7 @@ std::optional<std::string> chooseMusicFile(HWND owner, const std::string& startF
     if (GetOpenFileNameW(&request) <= 0) {
         return std::nullopt;
     }
-    return text::fromWide(file);
+    return win32::fromWide(file);
 }
 
 } // namespace velmora::dialog

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "base/win32/PlatformText.h"
 #include "saver/dialog/MusicFileChooser.h"
 #include "saver/dialog/Zoom.h"
 #include "saver/dialog/core/DialogLayout.h"
@@ -12,11 +13,9 @@
 #include "saver/dialog/core/SourceChoice.h"
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/VisibleForm.h"
-#include "saver/settings/SaveSettings.h"
-#include "saver/settings/core/FolderOf.h"
+#include "saver/settings/Settings.h"
+#include "saver/settings/core/SettingsPlace.h"
 #include "saver/settings/core/SettingsRecord.h"
-#include "saver/text/AnsiPath.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::dialog {
 
@@ -45,7 +44,7 @@ void paintSineGradient(HDC dc, SIZE size, RowColour (*colourOf)(int level)) {
 }
 
 void showMessage(HWND owner, const char* text) {
-    MessageBoxW(owner, text::toWide(text).c_str(), text::toWide(kMessageCaption).c_str(), MB_OK);
+    MessageBoxW(owner, win32::toWide(text).c_str(), win32::toWide(kMessageCaption).c_str(), MB_OK);
 }
 
 SIZE clientSize(HWND window) {
@@ -134,13 +133,13 @@ void Vantri_P::Cmd_File_Click(int index) {
     }
     // The file is stored in the ANSI settings file and read back from it: a name it cannot
     // hold exactly would be lost, or found as another file, at the next start.
-    const std::optional<std::string> storable =
-        text::ansiUsablePath(*file, settings::kSettingsValueBytes);
+    const std::optional<base::PathForm> storable =
+        win32::ansiUsablePath(*file, settings::kSettingsValueBytes);
     if (!storable) {
         showMessage(form_.hwnd(), kUnstorableFileMessage);
         return;
     }
-    record_.BgmFile = *storable;
+    record_.BgmFile = storable->path;
     lbl_Fname(index).setCaption(record_.BgmFile);
     record_.BgmFolder = settings::FolderOf(record_.BgmFile);
 }
@@ -162,7 +161,7 @@ void Vantri_P::Cmd_Can_Click() {
 
 void Vantri_P::lbl_URL_Click() {
     forms::setScreenPointer(forms::ScreenPointer::Hourglass);
-    ShellExecuteW(form_.hwnd(), L"open", text::toWide(lbl_URL->Caption()).c_str(), L"", L"",
+    ShellExecuteW(form_.hwnd(), L"open", win32::toWide(lbl_URL->Caption()).c_str(), L"", L"",
                   SW_SHOWNORMAL);
     forms::setScreenPointer(forms::ScreenPointer::Default);
 }

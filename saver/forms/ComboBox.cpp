@@ -1,8 +1,8 @@
 // The drop-down combo box over the platform's COMBOBOX class (see ComboBox.h).
 #include "saver/forms/ComboBox.h"
 
+#include "base/win32/PlatformText.h"
 #include "saver/forms/Form.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::forms {
 
@@ -76,19 +76,19 @@ std::string ComboBox::text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
     text.resize(
         static_cast<size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
-    return text::fromWide(text);
+    return win32::fromWide(text);
 }
 
 void ComboBox::setText(const std::string& text) {
     if (window_) {
-        SetWindowTextW(window_, text::toWide(text).c_str());
+        SetWindowTextW(window_, win32::toWide(text).c_str());
     }
 }
 
 void ComboBox::addItem(const std::string& item) {
     if (window_) {
         SendMessageW(window_, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(text::toWide(item).c_str()));
+                     reinterpret_cast<LPARAM>(win32::toWide(item).c_str()));
     }
 }
 

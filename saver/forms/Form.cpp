@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/win32/PlatformText.h"
 #include "saver/forms/Control.h"
 #include "saver/forms/MousePress.h"
 #include "saver/forms/Program.h"
@@ -10,7 +11,6 @@
 #include "saver/forms/ScreenPointer.h"
 #include "saver/forms/WindowClass.h"
 #include "saver/forms/WindowPlace.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::forms {
 
@@ -50,7 +50,7 @@ void Form::load() {
 
 void Form::createWindow() {
     registerWindowClass(kClassName, &Form::windowProc, arrowPointer());
-    const std::wstring caption = text::toWide(design_.caption);
+    const std::wstring caption = win32::toWide(design_.caption);
     const base::PixelRect place = screenPixels(design_.place);
     CreateWindowExW(design_.exStyle, kClassName, caption.c_str(), design_.style & ~WS_VISIBLE,
                     place.left, place.top, place.width, place.height, nullptr, nullptr,

@@ -1,8 +1,8 @@
 // The windowless label (see Label.h).
 #include "saver/forms/Label.h"
 
+#include "base/win32/PlatformText.h"
 #include "saver/forms/WindowPlace.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::forms {
 
@@ -48,7 +48,7 @@ void Label::fitToText() {
         return;
     }
     HGDIOBJ previous = SelectObject(screen, font_);
-    const std::wstring text = text::toWide(design_.caption);
+    const std::wstring text = win32::toWide(design_.caption);
     RECT area{0, 0, 0, 0};
     DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &area,
               DT_NOPREFIX | DT_CALCRECT);
@@ -68,7 +68,7 @@ void Label::paint(HDC dc) {
     HGDIOBJ previous = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, design_.colour);
-    const std::wstring text = text::toWide(design_.caption);
+    const std::wstring text = win32::toWide(design_.caption);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, textFormat());
     SelectObject(dc, previous);
 }

@@ -1,9 +1,9 @@
 // Platform fonts from font designs (see PlatformFont.h).
 #include "saver/forms/PlatformFont.h"
 
+#include "base/win32/PlatformText.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/core/FontSize.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::forms {
 
@@ -16,7 +16,7 @@ HFONT createFont(const FontDesign& design) {
     font.lfUnderline = design.underline;
     font.lfStrikeOut = design.strikethrough;
     font.lfCharSet = static_cast<BYTE>(design.charset);
-    const std::wstring name = text::toWide(design.name);
+    const std::wstring name = win32::toWide(design.name);
     lstrcpynW(font.lfFaceName, name.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&font);
 }

@@ -3,13 +3,13 @@
 
 #include <windows.h>
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 
 namespace velmora::forms {
 
 bool savePicture(const PixelImage& image, const std::string& path) {
     const std::vector<uint8_t> bytes = encodeBmp24(image);
-    const std::string ansiPath = text::toAnsi(path);
+    const std::string ansiPath = win32::toAnsi(path);
     HANDLE file = CreateFileA(ansiPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

@@ -1,19 +1,17 @@
-// Main: single-instance guard, mode dispatch and the three modes (see Main.h).
-#include "saver/launcher/Main.h"
-
+// Velmora.scr's entry and Main, its start-up: the single-instance guard, the mode read from the
+// command line, and the preview, the settings dialog or a full-screen run.
 #include <windows.h>
 
+#include "base/win32/PlatformText.h"
 #include "contract/SharedNames.h"
 #include "saver/dialog/SettingsDialog.h"
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
-#include "saver/launcher/core/CommandLine.h"
+#include "saver/launcher/core/Launch.h"
 #include "saver/music/WinmmMusicPlatform.h"
 #include "saver/music/core/MusicPlayer.h"
 #include "saver/run/Vantri_S.h"
-#include "saver/settings/Paths.h"
 #include "saver/settings/Settings.h"
-#include "saver/text/AnsiText.h"
 
 namespace velmora::launcher {
 
@@ -40,18 +38,16 @@ int runPreview(int32_t handle) {
 }
 
 bool rendererIsThere() {
-    if (settings::FileExists(settings::programFolder() + "\\" + contract::kRendererFileName)) {
+    if (settings::FileExists(settings::besideProgram(contract::kRendererFileName))) {
         return true;
     }
     const std::string message = contract::kRendererFileName + std::string(kNotBesideProgram);
-    MessageBoxW(nullptr, text::toWide(message).c_str(), text::toWide(kProgramTitle).c_str(), MB_OK);
+    MessageBoxW(nullptr, win32::toWide(message).c_str(), win32::toWide(kProgramTitle).c_str(),
+                MB_OK);
     return false;
 }
 
 int runSaver(const settings::SettingsRecord& record, bool hideCursor) {
-    if (hideCursor) {
-        ShowCursor(FALSE);
-    }
     music::WinmmMusicPlatform platform;
     music::MusicPlayer music(platform, record);
     run::Vantri_S saver(music, record, hideCursor, [] { forms::endProgram(); });
@@ -61,6 +57,8 @@ int runSaver(const settings::SettingsRecord& record, bool hideCursor) {
 
 } // namespace
 
+// arguments: the command line after the program path. Returns the program's exit code once
+// its last window has gone.
 int Main(std::string_view arguments) {
     if (anotherCopyIsOpen()) {
         return 0;
@@ -78,12 +76,16 @@ int Main(std::string_view arguments) {
         dialog::showSettingsDialog(record);
         return 0;
     case LaunchMode::Saver:
-        return runSaver(record, true);
-    case LaunchMode::SaverCursorShown:
-        return runSaver(record, false);
+        return runSaver(record, request.hideCursor);
     default:
         return 0;
     }
 }
 
 } // namespace velmora::launcher
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace velmora;
+    const std::string commandLine = win32::fromWide(GetCommandLineW());
+    return launcher::Main(launcher::argumentsOf(commandLine));
+}

@@ -5,7 +5,7 @@
 #include "saver/assets/AssetIds.h"
 #include "saver/forms/Screen.h"
 #include "saver/forms/WindowPlace.h"
-#include "saver/launcher/core/PreviewSize.h"
+#include "saver/launcher/core/Launch.h"
 
 namespace velmora::launcher {
 

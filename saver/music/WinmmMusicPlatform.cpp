@@ -2,8 +2,7 @@
 // waveOutGetNumDevs, with the ANSI conversion of commands and replies.
 #include "saver/music/WinmmMusicPlatform.h"
 
-#include "saver/text/AnsiPath.h"
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,7 +25,7 @@ void replyToUtf8(char* buffer, uint32_t capacity) {
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         return;
     }
-    const std::string utf8 = text::fromAnsi(std::string_view(buffer, end - buffer));
+    const std::string utf8 = win32::fromAnsi(std::string_view(buffer, end - buffer));
     size_t length = std::min<size_t>(utf8.size(), capacity - 1);
     while (length > 0 && length < utf8.size() &&
            (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80) {
@@ -39,7 +38,7 @@ void replyToUtf8(char* buffer, uint32_t capacity) {
 } // namespace
 
 int32_t WinmmMusicPlatform::sendString(const std::string& command, char* reply, uint32_t capacity) {
-    const MCIERROR code = mciSendStringA(text::toAnsi(command).c_str(), reply, capacity, nullptr);
+    const MCIERROR code = mciSendStringA(win32::toAnsi(command).c_str(), reply, capacity, nullptr);
     if (code == 0) {
         replyToUtf8(reply, capacity);
     }
@@ -59,11 +58,16 @@ void WinmmMusicPlatform::playSound(const std::string* name, uint32_t flags) {
         PlaySoundW(nullptr, nullptr, flags);
         return;
     }
-    PlaySoundW(text::toWide(*name).c_str(), nullptr, flags);
+    PlaySoundW(win32::toWide(*name).c_str(), nullptr, flags);
 }
 
 std::optional<std::string> WinmmMusicPlatform::commandPath(const std::string& path) {
-    return text::ansiUsablePath(path, std::numeric_limits<size_t>::max());
+    const std::optional<base::PathForm> usable =
+        win32::ansiUsablePath(path, std::numeric_limits<size_t>::max());
+    if (!usable) {
+        return std::nullopt;
+    }
+    return usable->path;
 }
 
 int32_t WinmmMusicPlatform::waveOutDeviceCount() {

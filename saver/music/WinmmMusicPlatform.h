@@ -3,7 +3,7 @@
 // UTF-16 name.
 #pragma once
 
-#include "saver/music/core/MusicPlatform.h"
+#include "saver/music/core/MusicPlayer.h"
 
 namespace velmora::music {
 

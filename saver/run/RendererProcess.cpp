@@ -5,8 +5,8 @@
 
 #include "contract/SharedNames.h"
 
-#include "saver/settings/Paths.h"
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
+#include "saver/settings/Settings.h"
 
 namespace velmora::run {
 
@@ -15,8 +15,7 @@ RendererProcess::~RendererProcess() {
 }
 
 bool RendererProcess::start() {
-    const std::wstring path =
-        text::toWide(settings::programFolder() + "\\" + contract::kRendererFileName);
+    const std::wstring path = win32::toWide(settings::besideProgram(contract::kRendererFileName));
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -32,11 +31,39 @@ bool RendererProcess::start() {
     AllowSetForegroundWindow(process.dwProcessId);
     CloseHandle(process.hThread);
     process_ = process.hProcess;
+    processId_ = process.dwProcessId;
     return true;
 }
 
 bool RendererProcess::running() {
     return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool RendererProcess::asking() {
+    struct Search {
+        DWORD processId;
+        std::wstring caption;
+        bool found = false;
+    } search{processId_, win32::toWide(contract::kRefusedModeCaption)};
+    if (!running()) {
+        return false;
+    }
+    EnumWindows(
+        [](HWND window, LPARAM context) {
+            auto& search = *reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != search.processId) {
+                return TRUE;
+            }
+            // Another process's caption is read without a message: a hung renderer holds no one.
+            wchar_t caption[64] = {};
+            GetWindowTextW(window, caption, 64);
+            search.found = search.caption == caption;
+            return search.found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 bool RendererProcess::windowOpen() {
@@ -48,6 +75,7 @@ void RendererProcess::release() {
         CloseHandle(process_);
     }
     process_ = nullptr;
+    processId_ = 0;
 }
 
 } // namespace velmora::run

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "saver/run/core/RunSeams.h"
+#include "saver/run/core/RunMachine.h"
 
 namespace velmora::run {
 
@@ -14,15 +14,18 @@ public:
     RendererProcess(const RendererProcess&) = delete;
     RendererProcess& operator=(const RendererProcess&) = delete;
 
-    // Starts programFolder() + "\Velmora.dll" as a new process, its window shown normally.
+    // Starts Velmora.dll beside the program as a new process, its window shown normally.
     bool start() override;
     bool running() override;
+    // A window of the started process captioned contract::kRefusedModeCaption.
+    bool asking() override;
     // A window titled "Vantri_VC", from this renderer or any other.
     bool windowOpen() override;
     void release() override;
 
 private:
     HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
 };
 
 } // namespace velmora::run

@@ -37,8 +37,8 @@ forms::Timer makeTimer(forms::Form& form, RunTimer timer) {
 } // namespace
 
 Vantri_S::Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& record,
-                   bool cursorHidden, std::function<void()> endRun)
-    : endRun_(std::move(endRun)), machine_(*this, renderer_, music, clock_, record, cursorHidden),
+                   bool hideCursor, std::function<void()> endRun)
+    : endRun_(std::move(endRun)), machine_(*this, renderer_, music, clock_, record, hideCursor),
       form_(saverFormDesign()), Display(form_, displayDesign()),
       Timer1(makeTimer(form_, RunTimer::Timer1)), Timer2(makeTimer(form_, RunTimer::Timer2)),
       Timer3(makeTimer(form_, RunTimer::Timer3)) {
@@ -65,6 +65,10 @@ void Vantri_S::setTimerEnabled(RunTimer timer, bool on) {
 
 void Vantri_S::saveTexture() {
     saveTextureBitmap(Display.image());
+}
+
+void Vantri_S::hideCursor() {
+    ShowCursor(FALSE);
 }
 
 void Vantri_S::showCursor() {

@@ -11,16 +11,15 @@
 #include "saver/run/RendererProcess.h"
 #include "saver/run/TickClock.h"
 #include "saver/run/core/RunMachine.h"
-#include "saver/run/core/RunSeams.h"
-#include "saver/settings/Settings.h"
+#include "saver/settings/core/SettingsRecord.h"
 
 namespace velmora::run {
 
 class Vantri_S : private RunForm {
 public:
-    // cursorHidden: the start-up hid the mouse cursor, so the end of the run shows it again.
-    // endRun ends the program (the program's own end; tests pass something gentler).
-    Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& record, bool cursorHidden,
+    // hideCursor: the cursor is hidden from the load to the end of the run. endRun ends the
+    // program (the program's own end; tests pass something gentler).
+    Vantri_S(music::MusicPlayer& music, const settings::SettingsRecord& record, bool hideCursor,
              std::function<void()> endRun);
 
     void load() { form_.load(); }
@@ -31,6 +30,7 @@ private:
     void saveTexture() override;
     void setTimerEnabled(RunTimer timer, bool on) override;
     void unload() override { form_.unload(); }
+    void hideCursor() override;
     void showCursor() override;
     void endRun() override { endRun_(); }
 

@@ -3,8 +3,8 @@
 // which keeps the file in the ANSI code page, stores exactly the bytes its ANSI functions would.
 #include "saver/settings/IniFile.h"
 
+#include "base/win32/PlatformText.h"
 #include "saver/settings/core/SettingsRecord.h"
-#include "saver/text/AnsiText.h"
 
 #include <array>
 #include <string_view>
@@ -26,7 +26,7 @@ std::string_view withoutSplitCharacter(std::string_view ansi) {
 
 // The name as the ANSI profile functions find it: its system form, widened for the wide ones.
 std::wstring profileNameOf(const std::string& utf8) {
-    return text::wideFromAnsi(text::toAnsi(profileName(utf8)));
+    return win32::wideFromAnsi(win32::toAnsi(profileName(utf8)));
 }
 
 } // namespace
@@ -36,21 +36,21 @@ std::string INI_Read(const std::string& section, const std::string& key, const s
     std::array<wchar_t, kSettingsValueBytes + 1> buffer{};
     GetPrivateProfileStringW(profileNameOf(section).c_str(), profileNameOf(key).c_str(), L"",
                              buffer.data(), static_cast<DWORD>(buffer.size()),
-                             text::toWide(path).c_str());
+                             win32::toWide(path).c_str());
     buffer.back() = L'\0';
-    const std::string ansi = text::toAnsi(text::fromWide(buffer.data()));
-    return text::fromAnsi(
+    const std::string ansi = win32::toAnsi(win32::fromWide(buffer.data()));
+    return win32::fromAnsi(
         withoutSplitCharacter(std::string_view(ansi).substr(0, kSettingsValueBytes)));
 }
 
 std::optional<std::string> SystemCodePage::form(const std::string& text, AnsiRule rule) const {
-    return rule == AnsiRule::Replaced ? text::toAnsi(text) : text::toAnsiExact(text);
+    return rule == AnsiRule::Replaced ? win32::toAnsi(text) : win32::toAnsiExact(text);
 }
 
 bool INI_WriteAnsi(const AnsiEntry& entry, const std::string& path) {
     return WritePrivateProfileStringW(
-               text::wideFromAnsi(entry.section).c_str(), text::wideFromAnsi(entry.key).c_str(),
-               text::wideFromAnsi(entry.value).c_str(), text::toWide(path).c_str()) != FALSE;
+               win32::wideFromAnsi(entry.section).c_str(), win32::wideFromAnsi(entry.key).c_str(),
+               win32::wideFromAnsi(entry.value).c_str(), win32::toWide(path).c_str()) != FALSE;
 }
 
 bool INI_Write(const std::string& section, const std::string& key, const std::string& value,

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "saver/settings/core/SettingsSave.h"
+#include "saver/settings/core/SettingsStore.h"
 
 namespace velmora::settings {
 

@@ -1,14 +1,14 @@
 // Starting, watching and ending a test's child process (see ChildProcess.h).
 #include "tests/support/ChildProcess.h"
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 
 namespace velmora::testing {
 
 ChildProcess::ChildProcess(const ProcessStart& start) {
-    const std::wstring program = text::toWide(start.program);
-    std::wstring commandLine = text::toWide(start.commandLine);
-    const std::wstring folder = text::toWide(start.folder);
+    const std::wstring program = win32::toWide(start.program);
+    std::wstring commandLine = win32::toWide(start.commandLine);
+    const std::wstring folder = win32::toWide(start.folder);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (start.showNormal) {

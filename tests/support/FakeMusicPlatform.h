@@ -2,7 +2,7 @@
 // Unscripted commands succeed with an empty reply, as reply-less MCI commands do.
 #pragma once
 
-#include "saver/music/core/MusicPlatform.h"
+#include "saver/music/core/MusicPlayer.h"
 
 #include <gtest/gtest.h>
 

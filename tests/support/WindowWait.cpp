@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 
 namespace velmora::testing {
 namespace {
@@ -51,7 +51,7 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM param) {
 } // namespace
 
 HWND findWindow(const WindowQuery& query) {
-    Search search{text::toWide(query.title), text::toWide(query.className), query};
+    Search search{win32::toWide(query.title), win32::toWide(query.className), query};
     if (query.parent) {
         EnumChildWindows(query.parent, matchWindow, reinterpret_cast<LPARAM>(&search));
     } else {

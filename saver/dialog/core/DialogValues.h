@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "saver/settings/core/SettingsSave.h"
+#include "saver/settings/core/SettingsStore.h"
 
 namespace velmora::dialog {
 

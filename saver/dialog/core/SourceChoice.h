@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "saver/settings/core/BgmKind.h"
+#include "saver/settings/core/SettingsRecord.h"
 
 namespace velmora::dialog {
 

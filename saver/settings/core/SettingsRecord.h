@@ -1,14 +1,16 @@
 // The settings record of the saver program: the music choice loaded from and written to the
-// settings file, with the file's section and key names.
+// settings file, and the file's section and key names.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "saver/settings/core/BgmKind.h"
-
 namespace velmora::settings {
+
+// The music sources the BgmKind setting names. The setting itself stays a number: a file may
+// hold any other value, which plays nothing and marks no source in the dialog.
+enum BgmKind : int16_t { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
 
 // Section and keys of the settings file; the key names are the file's established ones.
 inline constexpr char kSettingsSection[] = "Section";

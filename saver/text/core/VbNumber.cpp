@@ -187,10 +187,4 @@ double leadingNumber(std::string_view text) {
     return scanNumber(packed).value;
 }
 
-int32_t commandLineHandle(std::string_view commandLine) {
-    const double value =
-        std::nearbyint(leadingNumber(commandLine.size() > 3 ? commandLine.substr(3) : ""));
-    return fits<int32_t>(value) ? static_cast<int32_t>(value) : 0;
-}
-
 } // namespace velmora::text

@@ -36,8 +36,4 @@ std::string hashHashText(int32_t value);
 // that cannot continue the number, and no number gives 0.
 double leadingNumber(std::string_view text);
 
-// The preview window handle of a command line: the leading number from its fourth character on,
-// rounded (halves to even) to a 32-bit integer; 0 when there is none or it is out of range.
-int32_t commandLineHandle(std::string_view commandLine);
-
 } // namespace velmora::text

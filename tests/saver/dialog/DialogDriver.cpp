@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 #include "tests/support/BuiltFile.h"
 #include "tests/support/Environment.h"
 #include "tests/support/Files.h"
@@ -53,7 +53,7 @@ Installation::Installation(testing::ScratchFolder folder)
     wchar_t previous[32768] = {};
     GetEnvironmentVariableW(L"APPDATA", previous, 32768);
     previousAppData_ = previous;
-    SetEnvironmentVariableW(L"APPDATA", text::toWide(appData_.path()).c_str());
+    SetEnvironmentVariableW(L"APPDATA", win32::toWide(appData_.path()).c_str());
 }
 
 Installation::~Installation() {
@@ -61,7 +61,7 @@ Installation::~Installation() {
 }
 
 std::string iniValue(const std::string& fileBytes, const std::string& utf8Key) {
-    const std::string start = text::toAnsi(utf8Key) + "=";
+    const std::string start = win32::toAnsi(utf8Key) + "=";
     size_t at = 0;
     while (at < fileBytes.size()) {
         size_t end = fileBytes.find('\n', at);

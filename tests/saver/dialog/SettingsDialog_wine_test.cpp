@@ -12,11 +12,11 @@
 
 #include "DialogDriver.h"
 #include "base/Twips.h"
+#include "base/win32/PlatformText.h"
 #include "contract/SharedNames.h"
 #include "saver/dialog/core/DialogLayout.h"
 #include "saver/dialog/core/SineGradient.h"
 #include "saver/forms/Screen.h"
-#include "saver/text/AnsiText.h"
 #include "tests/support/BuiltFile.h"
 #include "tests/support/Files.h"
 #include "tests/support/KeyTap.h"
@@ -85,8 +85,8 @@ Rgb frameColour(const forms::PixelImage& shot, const ControlPlace& button) {
 
 std::string settingsText(const std::string& kind, const std::string& repeat,
                          const std::string& file) {
-    return text::toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
-                        "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
+    return win32::toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
+                         "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
 }
 
 // The whole file as "設定" leaves it: section and keys in code page 932, the numbers without
@@ -337,7 +337,7 @@ TEST_F(SettingsDialog, FileChooserStartsInTheMusicFolderAndSavingStoresTheChosen
     const std::string saved = savedSettings();
     expectNumber(saved, "BGM区分", 2);
     expectNumber(saved, "BGMﾘﾋﾟｰﾄ", 0);
-    EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), text::toAnsi(music + "\\曲b.mp3"));
+    EXPECT_EQ(iniValue(saved, "BGMﾌｧｲﾙ"), win32::toAnsi(music + "\\曲b.mp3"));
 }
 
 TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
@@ -354,7 +354,7 @@ TEST_F(SettingsDialog, SavingStoresTheTypedRepeatTrackAndZeroForAnythingElse) {
         click(dialog, pointIn(place::kRepeat));
         typeText(c.typed);
         click(dialog, pointIn(place::kSet));
-        ASSERT_TRUE(run->endsWithin(5000)) << "typed " << text::toAnsi(text::fromWide(c.typed));
+        ASSERT_TRUE(run->endsWithin(5000)) << "typed " << win32::toAnsi(win32::fromWide(c.typed));
         const std::string saved = savedSettings();
         expectNumber(saved, "BGM区分", 1);
         expectNumber(saved, "BGMﾘﾋﾟｰﾄ", c.stored);
@@ -447,7 +447,7 @@ bool chooseFile(HWND dialog, const std::string& path) {
         return false;
     }
     settle(500);
-    typeText(text::toWide(path));
+    typeText(win32::toWide(path));
     tapKey(VK_RETURN);
     settle();
     settle(500);
@@ -571,7 +571,7 @@ TEST(SettingsDialogLanguage, AMusicFileIsStoredByItsNameOrItsShortNameOrRefused)
     click(run.dialog(), pointIn(place::kSet));
     ASSERT_TRUE(run.endsWithin(5000));
     const std::string stored =
-        text::fromAnsi(iniValue(readText(installation.settingsFile()), "BGMﾌｧｲﾙ"));
+        win32::fromAnsi(iniValue(readText(installation.settingsFile()), "BGMﾌｧｲﾙ"));
     std::printf("[figures] %s: %s stored as it is; one in %s %s\n", languageName().c_str(),
                 testing::musicFolderName().c_str(), testing::kNameOutsideTheCodePages,
                 refused ? "refused" : ("stored as " + stored).c_str());
@@ -579,7 +579,7 @@ TEST(SettingsDialogLanguage, AMusicFileIsStoredByItsNameOrItsShortNameOrRefused)
         EXPECT_EQ(stored, local + "\\tone.mp3");
     } else {
         EXPECT_NE(stored, foreign + "\\tone.mp3");
-        EXPECT_NE(GetFileAttributesA(text::toAnsi(stored).c_str()), INVALID_FILE_ATTRIBUTES)
+        EXPECT_NE(GetFileAttributesA(win32::toAnsi(stored).c_str()), INVALID_FILE_ATTRIBUTES)
             << "the short name names no file: " << stored;
     }
 }
@@ -616,7 +616,7 @@ TEST_F(SettingsDialog, APressOnCancelReleasedOverSetClicksNothing) {
 // no common-controls version, no supported-OS entries, no other setting.
 TEST(DpiAwareness, BothProgramsDeclareSystemDpiAwarenessAndNothingElse) {
     for (const char* program : {"Velmora.scr", contract::kRendererFileName}) {
-        const HMODULE module = LoadLibraryExW(text::toWide(testing::builtFile(program)).c_str(),
+        const HMODULE module = LoadLibraryExW(win32::toWide(testing::builtFile(program)).c_str(),
                                               nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr) << program;
         int manifests = 0;

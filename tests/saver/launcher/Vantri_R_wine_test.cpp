@@ -59,4 +59,19 @@ TEST(Vantri_R, PictureFillsSitsTopLeftOnBlackOrIsClipped) {
     }
 }
 
+// A side beyond what 16-bit twips hold (2184 pixels at 96 dots per inch, 2730 at 120) stays 0,
+// as the failed store leaves it; the other side is as wide as the host's.
+TEST(Vantri_R, AHostTooWideForSixteenBitTwipsGivesAWidthOfZero) {
+    HWND host = makeHostWindow(kLeft, kTop, 3000, 112);
+    Vantri_R preview;
+    preview.showIn(host);
+    HWND form = FindWindowExA(host, nullptr, nullptr, contract::kPreviewFormTitle);
+    ASSERT_TRUE(form);
+    RECT client{};
+    GetClientRect(form, &client);
+    EXPECT_EQ(client.right, 0);
+    EXPECT_EQ(client.bottom, 112);
+    DestroyWindow(host);
+}
+
 } // namespace velmora::launcher

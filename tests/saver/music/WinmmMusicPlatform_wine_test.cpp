@@ -1,8 +1,8 @@
 // The music player on the real multimedia functions: an MP3 and a WAV made at build time play
 // on the session's sound device, and the CD watch ends on a machine without a CD drive.
+#include "base/win32/PlatformText.h"
 #include "saver/music/WinmmMusicPlatform.h"
 #include "saver/music/core/MusicPlayer.h"
-#include "saver/text/AnsiText.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ std::string japaneseCopyOf(const wchar_t* sample, const wchar_t* name) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring copy = std::wstring(temp) + name;
     EXPECT_TRUE(CopyFileW((testFolder() + L"\\" + sample).c_str(), copy.c_str(), FALSE));
-    return text::fromWide(copy);
+    return win32::fromWide(copy);
 }
 
 template <typename Done> bool waitFor(Done done, DWORD milliseconds) {
@@ -65,7 +65,7 @@ TEST_F(WinmmMusicTest, Mp3PlaysLoopsAndCloses) {
     player.MP3_Close();
     EXPECT_EQ(player.MCI_Query("status MP3Play mode").rfind("Error:", 0), 0u);
     EXPECT_FALSE(player.LastReply().empty());
-    DeleteFileW(text::toWide(record.BgmFile).c_str());
+    DeleteFileW(win32::toWide(record.BgmFile).c_str());
 }
 
 // 한 has no code page 932 form: the command names the file by its short form.
@@ -74,7 +74,7 @@ TEST_F(WinmmMusicTest, Mp3OutsideTheCodePagePlaysByItsShortName) {
     player.MP3_Open();
     EXPECT_TRUE(player.MP3_IsPlaying());
     player.MP3_Close();
-    DeleteFileW(text::toWide(record.BgmFile).c_str());
+    DeleteFileW(win32::toWide(record.BgmFile).c_str());
 }
 
 TEST_F(WinmmMusicTest, Mp3ThatIsMissingPlaysNothing) {
@@ -89,7 +89,7 @@ TEST_F(WinmmMusicTest, Mp3ThatIsMissingPlaysNothing) {
 TEST_F(WinmmMusicTest, WavLoopsUntilStopped) {
     ASSERT_GT(waveOutGetNumDevs(), 0u) << "the session has no sound device";
     record.BgmFile = japaneseCopyOf(L"velmora_music_sample.wav", L"velmora 曲.wav");
-    const std::string ansiName = text::toAnsi(record.BgmFile);
+    const std::string ansiName = win32::toAnsi(record.BgmFile);
     player.WAV_Play();
     // A sound that is still playing refuses one asked not to stop it, well past the sample's
     // own length, since it loops.
@@ -98,7 +98,7 @@ TEST_F(WinmmMusicTest, WavLoopsUntilStopped) {
     player.WAV_Stop();
     EXPECT_TRUE(PlaySoundA(ansiName.c_str(), nullptr, SND_ASYNC | SND_NOSTOP));
     player.WAV_Stop();
-    DeleteFileW(text::toWide(record.BgmFile).c_str());
+    DeleteFileW(win32::toWide(record.BgmFile).c_str());
 }
 
 TEST_F(WinmmMusicTest, CdWatchEndsWithoutADrive) {

@@ -1,5 +1,5 @@
 // Which music a run starts from the settings.
-#include "saver/run/core/MusicSource.h"
+#include "saver/run/core/RunMachine.h"
 
 #include <gtest/gtest.h>
 

@@ -22,11 +22,13 @@ class FakeRenderer : public Renderer {
 public:
     bool start() override { return startable; }
     bool running() override { return processRunning; }
+    bool asking() override { return questionShown; }
     bool windowOpen() override { return windowShown; }
     void release() override { ++releases; }
 
     bool startable = true;
     bool processRunning = true;
+    bool questionShown = false;
     bool windowShown = false;
     int releases = 0;
 };
@@ -40,7 +42,8 @@ public:
         calls.push_back(std::string(kWatches[static_cast<int>(timer)]) + (on ? " on" : " off"));
     }
     void unload() override { calls.push_back("unload"); }
-    void showCursor() override { calls.push_back("cursor"); }
+    void hideCursor() override { calls.push_back("hide cursor"); }
+    void showCursor() override { calls.push_back("show cursor"); }
     void endRun() override { calls.push_back("end"); }
 
     std::vector<std::string> calls;
@@ -49,9 +52,8 @@ public:
 using Calls = std::vector<std::string>;
 
 struct RunRig {
-    explicit RunRig(settings::SettingsRecord settings, bool cursorHidden = false)
-        : record(std::move(settings)), machine(form, renderer, music, clock, record, cursorHidden) {
-    }
+    explicit RunRig(settings::SettingsRecord settings, bool hideCursor = false)
+        : record(std::move(settings)), machine(form, renderer, music, clock, record, hideCursor) {}
 
     // The form's calls since the last look.
     Calls takeCalls() { return std::exchange(form.calls, {}); }
@@ -67,31 +69,60 @@ struct RunRig {
 
 const Calls kEnds{"renderer off", "unload"};
 
-TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOnly) {
+// The watch's tick at some time after the start: the renderer's process, its question whether to
+// run in a window (asked before its window, where the display mode is refused), and its window.
+TEST(RunMachine, RendererWatchWaitsForTheWindowWithinTheGraceOrWhileTheRendererAsks) {
+    constexpr double kGrace = kRendererStartUpGraceMs;
     const struct {
         const char* name;
         bool startable;
         bool processRunning;
+        bool asking;
         double elapsed; // since the start
         Calls expected;
     } cases[] = {
-        {"starting, just started", true, true, 0, {}},
-        {"starting, last moment of the grace", true, true, kRendererStartUpGraceMs - 1, {}},
-        {"starting, grace over", true, true, kRendererStartUpGraceMs, kEnds},
-        {"process ended before its window", true, false, 500, kEnds},
-        {"never started", false, false, 500, kEnds},
-        {"never started, a running process reported", false, true, 500, kEnds},
+        {"starting, just started", true, true, false, 0, {}},
+        {"starting, last moment of the grace", true, true, false, kGrace - 1, {}},
+        {"starting, grace over", true, true, false, kGrace, kEnds},
+        {"asking, within the grace", true, true, true, 500, {}},
+        {"asking, long after the grace", true, true, true, 30 * kGrace, {}},
+        {"process ended before its window", true, false, false, 500, kEnds},
+        {"answered no: the process ended", true, false, true, 30 * kGrace, kEnds},
+        {"never started", false, false, false, 500, kEnds},
+        {"never started, a running process reported", false, true, false, 500, kEnds},
+        {"never started, a question reported", false, true, true, 500, kEnds},
     };
     for (const auto& c : cases) {
         RunRig run(musicSettings(settings::kNoMusic));
         run.renderer.startable = c.startable;
         run.renderer.processRunning = c.processRunning;
+        run.renderer.questionShown = c.asking;
         run.machine.Form_Load();
         run.takeCalls();
         run.clock.ms += c.elapsed;
         run.machine.Timer3_Timer();
         EXPECT_EQ(run.takeCalls(), c.expected) << c.name;
     }
+}
+
+// However long the question stays, its answer is followed by a window within the grace: the
+// run, its music and its cursor stay with the renderer.
+TEST(RunMachine, AnAnswerLongAfterTheStartIsFollowedByItsWindow) {
+    RunRig run(musicSettings(settings::kAudioCd), true);
+    run.machine.Form_Load();
+    EXPECT_EQ(run.takeCalls(), (Calls{"hide cursor", "texture", "cd on"}));
+    run.renderer.questionShown = true;
+    for (int tick = 0; tick < 200; ++tick) {
+        run.clock.ms += 500;
+        run.machine.Timer3_Timer();
+    }
+    run.renderer.questionShown = false; // answered: the renderer goes on to its window
+    run.clock.ms += kRendererStartUpGraceMs - 500;
+    run.machine.Timer3_Timer();
+    run.renderer.windowShown = true;
+    run.clock.ms += 500;
+    run.machine.Timer3_Timer();
+    EXPECT_TRUE(run.takeCalls().empty()); // no unload: nothing stopped, the cursor kept hidden
 }
 
 TEST(RunMachine, AWindowSeenThenGoneEndsTheRunEvenWithinTheGrace) {
@@ -174,13 +205,13 @@ TEST(RunMachine, ACdWatchThatStoppedItselfLeavesTheDriveAloneAtTheEnd) {
     EXPECT_TRUE(run.platform.silent());
 }
 
-TEST(RunMachine, TheCursorComesBackOnlyWhenTheStartUpHidIt) {
+TEST(RunMachine, TheCursorIsHiddenForTheRunOnlyWhenTheStartUpAsks) {
     for (const bool hidden : {false, true}) {
         RunRig run(musicSettings(settings::kNoMusic), hidden);
         run.machine.Form_Load();
-        run.takeCalls();
+        EXPECT_EQ(run.takeCalls(), hidden ? (Calls{"hide cursor", "texture"}) : Calls{"texture"});
         run.machine.Form_QueryUnload();
-        EXPECT_EQ(run.takeCalls(), hidden ? (Calls{"cursor", "end"}) : Calls{"end"});
+        EXPECT_EQ(run.takeCalls(), hidden ? (Calls{"show cursor", "end"}) : Calls{"end"});
     }
 }
 

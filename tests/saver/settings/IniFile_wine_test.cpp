@@ -5,7 +5,7 @@
 #include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/core/VbNumber.h"
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 #include "tests/support/Files.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SystemLanguage.h"
@@ -66,7 +66,7 @@ TEST_F(IniFileTest, WritingAgainReplacesTheValue) {
     INI_Write(kSettingsSection, kBgmKindKey, " 0", ini);
     EXPECT_EQ(text::floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 0);
     const std::string bytes = readText(ini);
-    EXPECT_EQ(bytes.find(text::toAnsi(kBgmKindKey)), bytes.rfind(text::toAnsi(kBgmKindKey)));
+    EXPECT_EQ(bytes.find(win32::toAnsi(kBgmKindKey)), bytes.rfind(win32::toAnsi(kBgmKindKey)));
 }
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmpty) {
@@ -87,7 +87,7 @@ TEST_F(IniFileTest, ValuesComeBackCutTo255Bytes) {
     EXPECT_EQ(INI_Read(kSettingsSection, kBgmFileKey, ini), std::string(255, 'b'));
 
     // 150 double-byte characters: the 255th byte starts a character that does not fit.
-    if (text::toAnsiExact("曲").value_or("").size() != 2) {
+    if (win32::toAnsiExact("曲").value_or("").size() != 2) {
         return;
     }
     std::string wide;
@@ -143,7 +143,7 @@ TEST_F(IniFileTest, AValueThatCannotBeStoredExactlyFailsANameIsStoredInTheSystem
     const std::string name = std::string("BGM〜") + testing::kNameOutsideTheCodePages;
     EXPECT_TRUE(INI_Write(kSettingsSection, name, " 1", ini));
     EXPECT_EQ(text::floorToInt16(INI_Read(kSettingsSection, name, ini)), 1);
-    EXPECT_NE(readText(ini).find(text::toAnsi(name) + "="), std::string::npos);
+    EXPECT_NE(readText(ini).find(win32::toAnsi(name) + "="), std::string::npos);
 
     const std::string folderInstead = folder / "folder.ini";
     std::filesystem::create_directories(testing::utf8Path(folderInstead));

@@ -3,11 +3,11 @@
 // nothing changed on disk when no file takes the record.
 #include "contract/SharedNames.h"
 #include "saver/settings/IniFile.h"
-#include "saver/settings/SaveSettings.h"
+#include "saver/settings/Settings.h"
 #include "saver/settings/core/SettingsRecord.h"
 #include "saver/text/core/VbNumber.h"
 
-#include "saver/text/AnsiText.h"
+#include "base/win32/PlatformText.h"
 #include "tests/support/Files.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SystemLanguage.h"
@@ -78,8 +78,8 @@ TEST_F(SaveSettingsTest, TheFileHoldsTheBytesOfThePlatformsAnsiFunctions) {
     const std::string section = systemForm(L"Section");
     for (const IniEntry& entry : record) {
         ASSERT_TRUE(WritePrivateProfileStringA(
-            section.c_str(), systemForm(text::toWide(entry.key)).c_str(),
-            text::toAnsi(entry.value).c_str(), text::toAnsi(oracle).c_str()));
+            section.c_str(), systemForm(win32::toWide(entry.key)).c_str(),
+            win32::toAnsi(entry.value).c_str(), win32::toAnsi(oracle).c_str()));
     }
     const std::string bytes = readText(ours);
     EXPECT_EQ(bytes, readText(oracle));
@@ -107,7 +107,7 @@ TEST_F(SaveSettingsTest, AnEnglishSystemStoresQuestionMarksAndReadsThemBack) {
     };
     ASSERT_TRUE(SaveSettings(record, onlyFile(ini)));
     EXPECT_EQ(readText(ini),
-              "[Section]\r\n" + line(2, "1") + line(5, "0") + line(4, text::toAnsi(song)));
+              "[Section]\r\n" + line(2, "1") + line(5, "0") + line(4, win32::toAnsi(song)));
     ASSERT_TRUE(writeText(ini, "[Section]\r\n" + line(2, " 2") + line(5, " 3") +
                                    line(4, "C:\\M\xFAsica\\a.mp3")));
     EXPECT_EQ(text::floorToInt16(INI_Read(kSettingsSection, kBgmKindKey, ini)), 2);
@@ -120,7 +120,7 @@ TEST_F(SaveSettingsTest, AnEnglishSystemStoresQuestionMarksAndReadsThemBack) {
 // folder that cannot be made below a file).
 TEST_F(SaveSettingsTest, ARecordNoFileCanTakeChangesNothingOnDisk) {
     const std::string beside = folder / contract::kSettingsFileName;
-    const std::string old = text::toAnsi("[Section]\r\nBGM区分=2\r\n");
+    const std::string old = win32::toAnsi("[Section]\r\nBGM区分=2\r\n");
     ASSERT_TRUE(writeText(beside, old));
     const std::set<std::string> before = contentsOf(folder.path());
 
@@ -129,7 +129,7 @@ TEST_F(SaveSettingsTest, ARecordNoFileCanTakeChangesNothingOnDisk) {
     EXPECT_FALSE(SaveSettings(unstorable, onlyFile(beside)));
     EXPECT_EQ(readText(beside), old);
 
-    ASSERT_TRUE(DeleteFileW(text::toWide(beside).c_str()));
+    ASSERT_TRUE(DeleteFileW(win32::toWide(beside).c_str()));
     std::filesystem::create_directories(utf8Path(beside));
     ASSERT_TRUE(writeText(folder / "appdata", "a file"));
     const SettingsFiles files = settingsFilesFor(folder.path(), folder / "appdata");
@@ -137,6 +137,29 @@ TEST_F(SaveSettingsTest, ARecordNoFileCanTakeChangesNothingOnDisk) {
     EXPECT_FALSE(SaveSettings(record, files));
     EXPECT_EQ(contentsOf(folder.path()), blocked);
     EXPECT_NE(before, blocked);
+}
+
+bool exists(const std::string& path) {
+    return GetFileAttributesW(win32::toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A save stopped between its scratch copy and the move leaves the copy; the next save clears
+// the copies of its own file, and no other file whatever its name.
+TEST_F(SaveSettingsTest, TheNextSaveClearsTheCopiesAStoppedSaveLeft) {
+    const std::string ini = folder / contract::kSettingsFileName;
+    const std::string left = ini + ".00001A2B.tmp";
+    ASSERT_TRUE(writeText(left, "[Section]\r\n"));
+    const std::string others[] = {folder / "vel1A2B.tmp", ini + ".notes.tmp",
+                                  folder / "Other.ini.00001A2B.tmp"};
+    for (const std::string& other : others) {
+        ASSERT_TRUE(writeText(other, "kept"));
+    }
+    ASSERT_TRUE(SaveSettings(record, onlyFile(ini)));
+    EXPECT_FALSE(exists(left));
+    for (const std::string& other : others) {
+        EXPECT_TRUE(exists(other)) << other;
+    }
+    EXPECT_EQ(contentsOf(folder.path()).size(), 2u + std::size(others)) << "a scratch copy is left";
 }
 
 // With the file beside the programs out of reach, the per-user file gets the whole record, in a

@@ -96,36 +96,5 @@ TEST(VbNumberTest, LeadingNumberStopsAtTheFirstCharacterThatCannotContinue) {
     }
 }
 
-TEST(VbNumberTest, CommandLineHandleFromTheFourthCharacter) {
-    const IntCase cases[] = {
-        {"/p 1234", 1234},
-        {"/p:1234", 1234},
-        {"/p", 0},
-        {"/p:", 0},
-        {"/P 12 34", 1234},
-        {"/p\t1\n2", 12},
-        {"/p &H10", 16},
-        {"/p &h10", 16},
-        {"/p &O17", 15},
-        {"/p 12abc", 12},
-        {"/p 2.5", 2},
-        {"/p 3.5", 4},
-        {"/p -7", -7},
-        {"/p abc", 0},
-        {"/p 1e3", 1000},
-        {"/p 1e999", 0},
-        {"/p 2147483647", 2147483647},
-        {"/p 2147483648", 0},
-        {"/p 99999999999", 0},
-        {"/p &HFFFFFFFF", -1},
-        {"/p &H1FFFFFFFF", 0},
-        {"/p 1234 /x", 1234},
-        {"/p123", 23},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(commandLineHandle(c.text), c.expected) << '"' << c.text << '"';
-    }
-}
-
 } // namespace
 } // namespace velmora::text

@@ -1,6 +1,6 @@
-// The ANSI and UTF-16 conversions under a Japanese system (code page 932).
-#include "saver/text/AnsiPath.h"
-#include "saver/text/AnsiText.h"
+// The text seam of both programs: the ANSI and UTF-16 forms under a Japanese system (code page
+// 932) and the ANSI-usable form of a path.
+#include "base/win32/PlatformText.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include "tests/support/Files.h"
 #include "tests/support/ScratchFolder.h"
 
-namespace velmora::text {
+namespace velmora::win32 {
 namespace {
 
-TEST(AnsiTextTest, JapaneseTextInCodePage932) {
+TEST(PlatformText, JapaneseTextInCodePage932) {
     if (GetACP() != 932) {
         GTEST_SKIP() << "needs code page 932";
     }
@@ -29,7 +29,7 @@ TEST(AnsiTextTest, JapaneseTextInCodePage932) {
     spelledAs("", "");
 }
 
-TEST(AnsiTextTest, WideRoundTrip) {
+TEST(PlatformText, WideRoundTrip) {
     for (const std::string text : {"", "Velmora", "コマンド文字列", "ﾌｧｲﾙ", "€ 😀"}) {
         EXPECT_EQ(fromWide(toWide(text)), text);
     }
@@ -37,7 +37,7 @@ TEST(AnsiTextTest, WideRoundTrip) {
     EXPECT_EQ(toWide("😀").size(), 2u);
 }
 
-TEST(AnsiTextTest, TextOutsideTheCodePageStaysOneCharacter) {
+TEST(PlatformText, TextOutsideTheCodePageStaysOneCharacter) {
     if (GetACP() != 932) {
         GTEST_SKIP() << "needs code page 932";
     }
@@ -47,7 +47,7 @@ TEST(AnsiTextTest, TextOutsideTheCodePageStaysOneCharacter) {
     EXPECT_EQ(ansi.back(), 'b');
 }
 
-TEST(AnsiTextTest, ExactAnsiFormsOnly) {
+TEST(PlatformText, ExactAnsiFormsOnly) {
     if (GetACP() != 932) {
         GTEST_SKIP() << "needs code page 932";
     }
@@ -59,7 +59,7 @@ TEST(AnsiTextTest, ExactAnsiFormsOnly) {
     }
 }
 
-TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {
+TEST(PlatformText, PathsOutsideTheCodePageUseTheirShortForm) {
     if (GetACP() != 932) {
         GTEST_SKIP() << "needs code page 932";
     }
@@ -67,16 +67,17 @@ TEST(AnsiTextTest, PathsOutsideTheCodePageUseTheirShortForm) {
     const std::string file = folder / "曲.mp3";
     ASSERT_TRUE(testing::writeText(file, ""));
 
-    const std::optional<std::string> usable = ansiUsablePath(file, 255);
+    const std::optional<base::PathForm> usable = ansiUsablePath(file, 255);
     ASSERT_TRUE(usable.has_value());
-    EXPECT_NE(*usable, file);
-    ASSERT_TRUE(toAnsiExact(*usable).has_value()) << *usable;
+    EXPECT_NE(usable->path, file);
+    EXPECT_EQ(usable->ansi, toAnsiExact(usable->path)) << usable->path;
     // The short form names the same file.
-    EXPECT_NE(GetFileAttributesA(toAnsi(*usable).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesA(usable->ansi->c_str()), INVALID_FILE_ATTRIBUTES);
     // A file in the code page keeps its name; one that does not exist has no short form.
-    EXPECT_EQ(ansiUsablePath("C:\\表\\a.mp3", 255), "C:\\表\\a.mp3");
+    EXPECT_EQ(ansiUsablePath("C:\\表\\a.mp3", 255).value_or(base::PathForm{}).path,
+              "C:\\表\\a.mp3");
     EXPECT_EQ(ansiUsablePath(folder / "gone.mp3", 255), std::nullopt);
 }
 
 } // namespace
-} // namespace velmora::text
+} // namespace velmora::win32

@@ -1,9 +1,11 @@
-// Storing the settings where this user can: the whole record in one file or nothing anywhere.
-// Every text is put into the ANSI code page before the first write, and a file is only ever
-// replaced by a finished copy, so no file holds part of a record.
+// The rules of the settings store, apart from the platform. Loading fills the record from the
+// file. Storing puts the whole record in one file or nothing anywhere: every text is put into
+// the ANSI code page before the first write, and a file is only ever replaced by a finished
+// copy, so no file holds part of a record.
 #pragma once
 
-#include "saver/settings/core/SettingsFiles.h"
+#include "saver/settings/core/SettingsPlace.h"
+#include "saver/settings/core/SettingsRecord.h"
 
 #include <optional>
 #include <span>
@@ -11,6 +13,20 @@
 #include <vector>
 
 namespace velmora::settings {
+
+// What loading needs of the platform: the file, the existence test and the program folder.
+class SettingsSource {
+public:
+    virtual ~SettingsSource() = default;
+    // The value of a key of the settings section; empty when the file, section or key is missing.
+    virtual std::string readKey(const std::string& key) = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    virtual std::string programFolder() = 0;
+};
+
+// Replaces the record with what the source holds; a music file that cannot be opened is dropped
+// and file music switched off with it.
+void loadSettingsFrom(SettingsSource& source, SettingsRecord& record);
 
 // One line of the settings file, in UTF-8.
 struct IniEntry {

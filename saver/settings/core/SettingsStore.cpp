@@ -1,5 +1,8 @@
-// The settings save: the record in ANSI form first, then one finished file (see SettingsSave.h).
-#include "saver/settings/core/SettingsSave.h"
+// Loading the record, and the settings save: the record in ANSI form first, then one finished
+// file (see SettingsStore.h).
+#include "saver/settings/core/SettingsStore.h"
+
+#include "saver/text/core/VbNumber.h"
 
 namespace velmora::settings {
 
@@ -44,6 +47,22 @@ bool saveInPerUserFile(SettingsStore& store, const SettingsFiles& files,
 }
 
 } // namespace
+
+void loadSettingsFrom(SettingsSource& source, SettingsRecord& record) {
+    // Unusable numbers leave the 0 of a fresh record rather than a value from an earlier load.
+    record = SettingsRecord{};
+    record.BgmKind = text::floorToInt16(source.readKey(kBgmKindKey));
+    record.BgmRepeat = text::floorToInt16(source.readKey(kBgmRepeatKey));
+
+    record.BgmFile = source.readKey(kBgmFileKey);
+    if (!record.BgmFile.empty() && !source.fileExists(record.BgmFile)) {
+        record.BgmFile.clear();
+    }
+    if (record.BgmFile.empty() && record.BgmKind == kMusicFile) {
+        record.BgmKind = kNoMusic;
+    }
+    record.BgmFolder = record.BgmFile.empty() ? source.programFolder() : FolderOf(record.BgmFile);
+}
 
 std::string profileName(const std::string& utf8) {
     size_t characters = 0;
