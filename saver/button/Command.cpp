@@ -170,6 +170,9 @@ void Command::onMouseButton(UINT message, LPARAM lParam) {
     case forms::PressStep::ReleaseOutside:
         machine_.MouseUpElsewhere(button);
         break;
+    case forms::PressStep::Lost:
+        machine_.MouseCaptureLost();
+        break;
     case forms::PressStep::None:
         break;
     }

@@ -75,10 +75,8 @@ void Vantri_P::Form_Load() {
     lbl_Fname(0).setCaption(record_.BgmFile);
 
     POINT pointer{};
-    if (GetCursorPos(&pointer)) {
-        // The anchor is kept as 16-bit screen coordinates.
-        zoomPoint_ = {static_cast<int16_t>(pointer.x), static_cast<int16_t>(pointer.y)};
-    }
+    zoomPoint_ = zoomAnchor(
+        GetCursorPos(&pointer) ? std::optional<ScreenPoint>({pointer.x, pointer.y}) : std::nullopt);
     Zoom_Open(form_.hwnd(), zoomPoint_);
     forms::setScreenPointer(forms::ScreenPointer::Default);
 }

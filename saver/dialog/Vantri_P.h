@@ -47,7 +47,7 @@ private:
 
     settings::SettingsRecord& record_;
     // Where the pointer was at the load (0, 0 when unknown): the zoom starts and ends there.
-    POINT zoomPoint_{};
+    base::PixelRect zoomPoint_;
     forms::Form form_;
     forms::FormSurface surface_;
     forms::WindowlessHost formControls_; // labels and images drawn on the form

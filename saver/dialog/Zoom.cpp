@@ -2,34 +2,34 @@
 // read counts as all zero, so the outline then runs to or from the screen's top-left corner.
 #include "saver/dialog/Zoom.h"
 
+#include "saver/dialog/core/DialogLayout.h"
+#include "saver/forms/WindowPlace.h"
+
 namespace velmora::dialog {
 
 namespace {
 
-RECT pointRect(POINT point) {
-    return RECT{point.x, point.y, point.x, point.y};
-}
-
-RECT windowRect(HWND window) {
-    RECT rect{};
-    if (!GetWindowRect(window, &rect)) {
-        rect = RECT{};
+void zoom(HWND window, ZoomDirection direction, const base::PixelRect& anchor) {
+    RECT screen{};
+    if (!GetWindowRect(window, &screen)) {
+        screen = RECT{};
     }
-    return rect;
+    const ZoomPath path =
+        zoomPath(direction, anchor,
+                 {screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top});
+    const RECT from = forms::windowRect(path.from);
+    const RECT to = forms::windowRect(path.to);
+    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
 }
 
 } // namespace
 
-void Zoom_Open(HWND window, POINT anchor) {
-    const RECT from = pointRect(anchor);
-    const RECT to = windowRect(window);
-    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+void Zoom_Open(HWND window, const base::PixelRect& anchor) {
+    zoom(window, ZoomDirection::Open, anchor);
 }
 
-void Zoom_Close(HWND window, POINT anchor) {
-    const RECT from = windowRect(window);
-    const RECT to = pointRect(anchor);
-    DrawAnimatedRects(window, IDANI_CAPTION, &from, &to);
+void Zoom_Close(HWND window, const base::PixelRect& anchor) {
+    zoom(window, ZoomDirection::Close, anchor);
 }
 
 } // namespace velmora::dialog

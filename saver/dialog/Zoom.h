@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include "base/Rect.h"
+
 namespace velmora::dialog {
 
-// From the anchor, in screen pixels, to the window's screen rectangle.
-void Zoom_Open(HWND window, POINT anchor);
+// From the anchor (zoomAnchor of core/DialogLayout.h) to the window's screen rectangle.
+void Zoom_Open(HWND window, const base::PixelRect& anchor);
 // From the window's screen rectangle back to the anchor.
-void Zoom_Close(HWND window, POINT anchor);
+void Zoom_Close(HWND window, const base::PixelRect& anchor);
 
 } // namespace velmora::dialog

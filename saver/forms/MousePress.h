@@ -22,7 +22,9 @@ struct ButtonMessage {
 // Nothing for a message that is no press or release of a mouse button.
 std::optional<ButtonMessage> buttonMessageOf(UINT message);
 
-enum class PressStep { None, Press, ReleaseOver, ReleaseOutside };
+// Lost: the window's press ended when another window took the mouse (a system dialog, a
+// cancelled mode); no release will click.
+enum class PressStep { None, Press, ReleaseOver, ReleaseOutside, Lost };
 
 // Called from a window procedure with every message; acts on button presses and releases and
 // on the loss of the mouse capture, and says what a button message means for this window.

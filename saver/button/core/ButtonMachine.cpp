@@ -143,6 +143,20 @@ void ButtonMachine::MouseUpElsewhere(int button) {
     releaseLook(button);
 }
 
+void ButtonMachine::MouseCaptureLost() {
+    if (!enabledFlag_ || !held_) {
+        return;
+    }
+    held_ = false;
+    const bool focused = state_ == ButtonState::Selected || state_ == ButtonState::HighLightSelect;
+    if (focused) {
+        enter(ButtonState::Selected, ButtonFace::Selected);
+    } else {
+        enter(state_ == ButtonState::None ? ButtonState::None : ButtonState::Normal,
+              ButtonFace::Normal);
+    }
+}
+
 void ButtonMachine::releaseLook(int button) {
     if (button != kLeftButton) {
         return;

@@ -37,6 +37,9 @@ public:
     void MouseUp(int button);
     // The release of a press of this button away from it: the pointer has left, and no click.
     void MouseUpElsewhere(int button);
+    // Another window took the mouse mid-press (a system dialog, a cancelled mode): the press
+    // ends without a click, the button shows its resting look and hovers again at once.
+    void MouseCaptureLost();
     void GotFocus();
     void LostFocus();
     void Resize();

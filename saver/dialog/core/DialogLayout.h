@@ -1,7 +1,8 @@
-// Where the settings dialog and its controls sit: the control table in twips, its conversion to
-// pixels, and the centring of the window on the screen.
+// Where the settings dialog and its controls sit: the control table in twips, the centring of
+// the window on the screen, and the path of the zoom that opens and closes it.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "base/Rect.h"
@@ -66,5 +67,24 @@ struct TwipsPoint {
 };
 TwipsPoint dialogCorner(int screenWidthTwips, int screenHeightTwips, int windowWidthTwips,
                         int windowHeightTwips);
+
+// The zoom draws an outline travelling between two rectangles of the screen, in pixels.
+struct ZoomPath {
+    base::PixelRect from;
+    base::PixelRect to;
+    bool operator==(const ZoomPath&) const = default;
+};
+enum class ZoomDirection { Open, Close };
+struct ScreenPoint {
+    long x;
+    long y;
+};
+
+// The anchor is an empty rectangle where the pointer was when the dialog loaded, kept as 16-bit
+// screen coordinates; (0, 0), the screen's top-left corner, when the position could not be read.
+base::PixelRect zoomAnchor(std::optional<ScreenPoint> pointer);
+// Opening runs from the anchor to the window's rectangle, closing from the window back to it.
+ZoomPath zoomPath(ZoomDirection direction, const base::PixelRect& anchor,
+                  const base::PixelRect& window);
 
 } // namespace velmora::dialog

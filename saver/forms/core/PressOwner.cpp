@@ -22,11 +22,13 @@ PressOwner::Release PressOwner::release(uintptr_t window, unsigned button, bool 
     return overWindow ? Release::Over : Release::Outside;
 }
 
-void PressOwner::lost(uintptr_t window) {
-    if (window == owner_) {
-        owner_ = 0;
-        held_ = 0;
+bool PressOwner::lost(uintptr_t window) {
+    if (!holding(window)) {
+        return false;
     }
+    owner_ = 0;
+    held_ = 0;
+    return true;
 }
 
 } // namespace velmora::forms

@@ -25,7 +25,8 @@ public:
         return held_ != 0 ? std::optional<uintptr_t>(owner_) : std::nullopt;
     }
     // The window lost the mouse to another: its press is over, and no release will click.
-    void lost(uintptr_t window);
+    // True when the window had a press to lose.
+    bool lost(uintptr_t window);
 
 private:
     uintptr_t owner_ = 0;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace velmora::dialog {
 namespace {
 
@@ -74,6 +76,17 @@ TEST(DialogLayout, CornerIsAHalfAcrossAndAThirdDown) {
     for (const Case& c : cases) {
         EXPECT_EQ(dialogCorner(c.screenW, c.screenH, c.windowW, c.windowH), c.expected)
             << c.screenW << "x" << c.screenH << " " << c.windowW << "x" << c.windowH;
+    }
+}
+
+TEST(DialogLayout, ZoomOpensFromTheAnchorAndClosesBackToIt) {
+    const base::PixelRect window{261, 165, 502, 274};
+    for (const auto& [pointer, anchor] :
+         {std::pair{std::optional<ScreenPoint>({40, 70}), base::PixelRect{40, 70, 0, 0}},
+          std::pair{std::optional<ScreenPoint>(), base::PixelRect{0, 0, 0, 0}}}) {
+        EXPECT_EQ(zoomAnchor(pointer), anchor);
+        EXPECT_EQ(zoomPath(ZoomDirection::Open, anchor, window), (ZoomPath{anchor, window}));
+        EXPECT_EQ(zoomPath(ZoomDirection::Close, anchor, window), (ZoomPath{window, anchor}));
     }
 }
 

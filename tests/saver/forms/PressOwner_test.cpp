@@ -44,9 +44,10 @@ TEST(PressOwner, ASecondButtonJoinsThePressOfTheFirst) {
 TEST(PressOwner, APressLostToAnotherWindowEndsWithoutAClick) {
     PressOwner owner;
     owner.press(kCancel, kRight);
-    owner.lost(kSet); // someone else's loss changes nothing
+    EXPECT_FALSE(owner.lost(kSet)); // someone else's loss changes nothing
     EXPECT_TRUE(owner.holding(kCancel));
-    owner.lost(kCancel);
+    EXPECT_TRUE(owner.lost(kCancel));
+    EXPECT_FALSE(owner.lost(kCancel)) << "nothing left to lose";
     EXPECT_EQ(owner.release(kCancel, kRight, true), Release::NotOwned);
     // A new press elsewhere starts a new owner.
     owner.press(kCancel, kLeft);
