@@ -2,14 +2,13 @@
 // holds the mouse for the window it started on, and its release there is a click only over
 // that window (see core/PressOwner.h). A press on the background released over a button is
 // the background's; a press on one button released over another clicks neither. Windowless
-// controls follow the same rule inside their container (core/WindowlessPress.h).
+// controls follow the same rule inside their container (WindowlessPress, core/PressOwner.h).
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 
-#include "saver/forms/core/MouseButton.h"
 #include "saver/forms/core/PressOwner.h"
 
 namespace velmora::forms {

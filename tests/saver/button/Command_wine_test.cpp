@@ -10,9 +10,9 @@
 #include <utility>
 
 #include "saver/button/Command.h"
+#include "saver/forms/Bitmaps.h"
 #include "saver/forms/Form.h"
 #include "saver/forms/PictureBox.h"
-#include "saver/forms/SavePicture.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScreenCapture.h"
@@ -91,8 +91,8 @@ protected:
         design.caption = "Command_Test_Host";
         design.style = WS_POPUP | WS_CLIPCHILDREN;
         design.backColour = RGB(192, 192, 192);
-        design.place.width = 6000;
-        design.place.height = 2400;
+        design.rect.width = 6000;
+        design.rect.height = 2400;
         return design;
     }
 
