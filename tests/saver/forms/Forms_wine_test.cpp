@@ -174,9 +174,6 @@ TEST(PictureBox, UncoveredWindowRepaintsFromItsSurface) {
 }
 
 TEST(Form, DestroyedByItsParentUnloadsAndEndsTheLoop) {
-    FormDesign hostDesign = hiddenDesign("Forms_Test_Host");
-    hostDesign.rect.width = 3000;
-    hostDesign.rect.height = 3000;
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
                                 nullptr, nullptr, nullptr);
     ASSERT_TRUE(host);
