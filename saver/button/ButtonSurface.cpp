@@ -1,10 +1,10 @@
-// Drawing the button face on its memory surface (see ButtonSurface.h).
+// Drawing the button face on its memory surface, and its caption (see ButtonSurface.h).
 #include "saver/button/ButtonSurface.h"
 
 #include "base/Twips.h"
+#include "base/win32/PlatformText.h"
 #include "saver/assets/AssetIds.h"
-#include "saver/button/core/FaceDrawing.h"
-#include "saver/forms/Bitmaps.h"
+#include "saver/forms/Screen.h"
 
 namespace velmora::button {
 
@@ -14,6 +14,14 @@ namespace {
 constexpr std::array<int, kButtonFaceCount> kFaceResources = {
     IDB_FACE_NORMAL,   IDB_FACE_HIGHLIGHT, IDB_FACE_HIGHLIGHTSELECT,
     IDB_FACE_SELECTED, IDB_FACE_PRESSED,   IDB_FACE_DISABLE};
+
+// Colour values name a system colour by its index when their top bit is set.
+COLORREF resolveColour(uint32_t colour) {
+    if (colour & kSystemColourFlag) {
+        return GetSysColor(static_cast<int>(colour & ~kSystemColourFlag));
+    }
+    return colour;
+}
 
 } // namespace
 
@@ -106,6 +114,45 @@ void ButtonSurface::copyTo(HDC target, const RECT& area) const {
         BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
                memory_.dc(), area.left, area.top, SRCCOPY);
     }
+}
+
+CaptionText::~CaptionText() {
+    if (font_) {
+        DeleteObject(font_);
+    }
+}
+
+void CaptionText::show(const CaptionLook& look) {
+    if (!font_ || look.font != look_.font) {
+        if (font_) {
+            DeleteObject(font_);
+        }
+        font_ = forms::createFont(look.font);
+    }
+    text_ = win32::toWide(look.text);
+    look_ = look;
+}
+
+void CaptionText::paint(HDC dc, const RECT& rect) const {
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ previousFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    if (look_.enabled) {
+        drawText(dc, rect, resolveColour(look_.colour));
+    } else {
+        // The platform's greyed text: a highlight one pixel down and right, the grey over it.
+        RECT shifted = rect;
+        OffsetRect(&shifted, 1, 1);
+        drawText(dc, shifted, GetSysColor(COLOR_3DHILIGHT));
+        drawText(dc, rect, GetSysColor(COLOR_GRAYTEXT));
+    }
+    SelectObject(dc, previousFont);
+    SetBkMode(dc, previousMode);
+}
+
+void CaptionText::drawText(HDC dc, RECT rect, COLORREF colour) const {
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &rect,
+              DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 } // namespace velmora::button

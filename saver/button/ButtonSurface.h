@@ -1,15 +1,18 @@
-// The button's persistent drawing surface: a memory bitmap of the control's size that holds the
-// last face drawn, so that the window repaints from it when uncovered without drawing again;
-// and the six face bitmaps it draws from, loaded from the program's resources.
+// What the button draws: its persistent surface, a memory bitmap of the control's size that
+// holds the last face drawn, so that the window repaints from it when uncovered without drawing
+// again, with the six face bitmaps it draws from, loaded from the program's resources; and its
+// caption label, a windowless text drawn over the face, centred across the control, in its own
+// font and colour, and greyed while the label is disabled.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
+#include <string>
 
-#include "saver/button/core/ButtonView.h"
+#include "saver/button/core/Caption.h"
 #include "saver/button/core/FaceDrawing.h"
-#include "saver/forms/MemoryBitmap.h"
+#include "saver/forms/Bitmaps.h"
 
 namespace velmora::button {
 
@@ -29,7 +32,7 @@ public:
     // the screen's scale, those of the face bitmap at its own.
     bool drawFace(ButtonFace face, bool reversed, double twipsPerPixelX, double twipsPerPixelY);
 
-    // Copies the area of the surface to the same place of target.
+    // Copies the area of the surface to the same spot of target.
     void copyTo(HDC target, const RECT& area) const;
 
 private:
@@ -41,6 +44,26 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::array<HBITMAP, kButtonFaceCount> faces_{}; // in the order of ButtonFace; null when missing
+};
+
+class CaptionText {
+public:
+    CaptionText() = default;
+    ~CaptionText();
+    CaptionText(const CaptionText&) = delete;
+    CaptionText& operator=(const CaptionText&) = delete;
+
+    void show(const CaptionLook& look);
+    // Draws the text into rect, in pixels of the control.
+    void paint(HDC dc, const RECT& rect) const;
+    const std::wstring& text() const { return text_; }
+
+private:
+    void drawText(HDC dc, RECT rect, COLORREF colour) const;
+
+    CaptionLook look_;
+    std::wstring text_;
+    HFONT font_ = nullptr;
 };
 
 } // namespace velmora::button

@@ -3,12 +3,7 @@
 #include "saver/button/Command.h"
 
 #include "base/Twips.h"
-#include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
-#include "saver/forms/Screen.h"
-#include "saver/forms/ScreenPointer.h"
-#include "saver/forms/WindowClass.h"
-#include "saver/forms/WindowPlace.h"
 
 namespace velmora::button {
 
@@ -37,19 +32,19 @@ forms::PropertyBag Command::WriteProperties() {
     return bag;
 }
 
-void Command::move(const base::TwipsRect& place) {
-    design_.place = place;
-    forms::moveWindow(window_, forms::screenPixels(place));
+void Command::move(const base::TwipsRect& rect) {
+    design_.rect = rect;
+    forms::moveWindow(window_, forms::screenPixels(rect));
 }
 
 // --- Life of the window -----------------------------------------------------------------------
 
 void Command::formCreated(HWND form) {
     forms::registerWindowClass(kClassName, &Command::windowProc, forms::arrowPointer());
-    const base::PixelRect place = forms::screenPixels(design_.place);
+    const base::PixelRect rect = forms::screenPixels(design_.rect);
     window_ =
         CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                        place.left, place.top, place.width, place.height, container_(form), nullptr,
+                        rect.left, rect.top, rect.width, rect.height, container_(form), nullptr,
                         GetModuleHandleW(nullptr), this);
     if (!window_) {
         return;
@@ -132,8 +127,8 @@ void Command::onSize() {
     const double perPixelY = forms::screenTwipsPerPixelY();
     const int widthTwips = static_cast<int>(base::twipsFromPixels(client.right, perPixelX));
     const int heightTwips = static_cast<int>(base::twipsFromPixels(client.bottom, perPixelY));
-    captionPlace_ = forms::windowRect(
-        base::toPixels(captionPlace(widthTwips, heightTwips), perPixelX, perPixelY));
+    captionRect_ = forms::windowRect(
+        base::toPixels(captionRect(widthTwips, heightTwips), perPixelX, perPixelY));
     if (ready_) {
         machine_.Resize();
     }
@@ -146,7 +141,7 @@ void Command::onPaint() {
     if (opaque_) {
         surface_.copyTo(dc, paint.rcPaint);
     }
-    caption_.paint(dc, captionPlace_);
+    caption_.paint(dc, captionRect_);
     EndPaint(window_, &paint);
 }
 
@@ -169,6 +164,9 @@ void Command::onMouseButton(UINT message, LPARAM lParam) {
         break;
     case forms::PressStep::ReleaseOutside:
         machine_.MouseUpElsewhere(button);
+        break;
+    case forms::PressStep::Lost:
+        machine_.MouseCaptureLost();
         break;
     case forms::PressStep::None:
         break;

@@ -3,7 +3,7 @@
 //
 // Use: make it with the form, give onClick, and call Initialize() once the form has loaded (the
 // hover look needs the pointer poll that Initialize starts):
-//     Command set(form, onForm(), {.place = {4860, 3000, 1155, 375},
+//     Command set(form, onForm(), {.rect = {4860, 3000, 1155, 375},
 //                                  .properties = captionedProperties("設定")});
 //     set.onClick = [] { ... };            // after form.load(): set.Initialize();
 // The stored properties are those the form was saved with; keys left out take their defaults,
@@ -22,18 +22,16 @@
 
 #include "base/Rect.h"
 #include "saver/button/ButtonSurface.h"
-#include "saver/button/CaptionText.h"
 #include "saver/button/core/ButtonMachine.h"
-#include "saver/forms/Container.h"
-#include "saver/forms/Control.h"
 #include "saver/forms/Form.h"
+#include "saver/forms/PictureBox.h"
 #include "saver/forms/Timer.h"
 #include "saver/forms/core/PropertyBag.h"
 
 namespace velmora::button {
 
 struct CommandDesign {
-    base::TwipsRect place{0, 0, 1755, 420}; // in twips of the container
+    base::TwipsRect rect{0, 0, 1755, 420}; // in twips of the container
     forms::PropertyBag properties;
     // The container's font, the default of the "Font" property.
     forms::FontDesign ambientFont = forms::designFont();
@@ -65,7 +63,7 @@ public:
     // The persisted properties as the form saves them.
     forms::PropertyBag WriteProperties();
     // Places the button, in twips of its container; a new size redraws it.
-    void move(const base::TwipsRect& place);
+    void move(const base::TwipsRect& rect);
 
     HWND hwnd() const { return window_; }
 
@@ -94,7 +92,7 @@ private:
     forms::Timer tmrMouse_;
     ButtonSurface surface_;
     CaptionText caption_;
-    RECT captionPlace_{};
+    RECT captionRect_{};
     bool opaque_ = true;
     bool ready_ = false; // the stored properties are loaded
     HWND window_ = nullptr;

@@ -8,16 +8,18 @@
 
 #include "saver/button/Command.h"
 #include "saver/forms/ComboBox.h"
-#include "saver/forms/ControlArray.h"
 #include "saver/forms/Form.h"
-#include "saver/forms/FormSurface.h"
+#include "saver/forms/Image.h"
 #include "saver/forms/Label.h"
-#include "saver/forms/PictureImage.h"
-#include "saver/forms/ShapeRect.h"
+#include "saver/forms/PictureBox.h"
 #include "saver/forms/Windowless.h"
 #include "saver/settings/core/SettingsRecord.h"
 
 namespace velmora::dialog {
+
+// The dialog of the configure mode: shown modally, with no owner window, it returns once it has
+// closed. It edits record, and writes the settings file when the user confirms.
+void showSettingsDialog(settings::SettingsRecord& record);
 
 class Vantri_P {
 public:
@@ -47,7 +49,7 @@ private:
 
     settings::SettingsRecord& record_;
     // Where the pointer was at the load (0, 0 when unknown): the zoom starts and ends there.
-    POINT zoomPoint_{};
+    base::PixelRect zoomPoint_;
     forms::Form form_;
     forms::FormSurface surface_;
     forms::WindowlessHost formControls_; // labels and images drawn on the form

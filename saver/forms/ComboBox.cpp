@@ -2,7 +2,6 @@
 #include "saver/forms/ComboBox.h"
 
 #include "base/win32/PlatformText.h"
-#include "saver/forms/Form.h"
 
 namespace velmora::forms {
 
@@ -27,17 +26,17 @@ ComboBox::~ComboBox() {
 
 void ComboBox::formCreated(HWND form) {
     font_ = createFont(design_.font);
-    const int listHeight = kVisibleItems * design_.place.height;
+    const int listHeight = kVisibleItems * design_.rect.height;
     window_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"COMBOBOX", L"",
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                              design_.place.left, design_.place.top, design_.place.width,
-                              design_.place.height + listHeight, container_(form), nullptr,
+                              design_.rect.left, design_.rect.top, design_.rect.width,
+                              design_.rect.height + listHeight, container_(form), nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (!window_) {
         return;
     }
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.place.height - kFrame);
+    SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), design_.rect.height - kFrame);
     back_ = CreateSolidBrush(design_.backColour);
     subclass_.attach(window_, this);
 }

@@ -6,18 +6,14 @@
 
 #include "base/Rect.h"
 
-#include "saver/forms/Container.h"
-#include "saver/forms/Control.h"
-#include "saver/forms/PlatformFont.h"
-#include "saver/forms/WindowSubclass.h"
+#include "saver/forms/Form.h"
+#include "saver/forms/PictureBox.h"
 
 namespace velmora::forms {
 
-class Form;
-
-// place: in pixels within the container; its height is that of the closed box.
+// rect: in pixels within the container; its height is that of the closed box.
 struct ComboBoxDesign {
-    base::PixelRect place;
+    base::PixelRect rect;
     FontDesign font = designFont();
     COLORREF backColour = RGB(255, 255, 255); // of the text field and the list
 };

@@ -1,24 +1,40 @@
-// Form: a top-level window with load, query-unload and unload events (see Form.h).
+// Form: a top-level window with load, query-unload and unload events, and the window classes
+// and subclasses its controls build on (see Form.h).
 #include "saver/forms/Form.h"
 
 #include <algorithm>
 
+#include "base/Twips.h"
 #include "base/win32/PlatformText.h"
-#include "saver/forms/Control.h"
 #include "saver/forms/MousePress.h"
 #include "saver/forms/Program.h"
-#include "saver/forms/Screen.h"
-#include "saver/forms/ScreenPointer.h"
-#include "saver/forms/WindowClass.h"
-#include "saver/forms/WindowPlace.h"
 
 namespace velmora::forms {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraForm";
+constexpr DWORD kFixedSingleStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFixedSingleExStyle = WS_EX_WINDOWEDGE;
 
 } // namespace
+
+FormDesign fixedSingleFormDesign(std::string caption, int clientWidthTwips, int clientHeightTwips,
+                                 COLORREF backColour, HICON icon) {
+    RECT outer{0, 0, base::pixelsFromTwips(clientWidthTwips, screenTwipsPerPixelX()),
+               base::pixelsFromTwips(clientHeightTwips, screenTwipsPerPixelY())};
+    AdjustWindowRectEx(&outer, kFixedSingleStyle, FALSE, kFixedSingleExStyle);
+    FormDesign design;
+    design.caption = std::move(caption);
+    design.style = kFixedSingleStyle;
+    design.exStyle = kFixedSingleExStyle;
+    design.backColour = backColour;
+    design.icon = icon;
+    const TwipsSize size = twipsOfPixels(outer.right - outer.left, outer.bottom - outer.top);
+    design.rect.width = size.width;
+    design.rect.height = size.height;
+    return design;
+}
 
 Form::Form(FormDesign design) : design_(std::move(design)) {
     backBrush_ = CreateSolidBrush(design_.backColour);
@@ -51,9 +67,9 @@ void Form::load() {
 void Form::createWindow() {
     registerWindowClass(kClassName, &Form::windowProc, arrowPointer());
     const std::wstring caption = win32::toWide(design_.caption);
-    const base::PixelRect place = screenPixels(design_.place);
+    const base::PixelRect rect = screenPixels(design_.rect);
     CreateWindowExW(design_.exStyle, kClassName, caption.c_str(), design_.style & ~WS_VISIBLE,
-                    place.left, place.top, place.width, place.height, nullptr, nullptr,
+                    rect.left, rect.top, rect.width, rect.height, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
     if (window_ && design_.icon) {
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(design_.icon));
@@ -92,9 +108,17 @@ void Form::unload(UnloadMode mode) {
     DestroyWindow(window_);
 }
 
-void Form::move(const base::TwipsRect& place) {
-    design_.place = place;
-    moveWindow(window_, screenPixels(place));
+TwipsSize Form::windowSizeTwips() const {
+    RECT outer{};
+    if (!window_ || !GetWindowRect(window_, &outer)) {
+        return {};
+    }
+    return twipsOfPixels(outer.right - outer.left, outer.bottom - outer.top);
+}
+
+void Form::move(const base::TwipsRect& rect) {
+    design_.rect = rect;
+    moveWindow(window_, screenPixels(rect));
 }
 
 void Form::repaint() {
@@ -192,6 +216,36 @@ void Form::onDestroyed() {
     unloading_ = false;
     // A loop waiting in GetMessage for this form to go is woken to see that it has.
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &windowClass)) {
+        return;
+    }
+    windowClass = WNDCLASSEXW{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = cursor;
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
+void WindowSubclass::attach(HWND window, void* self) {
+    detach();
+    window_ = window;
+    if (window_) {
+        SetWindowSubclass(window_, procedure_, id_, reinterpret_cast<DWORD_PTR>(self));
+    }
+}
+
+void WindowSubclass::detach() {
+    if (window_ && IsWindow(window_)) {
+        RemoveWindowSubclass(window_, procedure_, id_);
+    }
+    window_ = nullptr;
 }
 
 } // namespace velmora::forms

@@ -2,7 +2,6 @@
 #include "saver/forms/Label.h"
 
 #include "base/win32/PlatformText.h"
-#include "saver/forms/WindowPlace.h"
 
 namespace velmora::forms {
 
@@ -27,7 +26,7 @@ void Label::setCaption(const std::string& caption) {
 }
 
 RECT Label::bounds() const {
-    return windowRect(design_.place);
+    return windowRect(design_.rect);
 }
 
 UINT Label::textFormat() const {
@@ -54,8 +53,8 @@ void Label::fitToText() {
               DT_NOPREFIX | DT_CALCRECT);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    design_.place.width = area.right;
-    design_.place.height = area.bottom;
+    design_.rect.width = area.right;
+    design_.rect.height = area.bottom;
 }
 
 void Label::paint(HDC dc) {

@@ -7,16 +7,15 @@
 #include <string>
 
 #include "base/Rect.h"
-#include "saver/forms/PlatformFont.h"
 #include "saver/forms/Windowless.h"
 
 namespace velmora::forms {
 
 enum class TextAlignment { Left, Centre };
 
-// place: in pixels within the container.
+// rect: in pixels within the container.
 struct LabelDesign {
-    base::PixelRect place;
+    base::PixelRect rect;
     std::string caption; // UTF-8
     FontDesign font = designFont();
     COLORREF colour = RGB(0, 0, 0);

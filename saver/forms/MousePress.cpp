@@ -73,8 +73,11 @@ PressStep followMousePress(PressOwner& presses, HWND window, UINT message, LPARA
         return button->down ? pressed(presses, window, bit)
                             : released(presses, window, bit, lParam);
     }
-    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != window) {
-        presses.lost(idOf(window));
+    // A release of the window's own press gives the mouse back after the press has ended, so
+    // only a press still held is lost here.
+    if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) != window &&
+        presses.lost(idOf(window))) {
+        return PressStep::Lost;
     }
     return PressStep::None;
 }

@@ -1,17 +1,15 @@
-// PictureBox: a child window painted from a memory surface (see PictureBox.h).
+// PictureBox: a child window painted from a memory surface; containers and the form's surface
+// (see PictureBox.h).
 #include "saver/forms/PictureBox.h"
 
-#include "saver/forms/Bitmaps.h"
-#include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
-#include "saver/forms/WindowClass.h"
-#include "saver/forms/WindowPlace.h"
 
 namespace velmora::forms {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"VelmoraPictureBox";
+constexpr UINT_PTR kSurfaceSubclassId = 0x5352;
 
 } // namespace
 
@@ -25,16 +23,16 @@ PictureBox::~PictureBox() {
 }
 
 void PictureBox::formCreated(HWND form) {
-    const base::PixelRect place = screenPixels(design_.place);
-    width_ = place.width;
-    height_ = place.height;
+    const base::PixelRect rect = screenPixels(design_.rect);
+    width_ = rect.width;
+    height_ = rect.height;
     createSurface(width_, height_);
     drawPicture();
 
     registerWindowClass(kClassName, &PictureBox::windowProc);
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (design_.visible ? WS_VISIBLE : 0);
-    window_ = CreateWindowExW(0, kClassName, L"", style, place.left, place.top, width_, height_,
-                              form, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, kClassName, L"", style, rect.left, rect.top, width_, height_, form,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
@@ -84,6 +82,14 @@ void PictureBox::refresh() {
     }
 }
 
+SIZE PictureBox::scaleSize() const {
+    RECT client{};
+    if (window_) {
+        GetClientRect(window_, &client);
+    }
+    return {client.right, client.bottom};
+}
+
 PixelImage PictureBox::image() const {
     PixelImage result;
     if (!surfaceBits_) {
@@ -124,6 +130,58 @@ void PictureBox::onPaint() {
     BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
            surface_.dc(), dirty.left, dirty.top, SRCCOPY);
     EndPaint(window_, &paint);
+}
+
+ContainerWindow onForm() {
+    return [](HWND form) { return form; };
+}
+
+ContainerWindow inside(const PictureBox& box) {
+    return [&box](HWND) { return box.hwnd(); };
+}
+
+FormSurface::FormSurface(Form& form, COLORREF backColour, int clientWidthTwips,
+                         int clientHeightTwips)
+    : form_(form), box_(form, {{0, 0, clientWidthTwips, clientHeightTwips}, true, backColour, 0}),
+      subclass_(&FormSurface::subclassProc, kSurfaceSubclassId) {
+    form_.addControl(*this);
+}
+
+FormSurface::~FormSurface() {
+    formDestroyed();
+    form_.removeControl(*this);
+}
+
+void FormSurface::formCreated(HWND form) {
+    shown_ = false;
+    // Everything else the form holds lies above the surface.
+    SetWindowPos(box_.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    subclass_.attach(form, this);
+}
+
+void FormSurface::formDestroyed() {
+    subclass_.detach();
+}
+
+LRESULT CALLBACK FormSurface::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR self) {
+    auto* surface = reinterpret_cast<FormSurface*>(self);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (message == WM_SIZE && surface->shown_) {
+        surface->resized();
+    }
+    // A hidden form is sized when it is made; it reports that size when it is first shown.
+    if (message == WM_SHOWWINDOW && wParam && !surface->shown_) {
+        surface->shown_ = true;
+        surface->resized();
+    }
+    return result;
+}
+
+void FormSurface::resized() {
+    if (onResize) {
+        onResize();
+    }
 }
 
 } // namespace velmora::forms

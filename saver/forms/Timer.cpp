@@ -1,8 +1,6 @@
 // Timer: SetTimer on the form's window, ticks delivered as WM_TIMER (see Timer.h).
 #include "saver/forms/Timer.h"
 
-#include "saver/forms/Form.h"
-
 namespace velmora::forms {
 
 Timer::Timer(Form& form, unsigned intervalMs, bool enabled)

@@ -4,11 +4,9 @@
 
 #include <functional>
 
-#include "saver/forms/Control.h"
+#include "saver/forms/Form.h"
 
 namespace velmora::forms {
-
-class Form;
 
 class Timer : public Control {
 public:

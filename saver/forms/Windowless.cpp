@@ -1,13 +1,12 @@
-// The windowless-control host: a subclass of the container window (see Windowless.h).
+// The windowless-control host, a subclass of the container window, and the rectangle shape
+// (see Windowless.h).
 #include "saver/forms/Windowless.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 
-#include "saver/forms/Form.h"
 #include "saver/forms/MousePress.h"
-#include "saver/forms/ScreenPointer.h"
 
 namespace velmora::forms {
 
@@ -159,6 +158,21 @@ bool WindowlessHost::setPointer() {
     // Containers without a class pointer would keep whatever pointer was shown last.
     SetCursor(pointer ? pointer : arrowPointer());
     return true;
+}
+
+ShapeRect::ShapeRect(WindowlessHost& host, ShapeRectDesign design) : design_(design) {
+    host.add(*this);
+}
+
+RECT ShapeRect::bounds() const {
+    return windowRect(design_.rect);
+}
+
+void ShapeRect::paint(HDC dc) {
+    HBRUSH border = CreateSolidBrush(design_.borderColour);
+    const RECT area = bounds();
+    FrameRect(dc, &area, border);
+    DeleteObject(border);
 }
 
 } // namespace velmora::forms

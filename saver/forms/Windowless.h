@@ -1,22 +1,20 @@
 // Windowless controls (labels, images, shapes) and the host that carries them on a container
 // window: the host paints them over the container's own drawing, in the order they were added,
 // finds the one under the mouse, raises its mouse events by the one rule of mouse presses
-// (core/WindowlessPress.h) and sets its mouse pointer.
+// (WindowlessPress in core/PressOwner.h) and sets its mouse pointer. The rectangle shape, the
+// simplest of them, is here too.
 #pragma once
 
 #include <windows.h>
 
 #include <vector>
 
-#include "saver/forms/Container.h"
-#include "saver/forms/Control.h"
-#include "saver/forms/WindowSubclass.h"
-#include "saver/forms/core/MouseButton.h"
-#include "saver/forms/core/WindowlessPress.h"
+#include "base/Rect.h"
+#include "saver/forms/Form.h"
+#include "saver/forms/PictureBox.h"
+#include "saver/forms/core/PressOwner.h"
 
 namespace velmora::forms {
-
-class Form;
 
 class WindowlessControl {
 public:
@@ -65,6 +63,25 @@ private:
     WindowSubclass subclass_;
     std::vector<WindowlessControl*> controls_;
     WindowlessPress presses_;
+};
+
+// The rectangle shape: an outline with a one-pixel border, drawn over its container's picture;
+// rect in pixels within the container. It takes no mouse input.
+struct ShapeRectDesign {
+    base::PixelRect rect;
+    COLORREF borderColour = RGB(0, 0, 0);
+};
+
+class ShapeRect : public WindowlessControl {
+public:
+    ShapeRect(WindowlessHost& host, ShapeRectDesign design);
+
+    RECT bounds() const override;
+
+private:
+    void paint(HDC dc) override;
+
+    ShapeRectDesign design_;
 };
 
 } // namespace velmora::forms

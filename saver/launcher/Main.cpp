@@ -4,7 +4,7 @@
 
 #include "base/win32/PlatformText.h"
 #include "contract/SharedNames.h"
-#include "saver/dialog/SettingsDialog.h"
+#include "saver/dialog/Vantri_P.h"
 #include "saver/forms/Program.h"
 #include "saver/launcher/Vantri_R.h"
 #include "saver/launcher/core/Launch.h"

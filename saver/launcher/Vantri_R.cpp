@@ -4,7 +4,6 @@
 #include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
 #include "saver/forms/Screen.h"
-#include "saver/forms/WindowPlace.h"
 #include "saver/launcher/core/Launch.h"
 
 namespace velmora::launcher {

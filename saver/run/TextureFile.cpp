@@ -3,7 +3,7 @@
 
 #include "base/win32/TexturePlaces.h"
 #include "contract/SharedNames.h"
-#include "saver/forms/SavePicture.h"
+#include "saver/forms/Bitmaps.h"
 
 namespace velmora::run {
 

@@ -21,8 +21,8 @@ forms::FormDesign saverFormDesign() {
 // 480 twips square: 32 x 32 pixels at 96 dots per inch, the size of the star picture.
 forms::PictureBoxDesign displayDesign() {
     forms::PictureBoxDesign design;
-    design.place.width = 480;
-    design.place.height = 480;
+    design.rect.width = 480;
+    design.rect.height = 480;
     design.visible = false;
     design.backColour = RGB(0, 0, 0);
     design.pictureResource = IDB_STAR;

@@ -2,7 +2,7 @@
 // frame and inner ring, with rounded corners) is what the button draws around its gradient.
 #pragma once
 
-#include "saver/button/core/ButtonFace.h"
+#include "saver/button/core/FaceDrawing.h"
 #include "tools/assetgen/Picture.h"
 
 namespace velmora::assetgen {

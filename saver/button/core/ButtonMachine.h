@@ -1,16 +1,57 @@
 // The push button's behaviour without a window: its visual state machine over mouse, focus and
 // pointer-poll events, the rules of its public properties and the loading and saving of its
-// persisted properties. Every visible effect is a call on a ButtonView.
+// persisted properties. Every visible effect is a call on a ButtonView, what the logic asks of
+// the window it runs in: the Win32 control implements the view; the tests record its calls.
 #pragma once
 
-#include "saver/button/core/ButtonView.h"
 #include "saver/button/core/Caption.h"
+#include "saver/button/core/FaceDrawing.h"
+#include "saver/forms/core/PressOwner.h"
 #include "saver/forms/core/PropertyBag.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmora::button {
+
+// None until Initialize has run; the other four combine focus and hover.
+enum class ButtonState : uint8_t {
+    None = 0,
+    Normal = 1,          // not focused, pointer elsewhere
+    HighLight = 2,       // not focused, pointer over the button
+    Selected = 3,        // focused, pointer elsewhere
+    HighLightSelect = 4, // focused, pointer over the button, also while pressed
+};
+
+// Button codes of the mouse events.
+constexpr int kLeftButton = static_cast<int>(forms::MouseButton::Left);
+constexpr int kRightButton = static_cast<int>(forms::MouseButton::Right);
+constexpr int kMiddleButton = static_cast<int>(forms::MouseButton::Middle);
+
+class ButtonView {
+public:
+    virtual ~ButtonView() = default;
+
+    // Clears the surface, fills the face gradient (dark at the top when reversed), copies the
+    // border tiles of the face bitmap, shows the result and places the caption label.
+    // False when the face could not be drawn.
+    virtual bool drawFace(ButtonFace face, bool reversed) = 0;
+
+    // The caption label shows this look from now on.
+    virtual void showCaption(const CaptionLook& look) = 0;
+
+    // Opaque or transparent background.
+    virtual void setOpaque(bool opaque) = 0;
+
+    // Switches the 100 ms pointer poll on.
+    virtual void startPoll() = 0;
+
+    virtual void raiseClick() = 0;
+
+    // Tells the container that a persisted property has a new value.
+    virtual void propertyChanged(std::string_view key) = 0;
+};
 
 class ButtonMachine {
 public:
@@ -37,6 +78,9 @@ public:
     void MouseUp(int button);
     // The release of a press of this button away from it: the pointer has left, and no click.
     void MouseUpElsewhere(int button);
+    // Another window took the mouse mid-press (a system dialog, a cancelled mode): the press
+    // ends without a click, the button shows its resting look and hovers again at once.
+    void MouseCaptureLost();
     void GotFocus();
     void LostFocus();
     void Resize();

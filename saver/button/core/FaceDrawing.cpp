@@ -1,4 +1,4 @@
-// The border tiles and caption place of the button face, and its gradient's vertices.
+// The border tiles and caption rectangle of the button face, and its gradient's vertices.
 #include "saver/button/core/FaceDrawing.h"
 
 namespace velmora::button {
@@ -22,7 +22,7 @@ std::array<FaceTile, 8> faceTiles(int width, int height) {
     }};
 }
 
-base::TwipsRect captionPlace(int width, int height) {
+base::TwipsRect captionRect(int width, int height) {
     return {0, (height - kCaptionHeightTwips - 20) / 2, width, kCaptionHeightTwips};
 }
 

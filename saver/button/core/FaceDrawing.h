@@ -1,15 +1,22 @@
-// How the button face is drawn, in numbers: the eight border tiles copied from a face bitmap
-// (in twips of the control, stretched along the edges), the caption label's place, and the
-// two-colour vertical gradient behind the face in the layout of the platform's vertices.
+// The faces of the push button and how one is drawn, in numbers: the eight border tiles copied
+// from a face bitmap (in twips of the control, stretched along the edges), the caption label's
+// rectangle, and the two-colour vertical gradient behind the face in the layout of the
+// platform's vertices.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "base/Rect.h"
 
 namespace velmora::button {
+
+// One built-in bitmap each; the asset generator draws them and the button shows them, both in
+// this order.
+enum class ButtonFace : uint8_t { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };
+inline constexpr size_t kButtonFaceCount = 6;
 
 struct FaceTile {
     base::TwipsRect source;      // in the face bitmap
@@ -27,7 +34,7 @@ std::array<FaceTile, 8> faceTiles(int width, int height);
 
 // The caption label spans the control's width; its text sits 10 twips above the middle.
 constexpr int kCaptionHeightTwips = 195;
-base::TwipsRect captionPlace(int width, int height);
+base::TwipsRect captionRect(int width, int height);
 
 struct GradientVertex {
     int32_t x = 0;

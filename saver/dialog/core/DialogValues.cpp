@@ -1,4 +1,4 @@
-// Conversions between the music settings and the dialog's texts.
+// The source choice, and conversions between the music settings and the dialog's texts.
 #include "saver/dialog/core/DialogValues.h"
 
 #include "saver/settings/core/SettingsRecord.h"
@@ -29,6 +29,17 @@ SettingsToSave settingsToSave(int16_t bgmKind, std::string_view typedRepeat,
             {settings::IniEntry{settings::kBgmKindKey, text::blankLedText(bgmKind)},
              settings::IniEntry{settings::kBgmRepeatKey, text::blankLedText(repeat)},
              settings::IniEntry{settings::kBgmFileKey, bgmFile}}};
+}
+
+std::optional<settings::BgmKind> SourceChoice::markedSource() const {
+    switch (bgmKind_) {
+    case settings::kNoMusic:
+    case settings::kAudioCd:
+    case settings::kMusicFile:
+        return static_cast<settings::BgmKind>(bgmKind_);
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace velmora::dialog

@@ -1,15 +1,33 @@
-// The texts the settings dialog shows for the music settings and the values it stores for them.
+// The music settings as the settings dialog shows them and stores them: the chosen source and
+// what it switches on there (the repeat list only for the audio CD, the file button only for a
+// music file, and the chosen source's mark), the texts of the repeat box, and the values that
+// confirming stores.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "saver/settings/core/SettingsRecord.h"
 #include "saver/settings/core/SettingsStore.h"
 
 namespace velmora::dialog {
+class SourceChoice {
+public:
+    // The stored BgmKind number, which a settings file may set to anything.
+    explicit SourceChoice(int16_t bgmKind) : bgmKind_(bgmKind) {}
+
+    bool repeatListEnabled() const { return bgmKind_ == settings::kAudioCd; }
+    bool fileButtonEnabled() const { return bgmKind_ == settings::kMusicFile; }
+    // The source whose mark shows on; none for a number outside the three sources.
+    std::optional<settings::BgmKind> markedSource() const;
+
+private:
+    int16_t bgmKind_;
+};
 
 // The list of the repeat combo box: an empty entry for "no repeat", then the tracks 1 to 30.
 std::vector<std::string> repeatListEntries();

@@ -26,6 +26,7 @@ const Event kUpLeft = [](ButtonMachine& b) { b.MouseUp(kLeftButton); };
 const Event kUpRight = [](ButtonMachine& b) { b.MouseUp(kRightButton); };
 const Event kUpMiddle = [](ButtonMachine& b) { b.MouseUp(kMiddleButton); };
 const Event kResize = [](ButtonMachine& b) { b.Resize(); };
+const Event kCaptureLost = [](ButtonMachine& b) { b.MouseCaptureLost(); };
 
 // A loaded, enabled button as the dialog has it, brought into a state by real events.
 using Start = std::vector<Event>;
@@ -104,6 +105,9 @@ const Row kRows[] = {
     {"RightUpInSelectedDoesNotClick", kSelected, false, kUpRight, S::Selected, false, {}},
     {"RightUpKeepsHeld", kHighLight, true, kUpRight, S::HighLight, true, {"Click"}},
     {"ResizeDrawsTheRestingFace", kFocusedThenHover, false, kResize, S::HighLightSelect, false, {"Normal"}},
+    {"CaptureLostMidPressSelects", kHoverThenFocus, true, kCaptureLost, S::Selected, false, {"Selected"}},
+    {"CaptureLostMidPressUnfocusedRests", kHighLight, true, kCaptureLost, S::Normal, false, {"Normal"}},
+    {"CaptureLostWithoutPressDoesNothing", kFocusedThenHover, false, kCaptureLost, S::HighLightSelect, false, {}},
 };
 // clang-format on
 
@@ -157,6 +161,13 @@ TEST(ButtonMachine, ReleaseElsewhereNeverClicks) {
     hovered.button.MouseUpElsewhere(kRightButton);
     EXPECT_THAT(hovered.view.take(), ElementsAre("Normal"));
     EXPECT_EQ(hovered.button.State(), S::Normal);
+}
+
+TEST(ButtonMachine, HoverWorksAgainAtOnceAfterTheMouseWasTakenMidPress) {
+    Fixture f(kHoverThenFocus, true);
+    f.button.MouseCaptureLost();
+    f.button.MouseMove();
+    EXPECT_THAT(f.view.take(), ElementsAre("Selected", "HighLightSelect"));
 }
 
 TEST(ButtonMachine, HoverFaceReturnsOnlyAfterLeavingWhenThePressDidNotFocus) {

@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "saver/button/Command.h"
+#include "saver/forms/Bitmaps.h"
 #include "saver/forms/Form.h"
 #include "saver/forms/PictureBox.h"
-#include "saver/forms/SavePicture.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MouseInput.h"
 #include "tests/support/ScreenCapture.h"
@@ -90,8 +91,8 @@ protected:
         design.caption = "Command_Test_Host";
         design.style = WS_POPUP | WS_CLIPCHILDREN;
         design.backColour = RGB(192, 192, 192);
-        design.place.width = 6000;
-        design.place.height = 2400;
+        design.rect.width = 6000;
+        design.rect.height = 2400;
         return design;
     }
 
@@ -199,6 +200,31 @@ TEST_F(CommandOnScreen, ReleasingOutsideOrAfterComingBackDoesNotClick) {
     EXPECT_TRUE(looksLike(sample(look(setButton, "held-back-forms::inside")).ring, kRingFocus));
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(setClicks, 0);
+}
+
+// A press whose mouse another window takes (a system dialog, a cancelled mode) ends without a
+// click: the button shows its focused look at once and hovers again on the next move.
+TEST_F(CommandOnScreen, APressWhoseMouseIsTakenReturnsToItsLookAndHoversAgain) {
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    const std::pair<const char*, void (*)(HWND button, HWND other)> takers[] = {
+        {"taken", [](HWND, HWND window) { SetCapture(window); }},
+        {"cancelled", [](HWND button, HWND) { SendMessageW(button, WM_CANCELMODE, 0, 0); }},
+    };
+    for (const auto& [name, take] : takers) {
+        pointTo(centreOf(setButton));
+        sendMouse(MOUSEEVENTF_LEFTDOWN);
+        take(setButton.hwnd(), other);
+        pumpMessages(Millis(50));
+        EXPECT_TRUE(looksLike(sample(look(setButton, name)).ring, kRingFocus)) << name;
+        ReleaseCapture();
+        sendMouse(MOUSEEVENTF_LEFTUP);
+        pointTo({centreOf(setButton).x + 3, centreOf(setButton).y});
+        EXPECT_TRUE(looksLike(sample(look(setButton, name)).ring, kRingHover)) << name;
+        EXPECT_EQ(setClicks, 0) << name;
+        pointTo(outside());
+    }
+    DestroyWindow(other);
 }
 
 TEST_F(CommandOnScreen, PressOnTheBackgroundReleasedOverAButtonDoesNotClick) {

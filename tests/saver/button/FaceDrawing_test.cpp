@@ -1,5 +1,5 @@
 // The geometry and colours of the button face: the border tiles for the dialog's button sizes,
-// the caption's place and the gradient's vertices.
+// the caption's rectangle and the gradient's vertices.
 #include "saver/button/core/FaceDrawing.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +48,9 @@ TEST(FaceLayout, TheDesignSizeStretchesItsEdgesTo1635And300) {
 }
 
 TEST(FaceLayout, CaptionSitsTenTwipsAboveTheMiddle) {
-    EXPECT_EQ(captionPlace(1755, 420), (base::TwipsRect{0, 102, 1755, 195}));
-    EXPECT_EQ(captionPlace(1155, 375), (base::TwipsRect{0, 80, 1155, 195}));
-    EXPECT_EQ(captionPlace(615, 315), (base::TwipsRect{0, 50, 615, 195}));
+    EXPECT_EQ(captionRect(1755, 420), (base::TwipsRect{0, 102, 1755, 195}));
+    EXPECT_EQ(captionRect(1155, 375), (base::TwipsRect{0, 80, 1155, 195}));
+    EXPECT_EQ(captionRect(615, 315), (base::TwipsRect{0, 50, 615, 195}));
 }
 
 TEST(FaceGradient, ColourTextIsReadAsRedGreenBlue) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "saver/button/core/ButtonMachine.h"
-#include "saver/button/core/ButtonView.h"
 
 #include <string>
 #include <utility>

@@ -7,12 +7,15 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/Twips.h"
 #include "base/win32/PlatformText.h"
+#include "saver/forms/Screen.h"
 #include "tests/support/BuiltFile.h"
 #include "tests/support/Environment.h"
 #include "tests/support/Files.h"
+#include "tests/support/KeyTap.h"
 #include "tests/support/MouseInput.h"
-#include "tests/support/WindowWait.h"
+#include "tests/support/ScreenCapture.h"
 
 namespace velmora::dialog {
 namespace {
@@ -80,6 +83,24 @@ std::string iniValue(const std::string& fileBytes, const std::string& utf8Key) {
     return "<missing>";
 }
 
+std::string settingsText(const std::string& kind, const std::string& repeat,
+                         const std::string& file) {
+    return win32::toAnsi("[Section]\r\nBGM区分=" + kind + "\r\nBGMﾘﾋﾟｰﾄ=" + repeat +
+                         "\r\nBGMﾌｧｲﾙ=" + file + "\r\n");
+}
+
+void expectSavedFile(const std::string& bytes, int kind, int repeat, const std::string& file) {
+    // (A blank put in front with append, not +, which GCC's -Wrestrict misreads at -O3.)
+    const std::string plain = settingsText(std::to_string(kind), std::to_string(repeat), file);
+    const std::string blankLed =
+        settingsText(std::string(1, ' ').append(std::to_string(kind)),
+                     std::string(1, ' ').append(std::to_string(repeat)), file);
+    EXPECT_TRUE(bytes == plain || bytes == blankLed) << "the file holds:\n" << bytes;
+    if (GetACP() == 932) {
+        EXPECT_NE(bytes.find("\x42\x47\x4D\x8B\xE6\x95\xAA="), std::string::npos) << "BGM区分";
+    }
+}
+
 ConfigureRun::ConfigureRun(const Installation& installation)
     : process_(configureStart(installation)) {
     if (!process_.started()) {
@@ -93,6 +114,29 @@ ConfigureRun::ConfigureRun(const Installation& installation)
 
 bool ConfigureRun::endsWithin(DWORD milliseconds) const {
     return process_.waitForExit(testing::Millis(milliseconds)) && process_.exitCode() == 0;
+}
+
+HWND waitForShown(const char* title, testing::Millis timeout) {
+    return testing::waitForWindow({.title = title, .visibleOnly = true}, timeout);
+}
+
+HWND messageShown(std::wstring& text, testing::Millis timeout) {
+    const HWND box = waitForShown("Velmora", timeout);
+    wchar_t buffer[128] = {};
+    GetDlgItemTextW(box, 0xFFFF, buffer, 128);
+    text = buffer;
+    return box;
+}
+
+HWND SettingsDialog::open(const std::string& settings) {
+    testing::writeText(installation.settingsFile(), settings);
+    run.reset();
+    run.emplace(installation);
+    return run->dialog();
+}
+
+std::string SettingsDialog::savedSettings() const {
+    return testing::readText(installation.settingsFile());
 }
 
 void moveMouse(HWND window, POINT client) {
@@ -157,6 +201,80 @@ int countNear(const forms::PixelImage& image, RECT area, Rgb colour, int toleran
         }
     }
     return count;
+}
+
+base::PixelRect pixels(const ControlLayout& control) {
+    base::PixelRect at =
+        base::toPixels(control.twips, forms::screenTwipsPerPixelX(), forms::screenTwipsPerPixelY());
+    if (control.parent == Parent::Panel) {
+        const base::PixelRect panel = pixels(layout::kPanel);
+        at.left += panel.left;
+        at.top += panel.top;
+    }
+    return at;
+}
+
+RECT areaOf(const ControlLayout& control) {
+    const base::PixelRect at = pixels(control);
+    return {at.left, at.top, at.left + at.width, at.top + at.height};
+}
+
+POINT pointIn(const ControlLayout& control) {
+    const base::PixelRect at = pixels(control);
+    return {at.left + 5, at.top + at.height / 2};
+}
+
+Rgb markColour(const forms::PixelImage& shot, const ControlLayout& mark) {
+    const base::PixelRect at = pixels(mark);
+    return colourAt(shot, at.left + 6, at.top + 6);
+}
+
+Rgb frameColour(const forms::PixelImage& shot, const ControlLayout& button) {
+    const base::PixelRect at = pixels(button);
+    return colourAt(shot, at.left + at.width / 2, at.top + 1);
+}
+
+std::wstring repeatBoxText(HWND dialog) {
+    wchar_t text[64] = {};
+    SendMessageW(testing::findWindow({.className = "ComboBox", .parent = dialog}), WM_GETTEXT, 64,
+                 reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void expectSourceLook(HWND dialog, const SourceLook& look, const std::string& shotName) {
+    const forms::PixelImage shot = testing::captureClient(dialog);
+    keepScreenshot(shot, shotName);
+    const ControlLayout marks[] = {layout::kMarkNone, layout::kMarkCd, layout::kMarkFile};
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_TRUE(
+            closeTo(markColour(shot, marks[index]), index == look.chosen ? kMarkOn : kMarkOff))
+            << shotName << ": mark " << index;
+    }
+    HWND box = testing::findWindow({.className = "ComboBox", .parent = dialog});
+    EXPECT_EQ(box && IsWindowEnabled(box), look.repeatBox) << shotName;
+    EXPECT_TRUE(closeTo(frameColour(shot, layout::kFileButton),
+                        look.fileButton ? kFrameNormal : kFrameDisabled))
+        << shotName << ": file button";
+}
+
+bool chooseCdAndSet(ConfigureRun& run) {
+    click(run.dialog(), pointIn(layout::kLabelCd));
+    click(run.dialog(), pointIn(layout::kSet));
+    return run.endsWithin(5000);
+}
+
+bool chooseFile(HWND dialog, const std::string& path) {
+    click(dialog, pointIn(layout::kLabelFile));
+    click(dialog, pointIn(layout::kFileButton));
+    const HWND chooser = waitForShown("ﾌｧｲﾙを開く");
+    if (!chooser) {
+        return false;
+    }
+    settle(500);
+    typeText(win32::toWide(path));
+    testing::tapKey(VK_RETURN);
+    settle(800);
+    return !IsWindow(chooser);
 }
 
 } // namespace velmora::dialog

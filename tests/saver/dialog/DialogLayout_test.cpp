@@ -1,79 +1,104 @@
-// Placement of the settings dialog: control table in pixels and the window's corner.
+// The settings dialog's layout: controls that fit their surface without covering each other,
+// source rows of a mark and its label, distinct tab stops, the window's corner on the screen and
+// the zoom's path.
 #include "saver/dialog/core/DialogLayout.h"
 
-#include "base/Twips.h"
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <utility>
 
 namespace velmora::dialog {
 namespace {
 
-TEST(DialogLayout, ControlsInPixelsAtFifteenTwipsPerPixel) {
-    struct Case {
-        ControlPlace control;
-        base::PixelRect expected;
-    };
-    const Case cases[] = {
-        {place::kPanel, {12, 16, 469, 165}},       {place::kHeading, {20, 24, 111, 13}},
-        {place::kHeadingFrame, {20, 20, 113, 21}}, {place::kMarkCd, {28, 56, 13, 13}},
-        {place::kLabelCd, {44, 56, 43, 13}},       {place::kRepeatCaption, {156, 56, 66, 13}},
-        {place::kRepeat, {112, 52, 41, 20}},       {place::kMarkNone, {28, 76, 13, 13}},
-        {place::kLabelNone, {44, 76, 22, 13}},     {place::kMarkFile, {28, 96, 13, 13}},
-        {place::kLabelFile, {44, 96, 60, 13}},     {place::kFileButton, {28, 116, 41, 21}},
-        {place::kFileName, {72, 116, 373, 33}},    {place::kCredit, {12, 192, 165, 13}},
-        {place::kUrl, {12, 208, 207, 13}},         {place::kSet, {324, 200, 77, 25}},
-        {place::kCancel, {404, 200, 77, 25}},      {place::kMarkOff, {536, 20, 12, 12}},
-        {place::kMarkOn, {536, 40, 12, 12}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(base::toPixels(c.control.twips, 15, 15), c.expected)
-            << c.control.name << "(" << c.control.index << ")";
-    }
-    EXPECT_EQ(base::toPixels({0, 0, kClientWidthTwips, kClientHeightTwips}, 15, 15),
-              (base::PixelRect{0, 0, 496, 243}));
+// Every control in sight but the frame drawn around the heading.
+constexpr ControlLayout kControls[] = {
+    layout::kPanel,         layout::kHeading,   layout::kMarkCd,     layout::kLabelCd,
+    layout::kRepeatCaption, layout::kRepeat,    layout::kMarkNone,   layout::kLabelNone,
+    layout::kMarkFile,      layout::kLabelFile, layout::kFileButton, layout::kFileName,
+    layout::kCredit,        layout::kUrl,       layout::kSet,        layout::kCancel,
+};
+
+bool overlap(const base::TwipsRect& a, const base::TwipsRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
 }
 
-TEST(DialogLayout, OtherResolutionsRoundToTheNearestPixel) {
-    // 120 dots per inch: 12 twips per pixel; 144 dots per inch: 10.
-    EXPECT_EQ(base::toPixels(place::kMarkCd.twips, 12, 12), (base::PixelRect{35, 70, 16, 16}));
-    EXPECT_EQ(base::toPixels(place::kPanel.twips, 10, 10), (base::PixelRect{18, 24, 704, 248}));
-}
-
-TEST(DialogLayout, EveryVisibleControlFitsItsSurface) {
-    const ControlPlace visible[] = {
-        place::kHeading,       place::kHeadingFrame, place::kMarkCd,     place::kLabelCd,
-        place::kRepeatCaption, place::kRepeat,       place::kMarkNone,   place::kLabelNone,
-        place::kMarkFile,      place::kLabelFile,    place::kFileButton, place::kFileName,
-        place::kCredit,        place::kUrl,          place::kSet,        place::kCancel,
-    };
-    for (const ControlPlace& c : visible) {
-        const base::TwipsRect bounds =
+TEST(DialogLayout, ControlsFitTheirSurfaceAndCoverNoOther) {
+    for (const ControlLayout& c : kControls) {
+        const base::TwipsRect surface =
             c.parent == Parent::Panel
-                ? base::TwipsRect{0, 0, place::kPanel.twips.width, place::kPanel.twips.height}
+                ? layout::kPanel.twips
                 : base::TwipsRect{0, 0, kClientWidthTwips, kClientHeightTwips};
-        EXPECT_LE(c.twips.left + c.twips.width, bounds.width) << c.name << c.index;
-        EXPECT_LE(c.twips.top + c.twips.height, bounds.height) << c.name << c.index;
+        EXPECT_LE(c.twips.left + c.twips.width, surface.width) << c.name << c.index;
+        EXPECT_LE(c.twips.top + c.twips.height, surface.height) << c.name << c.index;
+        // Whole pixels at 96 dots per inch.
+        EXPECT_EQ(c.twips.left % 15 + c.twips.top % 15 + c.twips.width % 15 + c.twips.height % 15,
+                  0)
+            << c.name << c.index;
+        for (const ControlLayout& other : kControls) {
+            if (&c < &other && c.parent == other.parent) {
+                EXPECT_FALSE(overlap(c.twips, other.twips)) << c.name << c.index << other.name;
+            }
+        }
     }
-    // The mark sources are deliberately out of sight.
-    EXPECT_GE(place::kMarkOff.twips.left, kClientWidthTwips);
-    EXPECT_GE(place::kMarkOn.twips.left, kClientWidthTwips);
+    // The heading sits inside its frame; the mark sources are deliberately out of sight.
+    const base::TwipsRect frame = layout::kHeadingFrame.twips;
+    const base::TwipsRect heading = layout::kHeading.twips;
+    EXPECT_TRUE(heading.left >= frame.left && heading.top >= frame.top &&
+                heading.left + heading.width <= frame.left + frame.width &&
+                heading.top + heading.height <= frame.top + frame.height);
+    EXPECT_GE(layout::kMarkOff.twips.left, kClientWidthTwips);
+    EXPECT_GE(layout::kMarkOn.twips.left, kClientWidthTwips);
 }
 
+TEST(DialogLayout, EachSourceIsAMarkWithItsLabelBesideItInOneColumn) {
+    const std::pair<ControlLayout, ControlLayout> rows[] = {
+        {layout::kMarkNone, layout::kLabelNone},
+        {layout::kMarkCd, layout::kLabelCd},
+        {layout::kMarkFile, layout::kLabelFile}};
+    for (const auto& [mark, label] : rows) {
+        EXPECT_EQ(mark.index, label.index);
+        EXPECT_EQ(mark.twips.top, label.twips.top) << label.index;
+        EXPECT_EQ(mark.twips.left, layout::kMarkNone.twips.left) << label.index;
+        EXPECT_GT(label.twips.left, mark.twips.left + mark.twips.width) << label.index;
+    }
+}
+
+TEST(DialogLayout, TabStopsAreDistinct) {
+    std::set<int> stops;
+    for (const ControlLayout& c : kControls) {
+        if (c.tabIndex != kNoTabIndex) {
+            EXPECT_TRUE(stops.insert(c.tabIndex).second) << c.name << c.index;
+        }
+    }
+}
+
+// Half the free space across and a third of it down, rounded toward zero, also for a window
+// larger than the screen.
 TEST(DialogLayout, CornerIsAHalfAcrossAndAThirdDown) {
-    struct Case {
-        int screenW, screenH, windowW, windowH;
-        TwipsPoint expected;
-    };
-    const Case cases[] = {
-        {15360, 11520, 7530, 4110, {3915, 2470}}, // 1024 x 768 with a 502 x 274 window
-        {15360, 11520, 7545, 4125, {3907, 2465}}, // odd differences truncate
-        {19200, 14400, 7440, 3645, {5880, 3585}},
-        {7000, 3000, 7530, 4110, {-265, -370}}, // larger than the screen: toward zero
-        {7001, 3001, 7530, 4112, {-264, -370}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(dialogCorner(c.screenW, c.screenH, c.windowW, c.windowH), c.expected)
-            << c.screenW << "x" << c.screenH << " " << c.windowW << "x" << c.windowH;
+    for (int screen : {7000, 7001, 15360, 19200}) {
+        for (int window : {3645, 4110, 4125, 7530, 7545}) {
+            const TwipsPoint corner = dialogCorner(screen, screen * 3 / 4, window, window / 2);
+            const int across = screen - window;
+            const int down = screen * 3 / 4 - window / 2;
+            EXPECT_LE(std::abs(across - 2 * corner.x), 1) << screen << " " << window;
+            EXPECT_LE(std::abs(down - 3 * corner.y), 2) << screen << " " << window;
+            EXPECT_LE(std::abs(2 * corner.x), std::abs(across));
+            EXPECT_LE(std::abs(3 * corner.y), std::abs(down));
+        }
+    }
+}
+
+TEST(DialogLayout, ZoomOpensFromTheAnchorAndClosesBackToIt) {
+    const base::PixelRect window{261, 165, 502, 274};
+    for (const auto& [pointer, anchor] :
+         {std::pair{std::optional<ScreenPoint>({40, 70}), base::PixelRect{40, 70, 0, 0}},
+          std::pair{std::optional<ScreenPoint>(), base::PixelRect{0, 0, 0, 0}}}) {
+        EXPECT_EQ(zoomAnchor(pointer), anchor);
+        EXPECT_EQ(zoomPath(ZoomDirection::Open, anchor, window), (ZoomPath{anchor, window}));
+        EXPECT_EQ(zoomPath(ZoomDirection::Close, anchor, window), (ZoomPath{window, anchor}));
     }
 }
 

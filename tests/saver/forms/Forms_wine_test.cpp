@@ -154,8 +154,8 @@ TEST(PictureBox, SurfaceHasTheTwipsSizeAndKeepsItsImageWhenHidden) {
 
 TEST(PictureBox, UncoveredWindowRepaintsFromItsSurface) {
     FormDesign design = hiddenDesign("Forms_Test_Repaint");
-    design.place.width = 1500;
-    design.place.height = 1500;
+    design.rect.width = 1500;
+    design.rect.height = 1500;
     Form form(design);
     PictureBox box(form, {0, 0, 900, 900, true, RGB(0, 0, 0), 0});
     form.show();
@@ -174,9 +174,6 @@ TEST(PictureBox, UncoveredWindowRepaintsFromItsSurface) {
 }
 
 TEST(Form, DestroyedByItsParentUnloadsAndEndsTheLoop) {
-    FormDesign hostDesign = hiddenDesign("Forms_Test_Host");
-    hostDesign.place.width = 3000;
-    hostDesign.place.height = 3000;
     HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
                                 nullptr, nullptr, nullptr);
     ASSERT_TRUE(host);
