@@ -9,8 +9,11 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LP
     FrameInput& input = rendererState().input;
     switch (message) {
     case WM_ACTIVATE:
-        // Only minimizing stops the drawing; losing the focus does not.
-        input.activate(HIWORD(wParam));
+        // Only minimizing stops the drawing; losing the focus does not. The default processing
+        // that would give the window the keyboard is skipped, so the focus is taken here.
+        if (input.activate(LOWORD(wParam), HIWORD(wParam))) {
+            SetFocus(window);
+        }
         return 0;
     case WM_SYSCOMMAND:
         // Keeps the system's own screensaver and monitor power-saving from starting.
@@ -23,16 +26,20 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LP
         PostQuitMessage(0);
         return 0;
     case WM_KEYDOWN:
-        input.key(wParam, true);
+        input.key(KeyMessage::Down, wParam);
         return 0;
     case WM_KEYUP:
-        input.key(wParam, false);
+        input.key(KeyMessage::Up, wParam);
         return 0;
+    case WM_SYSKEYDOWN:
+        // Also what an active window without the focus gets; Alt+F4 still needs the default.
+        input.key(KeyMessage::SystemDown, wParam);
+        break;
     case WM_SIZE:
         // Minimizing does not always bring an activation message with the minimized flag (not
         // when another program minimizes the window), but it always brings this one.
         if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) {
-            input.activate(wParam == SIZE_MINIMIZED);
+            input.minimize(wParam == SIZE_MINIMIZED);
         }
         scene::resizeScene(LOWORD(lParam), HIWORD(lParam));
         return 0;

@@ -3,11 +3,17 @@
 
 namespace velmora::window {
 
-void FrameInput::activate(std::uint16_t minimized) {
-    active = minimized == 0;
+bool FrameInput::activate(std::uint16_t state, std::uint16_t minimized) {
+    minimize(minimized != 0);
+    return state != 0 && minimized == 0;
 }
 
-void FrameInput::key(std::uintptr_t code, bool down) {
+void FrameInput::minimize(bool minimized) {
+    active = !minimized;
+}
+
+void FrameInput::key(KeyMessage message, std::uintptr_t code) {
+    const bool down = message == KeyMessage::Down || message == KeyMessage::SystemDown;
     if (down && code == kEscapeKey) {
         escapePressed = true;
     }

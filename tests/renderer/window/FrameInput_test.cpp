@@ -1,7 +1,10 @@
-// The frame loop's decisions: what an empty-queue pass does and which key messages end it.
+// The frame loop's decisions: what an empty-queue pass does, when the window takes the keyboard
+// and which key messages end the run.
 #include "renderer/window/core/FrameInput.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace velmora::window {
 
@@ -30,45 +33,57 @@ TEST(FrameInput, EachEmptyQueuePassEndsOnEscapeAwaitsInputWhenMinimizedAndDrawsW
     }
 }
 
-TEST(FrameInput, OnlyMinimizingClearsActive) {
-    FrameInput input;
-    EXPECT_TRUE(input.active);
-    input.activate(1);
-    EXPECT_FALSE(input.active);
-    input.activate(0);
-    EXPECT_TRUE(input.active);
-    input.activate(0xFFFF);
-    EXPECT_FALSE(input.active);
-}
-
-// A tap shorter than a frame brings its key-down and key-up between two passes.
-TEST(FrameInput, AnEscapeTapReleasedBeforeThePassStillEndsTheLoop) {
-    FrameInput input;
-    input.key(kEscapeKey, true);
-    input.key(kEscapeKey, false);
-    EXPECT_EQ(EmptyQueuePass::End, emptyQueuePass(input, 0));
-}
-
-TEST(FrameInput, OtherKeysAndEscapeReleasesAloneDoNotEndTheLoop) {
-    FrameInput input;
-    input.key(kEscapeKey, false);
-    input.key('A', true);
-    input.key(kEscapeKey + 256, true); // forged code beyond the table
-    EXPECT_EQ(EmptyQueuePass::DrawFrame, emptyQueuePass(input, 0));
-}
-
-TEST(FrameInput, ForgedCodesDoNotEndTheLoopAndDoNotUndoAnEscape) {
-    FrameInput input;
-    // Large codes whose low byte is Escape's, as only a forged message can carry.
-    for (const std::uintptr_t forged : {std::uintptr_t{0x100} + kEscapeKey,
-                                        std::uintptr_t{0x10000} + kEscapeKey, ~std::uintptr_t{0}}) {
-        input.key(forged, true);
+TEST(FrameInput, AnActivatedWindowTakesTheKeyboardUnlessMinimized) {
+    struct Case {
+        std::uint16_t state; // 0 deactivated, 1 activated, 2 activated by a click
+        std::uint16_t minimized;
+        bool takesFocus;
+        bool active;
+    };
+    const Case cases[] = {
+        {1, 0, true, true},        {2, 0, true, true},  {1, 1, false, false},
+        {2, 0xFFFF, false, false}, {0, 0, false, true}, {0, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        FrameInput input;
+        EXPECT_EQ(c.takesFocus, input.activate(c.state, c.minimized)) << c.state << c.minimized;
+        EXPECT_EQ(c.active, input.active) << c.state << c.minimized;
     }
-    EXPECT_EQ(EmptyQueuePass::DrawFrame, emptyQueuePass(input, 0));
-    input.key(kEscapeKey, true);
-    input.key(0x10000 + kEscapeKey, false);
-    input.key(kEscapeKey, false);
-    EXPECT_EQ(EmptyQueuePass::End, emptyQueuePass(input, 0));
+}
+
+// A tap shorter than a frame brings its key-down and key-up between two passes, so any
+// Escape down, as a plain or a system key, ends the run, and nothing after it undoes that.
+TEST(FrameInput, OnlyAnEscapeDownEndsTheRun) {
+    struct Press {
+        KeyMessage message;
+        std::uintptr_t code;
+    };
+    struct Case {
+        std::vector<Press> presses;
+        bool ends;
+    };
+    // Large codes whose low byte is Escape's, as only a forged message can carry.
+    const std::uintptr_t forged[] = {std::uintptr_t{0x100} + kEscapeKey,
+                                     std::uintptr_t{0x10000} + kEscapeKey, ~std::uintptr_t{0}};
+    const Case cases[] = {
+        {{{KeyMessage::Down, kEscapeKey}, {KeyMessage::Up, kEscapeKey}}, true},
+        {{{KeyMessage::SystemDown, kEscapeKey}, {KeyMessage::SystemUp, kEscapeKey}}, true},
+        {{{KeyMessage::Up, kEscapeKey}, {KeyMessage::SystemUp, kEscapeKey}}, false},
+        {{{KeyMessage::Down, 'A'}, {KeyMessage::SystemDown, 'A'}}, false},
+        {{{KeyMessage::Down, forged[0]},
+          {KeyMessage::SystemDown, forged[1]},
+          {KeyMessage::Down, forged[2]}},
+         false},
+        {{{KeyMessage::Down, kEscapeKey}, {KeyMessage::Up, forged[1]}, {KeyMessage::Down, 'A'}},
+         true},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        FrameInput input;
+        for (const Press& press : cases[i].presses) {
+            input.key(press.message, press.code);
+        }
+        EXPECT_EQ(cases[i].ends, emptyQueuePass(input, 0) == EmptyQueuePass::End) << i;
+    }
 }
 
 } // namespace velmora::window
