@@ -1,6 +1,6 @@
 // The renderer's frame loop: a message when one is waiting, otherwise one frame when the pacer
-// says it is due. Between frames and while minimized it sleeps in the message wait, so input
-// still wakes it at once.
+// says it is due. Between frames, while minimized and while the display is dark it sleeps in the
+// message wait, so input and the display's return wake it at once.
 #include <windows.h>
 
 #include <mmsystem.h>

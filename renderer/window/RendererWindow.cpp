@@ -130,6 +130,9 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     if (!state.glContext || !wglMakeCurrent(state.deviceContext, state.glContext)) {
         return false;
     }
+    // The system reports the display's state at once and then each change of it.
+    state.displayNotice = RegisterPowerSettingNotification(state.window, &kConsoleDisplayState,
+                                                           DEVICE_NOTIFY_WINDOW_HANDLE);
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
@@ -184,6 +187,10 @@ void destroyRendererWindow() {
         state.deviceContext = nullptr;
     }
     destroyCoverWindows(state.covers, state.instance);
+    if (state.displayNotice) {
+        UnregisterPowerSettingNotification(state.displayNotice);
+        state.displayNotice = nullptr;
+    }
     if (state.window) {
         DestroyWindow(state.window);
         state.window = nullptr;

@@ -13,6 +13,10 @@
 
 namespace velmora::window {
 
+// The power setting whose changes tell when the display goes dark and comes back.
+inline constexpr GUID kConsoleDisplayState = {
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+
 struct RendererState {
     HWND window = nullptr;
     HDC deviceContext = nullptr;
@@ -22,6 +26,8 @@ struct RendererState {
     bool fullscreen = true;
     // Black windows over the other monitors while the scene runs full screen.
     std::vector<HWND> covers;
+    // Registration for the display-state notifications.
+    HPOWERNOTIFY displayNotice = nullptr;
     FrameInput input;
     scene::SceneState scene;
 };

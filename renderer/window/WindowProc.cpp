@@ -1,9 +1,25 @@
 // The renderer's window procedure: it only turns messages into the frame loop's input, the
 // scene's projection and the quit request; everything else gets the default processing.
+#include <cstring>
+
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
 
 namespace velmora::window {
+
+namespace {
+
+// The console display state the system reports: a 32-bit value, 0 off, 1 on, 2 dimmed.
+void readDisplayState(FrameInput& input, const POWERBROADCAST_SETTING& setting) {
+    if (IsEqualGUID(setting.PowerSetting, kConsoleDisplayState) &&
+        setting.DataLength >= sizeof(DWORD)) {
+        DWORD state;
+        std::memcpy(&state, setting.Data, sizeof state);
+        input.displayState(state);
+    }
+}
+
+} // namespace
 
 LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FrameInput& input = rendererState().input;
@@ -35,6 +51,11 @@ LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LP
         // Also what an active window without the focus gets; Alt+F4 still needs the default.
         input.key(KeyMessage::SystemDown, wParam);
         break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_POWERSETTINGCHANGE && lParam) {
+            readDisplayState(input, *reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+        }
+        return TRUE;
     case WM_SIZE:
         // Minimizing does not always bring an activation message with the minimized flag (not
         // when another program minimizes the window), but it always brings this one.

@@ -1,7 +1,11 @@
-// The frame loop's view of the window: activation and the Escape press.
+// The frame loop's view of the window: activation, display state and the Escape press.
 #include "renderer/window/core/FrameInput.h"
 
 namespace velmora::window {
+
+namespace {
+constexpr std::uint32_t kDisplayOff = 0;
+} // namespace
 
 bool FrameInput::activate(std::uint16_t state, std::uint16_t minimized) {
     minimize(minimized != 0);
@@ -19,11 +23,15 @@ void FrameInput::key(KeyMessage message, std::uintptr_t code) {
     }
 }
 
+void FrameInput::displayState(std::uint32_t state) {
+    displayOn = state != kDisplayOff;
+}
+
 EmptyQueuePass emptyQueuePass(const FrameInput& input, unsigned int paceWaitMs) {
     if (input.escapePressed) {
         return EmptyQueuePass::End;
     }
-    if (!input.active) {
+    if (!input.active || !input.displayOn) {
         return EmptyQueuePass::AwaitInput;
     }
     return paceWaitMs > 0 ? EmptyQueuePass::AwaitPace : EmptyQueuePass::DrawFrame;

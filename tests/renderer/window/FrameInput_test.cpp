@@ -8,28 +8,33 @@
 
 namespace velmora::window {
 
-TEST(FrameInput, EachEmptyQueuePassEndsOnEscapeAwaitsInputWhenMinimizedAndDrawsWhenDue) {
+TEST(FrameInput, EachEmptyQueuePassEndsOnEscapeAwaitsInputWhenNothingShowsAndDrawsWhenDue) {
     struct Case {
         bool active;
+        bool displayOn;
         bool escapePressed;
         unsigned int paceWaitMs;
         EmptyQueuePass pass;
     };
     const Case cases[] = {
-        {true, false, 0, EmptyQueuePass::DrawFrame},
-        {true, false, 9, EmptyQueuePass::AwaitPace},
-        {false, false, 0, EmptyQueuePass::AwaitInput},
-        {false, false, 9, EmptyQueuePass::AwaitInput},
-        {true, true, 0, EmptyQueuePass::End},
-        {true, true, 9, EmptyQueuePass::End},
-        {false, true, 0, EmptyQueuePass::End},
+        {true, true, false, 0, EmptyQueuePass::DrawFrame},
+        {true, true, false, 9, EmptyQueuePass::AwaitPace},
+        {false, true, false, 0, EmptyQueuePass::AwaitInput},
+        {false, true, false, 9, EmptyQueuePass::AwaitInput},
+        {true, false, false, 0, EmptyQueuePass::AwaitInput},
+        {false, false, false, 0, EmptyQueuePass::AwaitInput},
+        {true, true, true, 0, EmptyQueuePass::End},
+        {true, true, true, 9, EmptyQueuePass::End},
+        {false, true, true, 0, EmptyQueuePass::End},
+        {true, false, true, 0, EmptyQueuePass::End},
     };
     for (const Case& c : cases) {
         FrameInput input;
         input.active = c.active;
+        input.displayOn = c.displayOn;
         input.escapePressed = c.escapePressed;
         EXPECT_EQ(c.pass, emptyQueuePass(input, c.paceWaitMs))
-            << c.active << c.escapePressed << c.paceWaitMs;
+            << c.active << c.displayOn << c.escapePressed << c.paceWaitMs;
     }
 }
 
@@ -48,6 +53,14 @@ TEST(FrameInput, AnActivatedWindowTakesTheKeyboardUnlessMinimized) {
         FrameInput input;
         EXPECT_EQ(c.takesFocus, input.activate(c.state, c.minimized)) << c.state << c.minimized;
         EXPECT_EQ(c.active, input.active) << c.state << c.minimized;
+    }
+}
+
+TEST(FrameInput, TheDisplayCountsAsOffOnlyWhenReportedOff) {
+    FrameInput input;
+    for (const auto& [state, on] : {std::pair{0u, false}, {1u, true}, {0u, false}, {2u, true}}) {
+        input.displayState(state);
+        EXPECT_EQ(on, input.displayOn) << state;
     }
 }
 
