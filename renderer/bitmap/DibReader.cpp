@@ -1,14 +1,17 @@
 // readDibFile: maps the file, checks its layout, lets GDI convert it into a 24-bit DIB section
-// and copies the rows out. Every handle is owned by a guard, so each path releases what it made
-// (device context, section, header blocks, view, mapping, file, in that order).
+// and copies the rows out; in front of it the quiet existence test and the texture hand-off. Every
+// handle is owned by a guard, so each path releases what it made (device context, section, header
+// blocks, view, mapping, file, in that order).
 #include "renderer/bitmap/DibReader.h"
 
+#include "base/win32/TextureHandOff.h"
 #include "renderer/bitmap/DibMessages.h"
 #include "renderer/bitmap/core/DibLayout.h"
 #include "renderer/bitmap/core/WorkingHeader.h"
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -114,6 +117,15 @@ private:
     void* bits_ = nullptr;
 };
 
+bool canOpenForReading(const char* path) {
+    FILE* file = std::fopen(path, "r");
+    if (!file) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
 DibError convertFile(const char* path, std::optional<RgbImage>& image) {
     MappedFile file;
     if (!file.open(path)) {
@@ -155,6 +167,17 @@ std::optional<RgbImage> readDibFile(const char* path) {
         return std::nullopt;
     }
     return image;
+}
+
+std::optional<RgbImage> loadTextureBitmap(const char* path) {
+    if (!path || !canOpenForReading(path)) {
+        return std::nullopt;
+    }
+    return readDibFile(path);
+}
+
+std::optional<RgbImage> loadScenePicture() {
+    return loadTextureBitmap(win32::textureBitmapToRead().c_str());
 }
 
 } // namespace velmora::bitmap

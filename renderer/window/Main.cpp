@@ -2,7 +2,7 @@
 // fixed size and depth, runs it until Escape or close, and releases everything. It reads no
 // command line.
 #include "contract/SharedNames.h"
-#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"
 

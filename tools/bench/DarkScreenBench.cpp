@@ -12,7 +12,7 @@
 
 #include "base/SteadyClock.h"
 #include "contract/SharedNames.h"
-#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"
 #include "tools/bench/StarGlow.h"

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "contract/SharedNames.h"
-#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"

@@ -1,7 +1,6 @@
 // readDibFile and loadTextureBitmap on small files written here: the layouts the reader must
 // convert exactly, the damaged files it must refuse with one fitting message, and missing files.
 #include "renderer/bitmap/DibReader.h"
-#include "renderer/bitmap/TextureBitmap.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/renderer/bitmap/MessageLog.h"
 #include "tests/support/Files.h"

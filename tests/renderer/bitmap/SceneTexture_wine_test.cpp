@@ -1,7 +1,7 @@
 // The scene picture and its texture on a real GL context: which texture bitmap is read, the size
 // and texels of the texture made of it, and the quiet failure without any bitmap.
 #include "contract/SharedNames.h"
-#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/bitmap/SceneTextureUpload.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/renderer/bitmap/MessageLog.h"

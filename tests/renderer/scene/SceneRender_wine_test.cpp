@@ -1,7 +1,7 @@
 // The starfield drawn for real by the GL in a hidden window with the saver's star picture: the
 // first frame is black, as the emitter starts outside the view, and later frames show many
 // tinted stars; frame 150 is the reference the X11 hack's frame is held to.
-#include "renderer/bitmap/TextureBitmap.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/scene/Scene.h"
 // Before the GL header, which needs the platform's declarations.
 #include "renderer/window/RendererWindow.h"
