@@ -5,7 +5,6 @@
 #include "renderer/bitmap/DibReader.h"
 
 #include "base/win32/TextureHandOff.h"
-#include "renderer/bitmap/DibMessages.h"
 #include "renderer/bitmap/core/DibLayout.h"
 #include "renderer/bitmap/core/WorkingHeader.h"
 
@@ -16,6 +15,7 @@
 #include <memory>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 namespace velmora::bitmap {
 
@@ -151,33 +151,37 @@ DibError convertFile(const char* path, std::optional<RgbImage>& image) {
 
 } // namespace
 
-std::optional<RgbImage> readDibFile(const char* path) {
+DibReading readDibFile(const char* path) {
     if (!path) {
         path = ""; // reported as a file that cannot be opened
     }
-    std::optional<RgbImage> image;
+    DibReading reading;
     DibError error;
     try {
-        error = convertFile(path, image);
+        error = convertFile(path, reading.image);
     } catch (const std::bad_alloc&) {
         error = DibError::OutOfMemory;
     }
     if (error != DibError::None) {
-        showDibMessage(dibErrorText(error, path));
-        return std::nullopt;
+        reading.image.reset();
+        reading.message = dibErrorText(error, path);
     }
-    return image;
+    return reading;
 }
 
-std::optional<RgbImage> loadTextureBitmap(const char* path) {
+DibReading loadTextureBitmap(const char* path) {
     if (!path || !canOpenForReading(path)) {
-        return std::nullopt;
+        return {};
     }
     return readDibFile(path);
 }
 
 std::optional<RgbImage> loadScenePicture() {
-    return loadTextureBitmap(win32::textureBitmapToRead().c_str());
+    DibReading reading = loadTextureBitmap(win32::textureBitmapToRead().c_str());
+    if (!reading.message.empty()) {
+        MessageBoxA(GetFocus(), reading.message.c_str(), "Error", MB_OK);
+    }
+    return std::move(reading.image);
 }
 
 } // namespace velmora::bitmap

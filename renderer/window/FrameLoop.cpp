@@ -13,8 +13,7 @@
 
 namespace velmora::window {
 
-WPARAM runFrameLoop() {
-    RendererState& state = rendererState();
+WPARAM runFrameLoop(RendererState& state) {
     useSwapInterval(state.deviceContext);
     PerformanceClock clock;
     FramePacer pacer(clock);

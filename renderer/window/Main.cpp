@@ -9,12 +9,13 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace velmora::window;
     // The saver polls for this title to learn when the run has ended.
-    if (!createRendererWindow(velmora::contract::kRendererWindowTitle, kRunScreenWidth,
+    RendererState state;
+    if (!createRendererWindow(state, velmora::contract::kRendererWindowTitle, kRunScreenWidth,
                               kRunScreenHeight, kRunScreenBits, true,
                               velmora::bitmap::loadScenePicture)) {
         return 0;
     }
-    const WPARAM exitCode = runFrameLoop();
-    destroyRendererWindow();
+    const WPARAM exitCode = runFrameLoop(state);
+    destroyRendererWindow(state);
     return static_cast<int>(exitCode);
 }

@@ -78,7 +78,8 @@ bool acceptWindowedMode() {
     return false;
 }
 
-HWND createWindow(const char* title, int width, int height, bool fullscreen, HINSTANCE instance) {
+HWND createWindow(RendererState& state, const char* title, int width, int height) {
+    const bool fullscreen = state.fullscreen;
     // Topmost, so that neither the taskbar nor a window of another program stays over the scene.
     const DWORD exStyle =
         fullscreen ? WS_EX_APPWINDOW | WS_EX_TOPMOST : WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
@@ -90,7 +91,7 @@ HWND createWindow(const char* title, int width, int height, bool fullscreen, HIN
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     return CreateWindowExA(exStyle, kClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
                            0, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                           instance, nullptr);
+                           state.instance, &state);
 }
 
 } // namespace
@@ -113,7 +114,7 @@ namespace {
 // The part of the creation that needs the window. False on any failure.
 bool makeWindowAndContext(RendererState& state, const char* title, int width, int height, int bits,
                           ScenePictureSource picture) {
-    state.window = createWindow(title, width, height, state.fullscreen, state.instance);
+    state.window = createWindow(state, title, width, height);
     if (!state.window) {
         return false;
     }
@@ -142,14 +143,8 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
 
 } // namespace
 
-RendererState& rendererState() {
-    static RendererState state;
-    return state;
-}
-
-bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen,
-                          ScenePictureSource picture) {
-    RendererState& state = rendererState();
+bool createRendererWindow(RendererState& state, const char* title, int width, int height, int bits,
+                          bool fullscreen, ScenePictureSource picture) {
     state.fullscreen = fullscreen;
     state.instance = GetModuleHandleA(nullptr);
     if (!registerRendererClass(state.instance)) {
@@ -163,14 +158,13 @@ bool createRendererWindow(const char* title, int width, int height, int bits, bo
         state.fullscreen = false;
     }
     if (!makeWindowAndContext(state, title, width, height, bits, picture)) {
-        destroyRendererWindow();
+        destroyRendererWindow(state);
         return false;
     }
     return true;
 }
 
-void destroyRendererWindow() {
-    RendererState& state = rendererState();
+void destroyRendererWindow(RendererState& state) {
     if (state.fullscreen) {
         ChangeDisplaySettingsA(nullptr, 0);
         ShowCursor(TRUE);

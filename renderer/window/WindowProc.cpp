@@ -22,7 +22,17 @@ void readDisplayState(FrameInput& input, const POWERBROADCAST_SETTING& setting) 
 } // namespace
 
 LRESULT CALLBACK rendererWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    FrameInput& input = rendererState().input;
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* state = reinterpret_cast<RendererState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!state) {
+        // The few messages that come before the creation message.
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    FrameInput& input = state->input;
     switch (message) {
     case WM_ACTIVATE:
         // Only minimizing stops the drawing; losing the focus does not. The default processing

@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
                              "writable\n");
         return 2;
     }
-    window::RendererState& state = window::rendererState();
-    if (!window::createRendererWindow("Velmora dark bench", window::kRunScreenWidth,
+    window::RendererState state;
+    if (!window::createRendererWindow(state, "Velmora dark bench", window::kRunScreenWidth,
                                       window::kRunScreenHeight, window::kRunScreenBits, true,
                                       bitmap::loadScenePicture)) {
         std::fprintf(stderr, "the renderer window could not be made\n");
@@ -82,9 +82,9 @@ int main(int argc, char** argv) {
         std::printf("  display back on (2 s):   %5.1f %%\n", back);
         PostMessageA(window, WM_CLOSE, 0, 0);
     });
-    window::runFrameLoop();
+    window::runFrameLoop(state);
     driver.join();
-    window::destroyRendererWindow();
+    window::destroyRendererWindow(state);
     DeleteFileA(contract::kTexturePath);
     return 0;
 }

@@ -47,17 +47,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const double start = nowMs();
-    if (!createRendererWindow("Velmora bench", kRunScreenWidth, kRunScreenHeight, kRunScreenBits,
-                              true, velmora::bitmap::loadScenePicture)) {
+    RendererState state;
+    if (!createRendererWindow(state, "Velmora bench", kRunScreenWidth, kRunScreenHeight,
+                              kRunScreenBits, true, velmora::bitmap::loadScenePicture)) {
         std::fprintf(stderr, "the renderer window could not be made\n");
         return 1;
     }
-    RendererState& state = rendererState();
     const HDC deviceContext = state.deviceContext;
     const int code = benchmarkScene(
         state.scene, start, frames, kRunScreenWidth, kRunScreenHeight, pumpMessages,
         [&] { SwapBuffers(deviceContext); }, nowMs);
-    destroyRendererWindow();
+    destroyRendererWindow(state);
     DeleteFileA(velmora::contract::kTexturePath);
     return code;
 }

@@ -1,17 +1,22 @@
 // The scene picture and its texture on a real GL context: which texture bitmap is read, the size
-// and texels of the texture made of it, and the quiet failure without any bitmap.
+// and texels of the texture made of it, the quiet failure without any bitmap and the box that
+// tells of a damaged one.
+#include "base/win32/TextureHandOff.h"
 #include "contract/SharedNames.h"
 #include "renderer/bitmap/DibReader.h"
 #include "renderer/bitmap/SceneTextureUpload.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
-#include "tests/renderer/bitmap/MessageLog.h"
 #include "tests/support/Files.h"
+#include "tests/support/WindowWait.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <GL/gl.h>
+
+#include <atomic>
+#include <thread>
 
 namespace velmora::bitmap {
 namespace {
@@ -118,13 +123,11 @@ protected:
     }
 
     GlContext gl_;
-    MessageLog log_;
 };
 
 TEST_F(SceneTextureTest, ReadsRootBitmap) {
     const auto texels = writeBitmap(kRootPath, 32, 32);
     expectTexture(32, 32, texels);
-    EXPECT_TRUE(log_.texts.empty());
 }
 
 // Gives a file a last-write time some minutes before now.
@@ -154,12 +157,48 @@ TEST_F(SceneTextureTest, ReadsTemporaryBitmapWithoutRootOne) {
     // Five pixels make 15-byte rows: the upload must not assume four-byte row alignment.
     const auto texels = writeBitmap(tempPath(), 5, 3);
     expectTexture(5, 3, texels);
-    EXPECT_TRUE(log_.texts.empty());
 }
 
-TEST_F(SceneTextureTest, NoBitmapGivesFalseWithoutMessage) {
-    EXPECT_FALSE(loadScenePicture());
-    EXPECT_TRUE(log_.texts.empty());
+TEST_F(SceneTextureTest, NoBitmapGivesNothingWithoutMessage) {
+    const DibReading reading = loadTextureBitmap(win32::textureBitmapToRead().c_str());
+    EXPECT_FALSE(reading.image);
+    EXPECT_EQ(reading.message, "");
+}
+
+bool hasVisibleChild(HWND box, int id) {
+    const HWND child = GetDlgItem(box, id);
+    return child && IsWindowVisible(child);
+}
+
+// A damaged bitmap: one box captioned "Error" with the reader's text, only an OK button and no
+// icon, and the loader waits until it is closed.
+TEST_F(SceneTextureTest, ADamagedBitmapShowsTheReadersMessageInABox) {
+    testing::writeBytes(kRootPath, {}); // an empty file cannot be mapped
+    std::atomic<bool> returned = false;
+    std::thread loader([&] {
+        EXPECT_FALSE(loadScenePicture());
+        returned = true;
+    });
+    const HWND box =
+        testing::waitForWindow({.title = "Error", .className = "#32770"}, testing::Millis(5000));
+    ASSERT_NE(box, nullptr);
+    Sleep(100);
+    EXPECT_FALSE(returned) << "the loader must wait for the box";
+    char text[256] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_EQ(text, "Failed to open DIB file " + kRootPath + ".\n");
+    EXPECT_TRUE(hasVisibleChild(box, IDOK));
+    for (int other : {IDCANCEL, IDYES, IDNO, IDABORT, IDRETRY, IDIGNORE}) {
+        EXPECT_FALSE(hasVisibleChild(box, other)) << "button " << other;
+    }
+    for (int icon : {20, 0x0440}) { // the icon slot of the platform's box and of Wine's
+        const HWND child = GetDlgItem(box, icon);
+        EXPECT_FALSE(child && IsWindowVisible(child) && SendMessageA(child, STM_GETICON, 0, 0));
+    }
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    loader.join();
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(FindWindowA("#32770", "Error"), nullptr) << "only one box per call";
 }
 
 } // namespace

@@ -87,7 +87,7 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HiddenGlWindow gl;
     ASSERT_TRUE(gl.ready());
     const std::optional<bitmap::RgbImage> star =
-        bitmap::loadTextureBitmap(testing::sourceFile("saver\\assets\\star.bmp").c_str());
+        bitmap::loadTextureBitmap(testing::sourceFile("saver\\assets\\star.bmp").c_str()).image;
     ASSERT_TRUE(star);
     SceneState scene;
     resizeScene(kWidth, kHeight);
