@@ -5,8 +5,9 @@
 
 #include <mmsystem.h>
 
+#include "base/Clock.h"
+
 #include "renderer/scene/Scene.h"
-#include "renderer/window/PerformanceClock.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/SwapControl.h"
 #include "renderer/window/core/FramePacer.h"
@@ -15,7 +16,7 @@ namespace velmora::window {
 
 WPARAM runFrameLoop(RendererState& state) {
     useSwapInterval(state.deviceContext);
-    PerformanceClock clock;
+    base::SteadyClock clock;
     FramePacer pacer(clock);
     // Waits of a few milliseconds need a finer system timer than the default 15.6 ms.
     timeBeginPeriod(1);

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-#include "base/SteadyClock.h"
+#include "base/Clock.h"
 #include "contract/SharedNames.h"
 #include "renderer/bitmap/DibReader.h"
 #include "renderer/window/RendererWindow.h"

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include "base/Clock.h"
+
 #include "contract/SharedNames.h"
 #include "renderer/bitmap/DibReader.h"
 #include "renderer/scene/Scene.h"
@@ -16,7 +18,6 @@
 #include "tools/bench/FrameTimes.h"
 #include "tools/bench/SceneReplica.h"
 #include "tools/bench/StarGlow.h"
-#include "tools/bench/Stopwatch.h"
 
 namespace velmora::bench {
 namespace {
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: velmora_bench [frames]; C:\\Vantri.bmp must be writable\n");
         return 2;
     }
-    const double start = nowMs();
+    velmora::base::SteadyClock clock;
+    const double start = clock.nowMs();
     RendererState state;
     if (!createRendererWindow(state, "Velmora bench", kRunScreenWidth, kRunScreenHeight,
                               kRunScreenBits, true, velmora::bitmap::loadScenePicture)) {
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
     const HDC deviceContext = state.deviceContext;
     const int code = benchmarkScene(
         state.scene, start, frames, kRunScreenWidth, kRunScreenHeight, pumpMessages,
-        [&] { SwapBuffers(deviceContext); }, nowMs);
+        [&] { SwapBuffers(deviceContext); }, [&clock] { return clock.nowMs(); });
     destroyRendererWindow(state);
     DeleteFileA(velmora::contract::kTexturePath);
     return code;
