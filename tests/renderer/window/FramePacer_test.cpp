@@ -100,4 +100,14 @@ TEST(FramePacer, AnyPeriodStartsFramesOnePeriodApartWithoutCatchingUp) {
     }
 }
 
+TEST(FramePacer, TheSwapControlExtensionIsFoundAsAWholeWordOnly) {
+    const char* swap = "WGL_EXT_swap_control";
+    EXPECT_TRUE(hasExtension("WGL_EXT_swap_control", swap));
+    EXPECT_TRUE(hasExtension("WGL_ARB_pixel_format WGL_EXT_swap_control ", swap));
+    EXPECT_TRUE(hasExtension("WGL_EXT_swap_control WGL_ARB_pbuffer", swap));
+    EXPECT_FALSE(hasExtension("WGL_EXT_swap_control_tear", swap));
+    EXPECT_FALSE(hasExtension("XWGL_EXT_swap_control WGL_ARB_pbuffer", swap));
+    EXPECT_FALSE(hasExtension("", swap));
+}
+
 } // namespace velmora::window
