@@ -4,7 +4,7 @@
 #include "base/win32/TextureHandOff.h"
 #include "contract/SharedNames.h"
 #include "renderer/bitmap/DibReader.h"
-#include "renderer/bitmap/SceneTextureUpload.h"
+#include "renderer/scene/Scene.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 #include "tests/support/Files.h"
 #include "tests/support/WindowWait.h"
@@ -83,7 +83,7 @@ std::vector<uint8_t> writeBitmap(const std::string& path, int width, int height)
     return rgbRows(width, height, pattern);
 }
 
-class SceneTextureTest : public ::testing::Test {
+class ScenePictureTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(gl_.current());
@@ -111,7 +111,7 @@ protected:
     void expectTexture(int width, int height, const std::vector<uint8_t>& texels) {
         const std::optional<RgbImage> picture = loadScenePicture();
         ASSERT_TRUE(picture);
-        const GLuint texture = uploadSceneTexture(*picture);
+        const GLuint texture = scene::uploadSceneTexture(*picture);
         EXPECT_NE(texture, 0u);
         GLint actualWidth = 0;
         GLint actualHeight = 0;
@@ -125,7 +125,7 @@ protected:
     GlContext gl_;
 };
 
-TEST_F(SceneTextureTest, ReadsRootBitmap) {
+TEST_F(ScenePictureTest, ReadsRootBitmap) {
     const auto texels = writeBitmap(kRootPath, 32, 32);
     expectTexture(32, 32, texels);
 }
@@ -143,7 +143,7 @@ void backdate(const std::string& path, int minutes) {
     CloseHandle(file);
 }
 
-TEST_F(SceneTextureTest, TheBitmapWrittenLastWins) {
+TEST_F(ScenePictureTest, TheBitmapWrittenLastWins) {
     const auto rootTexels = writeBitmap(kRootPath, 16, 8);
     const auto temporaryTexels = writeBitmap(tempPath(), 32, 32);
     backdate(kRootPath, 10); // a stale root file that the saver could not replace
@@ -153,13 +153,13 @@ TEST_F(SceneTextureTest, TheBitmapWrittenLastWins) {
     expectTexture(16, 8, rootTexels);
 }
 
-TEST_F(SceneTextureTest, ReadsTemporaryBitmapWithoutRootOne) {
+TEST_F(ScenePictureTest, ReadsTemporaryBitmapWithoutRootOne) {
     // Five pixels make 15-byte rows: the upload must not assume four-byte row alignment.
     const auto texels = writeBitmap(tempPath(), 5, 3);
     expectTexture(5, 3, texels);
 }
 
-TEST_F(SceneTextureTest, NoBitmapGivesNothingWithoutMessage) {
+TEST_F(ScenePictureTest, NoBitmapGivesNothingWithoutMessage) {
     const DibReading reading = loadTextureBitmap(win32::textureBitmapToRead().c_str());
     EXPECT_FALSE(reading.image);
     EXPECT_EQ(reading.message, "");
@@ -172,7 +172,7 @@ bool hasVisibleChild(HWND box, int id) {
 
 // A damaged bitmap: one box captioned "Error" with the reader's text, only an OK button and no
 // icon, and the loader waits until it is closed.
-TEST_F(SceneTextureTest, ADamagedBitmapShowsTheReadersMessageInABox) {
+TEST_F(ScenePictureTest, ADamagedBitmapShowsTheReadersMessageInABox) {
     testing::writeBytes(kRootPath, {}); // an empty file cannot be mapped
     std::atomic<bool> returned = false;
     std::thread loader([&] {
