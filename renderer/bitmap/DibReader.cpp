@@ -6,7 +6,6 @@
 
 #include "base/win32/TextureHandOff.h"
 #include "renderer/bitmap/core/DibLayout.h"
-#include "renderer/bitmap/core/WorkingHeader.h"
 
 #include <windows.h>
 
