@@ -69,7 +69,6 @@ TEST(SceneLayout, AnglesStartSidewaysAndGrowSteadilyWithoutWrapping) {
 TEST(SceneLayout, ClientViewKeepsTheLensAndTreatsHeightZeroAsOne) {
     const Perspective startup = startupPerspective();
     EXPECT_EQ(1.0, startup.aspect);
-    EXPECT_TRUE(0.0 < startup.nearPlane && startup.nearPlane < startup.farPlane);
     EXPECT_EQ(static_cast<double>(0.1f), startup.nearPlane); // the float 0.1, widened
     for (const auto& [width, height] : {std::pair{1024, 768}, {1024, 0}, {640, 480}, {1, 1000}}) {
         const ViewSetup view = viewForClient(width, height);
