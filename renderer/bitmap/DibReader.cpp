@@ -1,18 +1,20 @@
 // readDibFile: maps the file, checks its layout, lets GDI convert it into a 24-bit DIB section
-// and copies the rows out. Every handle is owned by a guard, so each path releases what it made
-// (device context, section, header blocks, view, mapping, file, in that order).
+// and copies the rows out; in front of it the quiet existence test and the texture hand-off. Every
+// handle is owned by a guard, so each path releases what it made (device context, section, header
+// blocks, view, mapping, file, in that order).
 #include "renderer/bitmap/DibReader.h"
 
-#include "renderer/bitmap/DibMessages.h"
+#include "base/win32/TextureHandOff.h"
 #include "renderer/bitmap/core/DibLayout.h"
-#include "renderer/bitmap/core/WorkingHeader.h"
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <new>
 #include <type_traits>
+#include <utility>
 
 namespace velmora::bitmap {
 
@@ -114,6 +116,15 @@ private:
     void* bits_ = nullptr;
 };
 
+bool canOpenForReading(const char* path) {
+    FILE* file = std::fopen(path, "r");
+    if (!file) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
 DibError convertFile(const char* path, std::optional<RgbImage>& image) {
     MappedFile file;
     if (!file.open(path)) {
@@ -139,22 +150,37 @@ DibError convertFile(const char* path, std::optional<RgbImage>& image) {
 
 } // namespace
 
-std::optional<RgbImage> readDibFile(const char* path) {
+DibReading readDibFile(const char* path) {
     if (!path) {
         path = ""; // reported as a file that cannot be opened
     }
-    std::optional<RgbImage> image;
+    DibReading reading;
     DibError error;
     try {
-        error = convertFile(path, image);
+        error = convertFile(path, reading.image);
     } catch (const std::bad_alloc&) {
         error = DibError::OutOfMemory;
     }
     if (error != DibError::None) {
-        showDibMessage(dibErrorText(error, path));
-        return std::nullopt;
+        reading.image.reset();
+        reading.message = dibErrorText(error, path);
     }
-    return image;
+    return reading;
+}
+
+DibReading loadTextureBitmap(const char* path) {
+    if (!path || !canOpenForReading(path)) {
+        return {};
+    }
+    return readDibFile(path);
+}
+
+std::optional<RgbImage> loadScenePicture() {
+    DibReading reading = loadTextureBitmap(win32::textureBitmapToRead().c_str());
+    if (!reading.message.empty()) {
+        MessageBoxA(GetFocus(), reading.message.c_str(), "Error", MB_OK);
+    }
+    return std::move(reading.image);
 }
 
 } // namespace velmora::bitmap

@@ -1,16 +1,27 @@
 // The GL scene of the renderer in a hack's four steps: projection on size changes, set-up from
-// the picture its program loaded, one frame, and release. All need the program's GL context
-// to be current.
+// the picture its program loaded, one frame, and release; the billboard canvas on the GL and the
+// texture upload it draws with. All need the program's GL context to be current.
 #pragma once
 
 #include <memory>
 
 #include "renderer/bitmap/core/RgbImage.h"
-#include "renderer/scene/GlBillboardCanvas.h"
-#include "renderer/scene/core/Random.h"
+#include "renderer/scene/core/BillboardCanvas.h"
 #include "renderer/scene/core/SceneLayout.h"
 
 namespace velmora::scene {
+
+// The billboard canvas on the GL: immediate-mode textured squares, one strip per particle.
+class GlBillboardCanvas : public BillboardCanvas {
+public:
+    void readModelView(float matrix[16]) override;
+    void bindTexture(unsigned int texture) override;
+    void drawQuad(const BillboardQuad& quad) override;
+};
+
+// Makes a texture of the picture: three components, linear filtering, no mipmaps. Returns its
+// GL name, which the caller keeps and deletes.
+unsigned int uploadSceneTexture(const bitmap::RgbImage& image);
 
 // Everything one running scene holds; a new one is ready for initScene.
 struct SceneState {

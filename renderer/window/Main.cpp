@@ -2,19 +2,20 @@
 // fixed size and depth, runs it until Escape or close, and releases everything. It reads no
 // command line.
 #include "contract/SharedNames.h"
-#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace velmora::window;
     // The saver polls for this title to learn when the run has ended.
-    if (!createRendererWindow(velmora::contract::kRendererWindowTitle, kRunScreenWidth,
+    RendererState state;
+    if (!createRendererWindow(state, velmora::contract::kRendererWindowTitle, kRunScreenWidth,
                               kRunScreenHeight, kRunScreenBits, true,
                               velmora::bitmap::loadScenePicture)) {
         return 0;
     }
-    const WPARAM exitCode = runFrameLoop();
-    destroyRendererWindow();
+    const WPARAM exitCode = runFrameLoop(state);
+    destroyRendererWindow(state);
     return static_cast<int>(exitCode);
 }

@@ -1,17 +1,121 @@
 // Creation and release of the renderer window: class, display mode, window, covers over the
-// other monitors, pixel format, context and scene, in that order, and their release in reverse.
+// other monitors, pixel format, context with its swap interval, and scene, in that order, and
+// their release in reverse.
 #include "renderer/window/RendererWindow.h"
+
+#include <GL/gl.h>
 
 #include "contract/SharedNames.h"
 #include "renderer/scene/Scene.h"
-#include "renderer/window/CoverWindows.h"
-#include "renderer/window/core/DisplayModeLadder.h"
+#include "renderer/window/core/FramePacer.h"
+#include "renderer/window/core/RunScreen.h"
 
 namespace velmora::window {
 
 namespace {
 
 constexpr char kClassName[] = "OpenGL";
+
+constexpr char kCoverClassName[] = "VelmoraCover";
+
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        const RECT& area = info.rcMonitor;
+        reinterpret_cast<std::vector<base::PixelRect>*>(list)->push_back(
+            {area.left, area.top, area.right - area.left, area.bottom - area.top});
+    }
+    return TRUE;
+}
+
+LRESULT CALLBACK coverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_SETCURSOR:
+        // The pointer stays hidden over the covers as over the scene.
+        SetCursor(nullptr);
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Covers each monitor that does not show the scene (whose window starts at the virtual
+// screen's origin) with a black, borderless, topmost window that takes neither the focus nor
+// the keyboard. Called after the display mode has changed, since the monitors move with it.
+std::vector<HWND> createCoverWindows(HINSTANCE instance) {
+    std::vector<base::PixelRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const std::vector<base::PixelRect> areas = coverRectangles(monitors, 0, 0);
+    std::vector<HWND> covers;
+    if (areas.empty()) {
+        return covers;
+    }
+    WNDCLASSA coverClass{};
+    coverClass.lpfnWndProc = coverWindowProc;
+    coverClass.hInstance = instance;
+    coverClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    coverClass.lpszClassName = kCoverClassName;
+    RegisterClassA(&coverClass);
+    for (const base::PixelRect& area : areas) {
+        // Disabled and never activated: clicks and keys cannot reach or focus a cover.
+        HWND cover =
+            CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCoverClassName,
+                            "", WS_POPUP | WS_DISABLED, area.left, area.top, area.width,
+                            area.height, nullptr, nullptr, instance, nullptr);
+        if (cover) {
+            ShowWindow(cover, SW_SHOWNOACTIVATE);
+            covers.push_back(cover);
+        }
+    }
+    return covers;
+}
+
+// Destroys the covers and their class; safe with none made.
+void destroyCoverWindows(std::vector<HWND>& covers, HINSTANCE instance) {
+    if (covers.empty()) {
+        return;
+    }
+    for (HWND cover : covers) {
+        DestroyWindow(cover);
+    }
+    covers.clear();
+    UnregisterClassA(kCoverClassName, instance);
+}
+
+using ExtensionsStringArb = const char*(WINAPI*)(HDC);
+using ExtensionsStringExt = const char*(WINAPI*)();
+using SwapIntervalExt = BOOL(WINAPI*)(int);
+
+// An extension function by name, as its own type; null when the driver lacks it.
+template <class Function> Function extensionFunction(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
+}
+
+// The WGL extensions, from whichever query the driver has; older drivers list them among the
+// GL extensions.
+const char* wglExtensions(HDC deviceContext) {
+    if (auto arb = extensionFunction<ExtensionsStringArb>("wglGetExtensionsStringARB")) {
+        return arb(deviceContext);
+    }
+    if (auto ext = extensionFunction<ExtensionsStringExt>("wglGetExtensionsStringEXT")) {
+        return ext();
+    }
+    return reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+}
+
+// Ties each swap to the display's refresh where the driver offers WGL_EXT_swap_control;
+// elsewhere nothing changes and the frame pacer alone holds the rate. Needs the current context.
+void useSwapInterval(HDC deviceContext) {
+    const char* extensions = wglExtensions(deviceContext);
+    if (!extensions || !hasExtension(extensions, "WGL_EXT_swap_control")) {
+        return;
+    }
+    if (auto swapInterval = extensionFunction<SwapIntervalExt>("wglSwapIntervalEXT")) {
+        swapInterval(1);
+    }
+}
 
 // The display-mode record in its classic size, without the panning fields; the system reads
 // only as many bytes as dmSize names.
@@ -78,7 +182,8 @@ bool acceptWindowedMode() {
     return false;
 }
 
-HWND createWindow(const char* title, int width, int height, bool fullscreen, HINSTANCE instance) {
+HWND createWindow(RendererState& state, const char* title, int width, int height) {
+    const bool fullscreen = state.fullscreen;
     // Topmost, so that neither the taskbar nor a window of another program stays over the scene.
     const DWORD exStyle =
         fullscreen ? WS_EX_APPWINDOW | WS_EX_TOPMOST : WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
@@ -90,7 +195,7 @@ HWND createWindow(const char* title, int width, int height, bool fullscreen, HIN
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     return CreateWindowExA(exStyle, kClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
                            0, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                           instance, nullptr);
+                           state.instance, &state);
 }
 
 } // namespace
@@ -113,7 +218,7 @@ namespace {
 // The part of the creation that needs the window. False on any failure.
 bool makeWindowAndContext(RendererState& state, const char* title, int width, int height, int bits,
                           ScenePictureSource picture) {
-    state.window = createWindow(title, width, height, state.fullscreen, state.instance);
+    state.window = createWindow(state, title, width, height);
     if (!state.window) {
         return false;
     }
@@ -130,6 +235,10 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
     if (!state.glContext || !wglMakeCurrent(state.deviceContext, state.glContext)) {
         return false;
     }
+    useSwapInterval(state.deviceContext);
+    // The system reports the display's state at once and then each change of it.
+    state.displayNotice = RegisterPowerSettingNotification(state.window, &kConsoleDisplayState,
+                                                           DEVICE_NOTIFY_WINDOW_HANDLE);
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
@@ -139,14 +248,8 @@ bool makeWindowAndContext(RendererState& state, const char* title, int width, in
 
 } // namespace
 
-RendererState& rendererState() {
-    static RendererState state;
-    return state;
-}
-
-bool createRendererWindow(const char* title, int width, int height, int bits, bool fullscreen,
-                          ScenePictureSource picture) {
-    RendererState& state = rendererState();
+bool createRendererWindow(RendererState& state, const char* title, int width, int height, int bits,
+                          bool fullscreen, ScenePictureSource picture) {
     state.fullscreen = fullscreen;
     state.instance = GetModuleHandleA(nullptr);
     if (!registerRendererClass(state.instance)) {
@@ -160,14 +263,13 @@ bool createRendererWindow(const char* title, int width, int height, int bits, bo
         state.fullscreen = false;
     }
     if (!makeWindowAndContext(state, title, width, height, bits, picture)) {
-        destroyRendererWindow();
+        destroyRendererWindow(state);
         return false;
     }
     return true;
 }
 
-void destroyRendererWindow() {
-    RendererState& state = rendererState();
+void destroyRendererWindow(RendererState& state) {
     if (state.fullscreen) {
         ChangeDisplaySettingsA(nullptr, 0);
         ShowCursor(TRUE);
@@ -184,6 +286,10 @@ void destroyRendererWindow() {
         state.deviceContext = nullptr;
     }
     destroyCoverWindows(state.covers, state.instance);
+    if (state.displayNotice) {
+        UnregisterPowerSettingNotification(state.displayNotice);
+        state.displayNotice = nullptr;
+    }
     if (state.window) {
         DestroyWindow(state.window);
         state.window = nullptr;

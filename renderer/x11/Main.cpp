@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "base/SteadyClock.h"
+#include "base/Clock.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/core/FramePacer.h"
 #include "renderer/x11/HackEnds.h"

@@ -3,9 +3,10 @@
 
 #include <windows.h>
 
+#include "base/win32/TextureHandOff.h"
 #include "contract/SharedNames.h"
 #include "saver/assets/AssetIds.h"
-#include "saver/run/TextureFile.h"
+#include "saver/forms/Bitmaps.h"
 
 namespace velmora::run {
 
@@ -64,7 +65,8 @@ void Vantri_S::setTimerEnabled(RunTimer timer, bool on) {
 }
 
 void Vantri_S::saveTexture() {
-    saveTextureBitmap(Display.image());
+    win32::saveTextureBitmap(
+        [this](const std::string& path) { return forms::savePicture(Display.image(), path); });
 }
 
 void Vantri_S::hideCursor() {

@@ -4,12 +4,13 @@
 
 #include <functional>
 
+#include "base/Clock.h"
+
 #include "saver/forms/Form.h"
 #include "saver/forms/PictureBox.h"
 #include "saver/forms/Timer.h"
 #include "saver/music/core/MusicPlayer.h"
 #include "saver/run/RendererProcess.h"
-#include "saver/run/TickClock.h"
 #include "saver/run/core/RunMachine.h"
 #include "saver/settings/core/SettingsRecord.h"
 
@@ -36,7 +37,7 @@ private:
 
     const std::function<void()> endRun_;
     RendererProcess renderer_;
-    TickClock clock_;
+    base::SteadyClock clock_;
     RunMachine machine_;
 
     forms::Form form_;

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "renderer/scene/GlBillboardCanvas.h"
 #include "renderer/scene/Scene.h"
 #include "tools/bench/SceneReplica.h"
 

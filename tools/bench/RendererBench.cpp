@@ -8,15 +8,16 @@
 
 #include <cstdio>
 
+#include "base/Clock.h"
+
 #include "contract/SharedNames.h"
-#include "renderer/bitmap/SceneTexture.h"
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/window/RendererWindow.h"
 #include "renderer/window/core/RunScreen.h"
 #include "tools/bench/FrameTimes.h"
 #include "tools/bench/SceneReplica.h"
 #include "tools/bench/StarGlow.h"
-#include "tools/bench/Stopwatch.h"
 
 namespace velmora::bench {
 namespace {
@@ -46,18 +47,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: velmora_bench [frames]; C:\\Vantri.bmp must be writable\n");
         return 2;
     }
-    const double start = nowMs();
-    if (!createRendererWindow("Velmora bench", kRunScreenWidth, kRunScreenHeight, kRunScreenBits,
-                              true, velmora::bitmap::loadScenePicture)) {
+    velmora::base::SteadyClock clock;
+    const double start = clock.nowMs();
+    RendererState state;
+    if (!createRendererWindow(state, "Velmora bench", kRunScreenWidth, kRunScreenHeight,
+                              kRunScreenBits, true, velmora::bitmap::loadScenePicture)) {
         std::fprintf(stderr, "the renderer window could not be made\n");
         return 1;
     }
-    RendererState& state = rendererState();
     const HDC deviceContext = state.deviceContext;
     const int code = benchmarkScene(
         state.scene, start, frames, kRunScreenWidth, kRunScreenHeight, pumpMessages,
-        [&] { SwapBuffers(deviceContext); }, nowMs);
-    destroyRendererWindow();
+        [&] { SwapBuffers(deviceContext); }, [&clock] { return clock.nowMs(); });
+    destroyRendererWindow(state);
     DeleteFileA(velmora::contract::kTexturePath);
     return code;
 }

@@ -7,9 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "renderer/scene/GlBillboardCanvas.h"
+#include "renderer/scene/Scene.h"
 #include "renderer/scene/core/BillboardParticleSystem.h"
-#include "renderer/scene/core/Random.h"
 
 namespace velmora::bench {
 

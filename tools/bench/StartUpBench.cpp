@@ -10,13 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "base/Clock.h"
 #include "contract/SharedNames.h"
 #include "tools/bench/Spread.h"
 #include "tools/bench/StarGlow.h"
-#include "tools/bench/Stopwatch.h"
 
 namespace velmora::bench {
 namespace {
+
+base::SteadyClock clock;
 
 std::string besideThisProgram(const char* name) {
     char path[MAX_PATH] = {};
@@ -34,16 +36,16 @@ double msToWindow(const std::string& program, const std::string& arguments, cons
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    const double start = nowMs();
+    const double start = clock.nowMs();
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
         return -1.0;
     }
     HWND window = nullptr;
-    while (!(window = FindWindowA(nullptr, title)) && nowMs() - start < 10000.0 &&
+    while (!(window = FindWindowA(nullptr, title)) && clock.nowMs() - start < 10000.0 &&
            WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) {
     }
-    const double elapsed = window ? nowMs() - start : -1.0;
+    const double elapsed = window ? clock.nowMs() - start : -1.0;
     if (window) {
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
@@ -89,7 +91,7 @@ bool measure(std::vector<Variant>& variants, int runs) {
 
 // What listing the display's modes costs; the renderer pays it only after a refused mode.
 void measureModeListing() {
-    const double start = nowMs();
+    const double start = clock.nowMs();
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
     DWORD count = 0;
@@ -97,7 +99,7 @@ void measureModeListing() {
         ++count;
     }
     std::printf("%-40s %6.1f ms (%lu modes)\n", "listing the display modes, in process",
-                nowMs() - start, count);
+                clock.nowMs() - start, count);
 }
 
 } // namespace

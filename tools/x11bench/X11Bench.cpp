@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "base/SteadyClock.h"
+#include "base/Clock.h"
 #include "renderer/scene/Scene.h"
 #include "renderer/x11/HackScene.h"
 #include "renderer/x11/HackWindow.h"

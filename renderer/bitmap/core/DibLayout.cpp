@@ -1,5 +1,7 @@
-// Header reading and bounds checks for bitmap files. All sizes are computed in 64 bits so that
-// hostile header values cannot wrap around.
+// Header reading and bounds checks for bitmap files, the colour-table rule, the message texts and
+// the working header (core headers widened, info headers copied, the size fields replaced by the
+// checked ones). All sizes are computed in 64 bits so that hostile header values cannot wrap
+// around.
 #include "renderer/bitmap/core/DibLayout.h"
 
 #include "base/LittleEndian.h"
@@ -7,6 +9,43 @@
 #include <algorithm>
 
 namespace velmora::bitmap {
+
+namespace {
+
+struct ErrorText {
+    DibError error;
+    std::string_view text;
+};
+
+constexpr ErrorText kFixedTexts[] = {
+    {DibError::UnknownFormat, "Unknown DIB file format."},
+    {DibError::OutOfMemory, "Out of memory."},
+    {DibError::ConversionError, "Image file conversion error."},
+};
+
+} // namespace
+
+uint16_t dibColourCount(const DibHeader& header) {
+    if (header.size != base::kBmpCoreHeaderSize && header.coloursUsed != 0) {
+        return static_cast<uint16_t>(header.coloursUsed);
+    }
+    // Only the palette depths have a table: one entry for each value a pixel can take.
+    const uint16_t bits = header.bitCount;
+    return bits == 1 || bits == 4 || bits == 8 ? static_cast<uint16_t>(1u << bits) : 0;
+}
+
+std::string dibErrorText(DibError error, std::string_view path) {
+    if (error == DibError::OpenFailed) {
+        return "Failed to open DIB file " + std::string(path) + ".\n";
+    }
+    for (const ErrorText& entry : kFixedTexts) {
+        if (entry.error == error) {
+            return std::string(entry.text);
+        }
+    }
+    return {};
+}
+
 namespace {
 
 constexpr size_t kMaskBytes = 12;
@@ -119,6 +158,33 @@ DibError readDibLayout(std::span<const uint8_t> file, DibLayout& layout) {
     }
     layout.pixelBytes = static_cast<size_t>(needed);
     return DibError::None;
+}
+
+std::vector<uint8_t> buildWorkingHeader(std::span<const uint8_t> file, const DibLayout& layout) {
+    base::BmpInfoHeader info = layout.header;
+    info.size = base::kBmpInfoHeaderSize;
+    info.imageSize = static_cast<uint32_t>(layout.pixelBytes);
+    info.coloursUsed = layout.colourCount;
+    if (layout.header.size == base::kBmpCoreHeaderSize) {
+        info.coloursImportant = layout.colourCount;
+    }
+    const size_t maskBytes = layout.maskCount * 4;
+    std::vector<uint8_t> block;
+    base::appendBmpInfoHeader(block, info);
+    block.resize(base::kBmpInfoHeaderSize + maskBytes + size_t{layout.colourCount} * 4 + 4, 0);
+    std::span<uint8_t> out(block);
+
+    std::copy_n(file.begin() + static_cast<ptrdiff_t>(layout.maskOffset), maskBytes,
+                out.begin() + base::kBmpInfoHeaderSize);
+    const size_t tableStart = base::kBmpInfoHeaderSize + maskBytes;
+    for (size_t i = 0; i < layout.colourCount; ++i) {
+        const size_t from = layout.colourTableOffset + i * layout.colourEntrySize;
+        std::copy_n(file.begin() + static_cast<ptrdiff_t>(from), 3,
+                    out.begin() + static_cast<ptrdiff_t>(tableStart + i * 4));
+        out[tableStart + i * 4 + 3] =
+            layout.colourEntrySize == 4 ? file[from + 3] : static_cast<uint8_t>(0);
+    }
+    return block;
 }
 
 } // namespace velmora::bitmap

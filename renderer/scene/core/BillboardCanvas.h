@@ -2,7 +2,7 @@
 // the particle maths stays free of GL headers and can be checked against a fake.
 #pragma once
 
-#include "renderer/scene/core/Vector3.h"
+#include "renderer/scene/core/ParticleSystem.h"
 
 namespace velmora::scene {
 

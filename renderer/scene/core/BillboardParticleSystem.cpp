@@ -1,8 +1,17 @@
-// The billboard particles: spawning from random draws, straight-line motion with respawn at the
-// box, and drawing as camera-facing squares through the canvas seam.
+// The billboard particles: the random sequence, spawning from its draws, straight-line motion
+// with respawn at the box, and drawing as camera-facing squares through the canvas seam.
 #include "renderer/scene/core/BillboardParticleSystem.h"
 
 namespace velmora::scene {
+
+int RandomSequence::next() {
+    state_ = state_ * 214013u + 2531011u;
+    return static_cast<int>((state_ >> 16) & 0x7FFFu);
+}
+
+float RandomSequence::nextDraw() {
+    return static_cast<float>(next() % 1000) / 1000.0f;
+}
 
 BillboardCorners billboardCorners(const float modelView[16], float halfSize) {
     const Vector3 right(modelView[0], modelView[4], modelView[8]);

@@ -1,13 +1,26 @@
 // BillboardParticleSystem: particles that spawn in a flat rectangle around the emitter, drift in
 // straight lines, respawn when they leave a box around the emitter and are drawn as
-// camera-facing textured squares.
+// camera-facing textured squares. Their random draws come from a 32-bit linear congruential
+// generator that starts at 1 and is never reseeded, so every run shows the same particles; each
+// scene owns its sequence and hands it to its particles.
 #pragma once
 
 #include "renderer/scene/core/BillboardCanvas.h"
 #include "renderer/scene/core/ParticleSystem.h"
-#include "renderer/scene/core/Random.h"
 
 namespace velmora::scene {
+
+class RandomSequence {
+public:
+    // The next value, 0 to 32767.
+    int next();
+
+    // One draw: the next value modulo 1000, as a fraction 0.000 to 0.999 in single precision.
+    float nextDraw();
+
+private:
+    std::uint32_t state_ = 1;
+};
 
 // The offsets from a particle's position to the corners of its square.
 struct BillboardCorners {

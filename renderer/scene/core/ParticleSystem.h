@@ -1,13 +1,46 @@
-// ParticleSystem: the abstract owner of an array of particles and their emitter point.
-// Subclasses say how a particle spawns, moves and is drawn.
+// ParticleSystem: the abstract owner of an array of particles and their emitter point; subclasses
+// say how a particle spawns, moves and is drawn. With it the particle, one star with its motion
+// and tint, and Vector3, the scene's single-precision 3-vector: every operation yields a new value
+// whose components are rounded to float, so the animation is the same on every build.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
-#include "renderer/scene/core/Particle.h"
-
 namespace velmora::scene {
+
+struct Vector3 {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+
+    constexpr Vector3() = default;
+    constexpr Vector3(float xIn, float yIn, float zIn) : x(xIn), y(yIn), z(zIn) {}
+};
+
+constexpr Vector3 operator+(const Vector3& a, const Vector3& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+constexpr Vector3 operator-(const Vector3& a, const Vector3& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+// The factor multiplies from the left, as the animation's rounding was defined that way.
+constexpr Vector3 operator*(const Vector3& a, float s) {
+    return {s * a.x, s * a.y, s * a.z};
+}
+
+// A new particle is all zero.
+struct Particle {
+    Vector3 position;
+    Vector3 velocity;
+    // Added to the velocity after every move; the scene never sets it.
+    Vector3 acceleration;
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+};
 
 class ParticleSystem {
 public:

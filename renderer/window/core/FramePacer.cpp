@@ -1,5 +1,7 @@
-// The pacer's arithmetic (see FramePacer.h).
+// The pacer's arithmetic and the extension lookup (see FramePacer.h).
 #include "renderer/window/core/FramePacer.h"
+
+#include <algorithm>
 
 namespace velmora::window {
 
@@ -21,6 +23,18 @@ void FramePacer::frameStarts() {
         dueMs_ += periodMs_;
     }
     started_ = true;
+}
+
+bool hasExtension(std::string_view list, std::string_view name) {
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t end = std::min(list.find(' ', start), list.size());
+        if (list.substr(start, end - start) == name) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 } // namespace velmora::window

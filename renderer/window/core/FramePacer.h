@@ -4,6 +4,8 @@
 // Windows renderer and the Linux hack (at its -delay) share it.
 #pragma once
 
+#include <string_view>
+
 #include "base/Clock.h"
 
 namespace velmora::window {
@@ -31,5 +33,10 @@ private:
     double dueMs_ = 0.0;
     bool started_ = false;
 };
+
+// Whether the driver can tie swaps to the display's refresh: true when name is one of the
+// blank-separated words of an extension list; a longer name that merely starts with it
+// (WGL_EXT_swap_control_tear) does not count.
+bool hasExtension(std::string_view list, std::string_view name);
 
 } // namespace velmora::window

@@ -2,7 +2,6 @@
 // must describe data inside the file and a picture within the size cap, and building the working
 // header from it must stay inside the file (the sanitizers watch every read).
 #include "renderer/bitmap/core/DibLayout.h"
-#include "renderer/bitmap/core/WorkingHeader.h"
 
 #include <cstdlib>
 

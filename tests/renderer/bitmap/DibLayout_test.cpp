@@ -2,7 +2,6 @@
 // files, and the working header handed to the platform conversion.
 #include "base/LittleEndian.h"
 #include "renderer/bitmap/core/DibLayout.h"
-#include "renderer/bitmap/core/WorkingHeader.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,7 @@
 // readDibFile and loadTextureBitmap on small files written here: the layouts the reader must
 // convert exactly, the damaged files it must refuse with one fitting message, and missing files.
 #include "renderer/bitmap/DibReader.h"
-#include "renderer/bitmap/TextureBitmap.h"
 #include "tests/renderer/bitmap/BmpBuilder.h"
-#include "tests/renderer/bitmap/MessageLog.h"
 #include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
@@ -115,17 +113,16 @@ TEST_P(EdgeCaseTest, ConvertsOrRefusesWithOneMessage) {
     const EdgeCase& c = GetParam();
     const std::string path = scratchPath(c.name);
     testing::writeBytes(path, buildBmp(c.fields));
-    MessageLog log;
-    const std::optional<RgbImage> image = readDibFile(path.c_str());
+    const DibReading reading = readDibFile(path.c_str());
+    const std::optional<RgbImage>& image = reading.image;
     EXPECT_TRUE(DeleteFileA(path.c_str())) << "file still held open";
 
+    EXPECT_EQ(reading.message, c.message);
     if (!c.message.empty()) {
         EXPECT_FALSE(image);
-        EXPECT_EQ(log.texts, std::vector<std::string>{c.message});
         return;
     }
     ASSERT_TRUE(image);
-    EXPECT_TRUE(log.texts.empty());
     EXPECT_EQ(image->width, c.width);
     EXPECT_EQ(image->height, c.height);
     EXPECT_EQ(image->pixels, c.pixels);
@@ -139,22 +136,20 @@ TEST(OpenFailureTest, EmptyOrMissingFileReportsPathOnce) {
     testing::writeBytes(empty, {});
     const std::string missing = scratchPath("missing");
     for (const std::string& path : {empty, missing}) {
-        MessageLog log;
-        EXPECT_FALSE(readDibFile(path.c_str()));
-        EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file " + path + ".\n"});
+        const DibReading reading = readDibFile(path.c_str());
+        EXPECT_FALSE(reading.image);
+        EXPECT_EQ(reading.message, "Failed to open DIB file " + path + ".\n");
     }
     DeleteFileA(empty.c_str());
-
-    MessageLog log;
-    EXPECT_FALSE(readDibFile(nullptr));
-    EXPECT_EQ(log.texts, std::vector<std::string>{"Failed to open DIB file .\n"});
+    EXPECT_EQ(readDibFile(nullptr).message, "Failed to open DIB file .\n");
 }
 
 TEST(OpenFailureTest, LoadTextureBitmapIsSilentWithoutFile) {
-    MessageLog log;
-    EXPECT_FALSE(loadTextureBitmap(nullptr));
-    EXPECT_FALSE(loadTextureBitmap(scratchPath("missing").c_str()));
-    EXPECT_TRUE(log.texts.empty());
+    for (const std::string& path : {std::string(), scratchPath("missing")}) {
+        const DibReading reading = loadTextureBitmap(path.empty() ? nullptr : path.c_str());
+        EXPECT_FALSE(reading.image);
+        EXPECT_EQ(reading.message, "");
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The billboard particles: spawning, motion, the strict box and the quads handed to the canvas.
+// The billboard particles: the random sequence, spawning, motion, the strict box and the quads
+// handed to the canvas.
 #include "renderer/scene/core/BillboardParticleSystem.h"
 
 #include <gmock/gmock.h>
@@ -183,6 +184,34 @@ TEST_F(BillboardParticleSystemTest, DrawBindsOnceAndHandsEveryParticleItsSquare)
     expectVector({-0.0165f + 1.5f, -1.5f, 12.705f}, q.bottomRight);
     expectVector(scene.particle(3999).position + Vector3(1.5f, -1.5f, 0.0f),
                  canvas.quads[3999].bottomRight);
+}
+
+TEST(RandomSequence, StartsWithTheFixedSequence) {
+    RandomSequence sequence;
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+    for (int value : expected) {
+        EXPECT_EQ(value, sequence.next());
+    }
+}
+
+TEST(RandomSequence, StaysInFifteenBitsOverAWrapOfTheState) {
+    RandomSequence sequence;
+    int largest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const int value = sequence.next();
+        ASSERT_GE(value, 0);
+        largest = value > largest ? value : largest;
+    }
+    EXPECT_EQ(32767, largest);
+}
+
+TEST(RandomSequence, DrawsAreThousandthsOfTheSameSequence) {
+    RandomSequence sequence;
+    EXPECT_EQ(41, sequence.next());
+    // 18467 % 1000 and 6334 % 1000, divided in single precision.
+    EXPECT_EQ(467.0f / 1000.0f, sequence.nextDraw());
+    EXPECT_EQ(334.0f / 1000.0f, sequence.nextDraw());
+    EXPECT_EQ(0.5f, sequence.nextDraw());
 }
 
 } // namespace velmora::scene

@@ -1,6 +1,6 @@
-// The frame pacer against a fake clock: at most 60 frames a second, the cadence kept through
+// The frame pacer against a fake clock: at most one frame a period, the cadence kept through
 // early and slightly late frames, and no burst after a stall; other periods as the hack's -delay
-// sets them.
+// sets them; and the lookup of the swap-control extension.
 #include "renderer/window/core/FramePacer.h"
 
 #include <gtest/gtest.h>
@@ -32,53 +32,60 @@ std::vector<double> frameStarts(FakeClock& clock, FramePacer& pacer,
 
 } // namespace
 
+// Every figure below follows from the period, so any frame rate passes the same tests.
+constexpr double kPeriod = kFramePeriodMs;
+
 TEST(FramePacer, TheFirstFrameIsDueAtOnce) {
     FakeClock clock{1000.0};
     FramePacer pacer(clock);
     EXPECT_EQ(0u, pacer.msUntilDue());
 }
 
-TEST(FramePacer, FastFramesWaitForTheRestOfTheirSixtiethOfASecond) {
+TEST(FramePacer, FastFramesWaitForTheRestOfTheirPeriodInWholeMilliseconds) {
     FakeClock clock{1000.0};
     FramePacer pacer(clock);
     pacer.frameStarts();
-    clock.ms += 2.0; // a 2 ms frame
-    EXPECT_EQ(14u, pacer.msUntilDue());
-    clock.ms += 14.0;
-    EXPECT_EQ(0u, pacer.msUntilDue()); // 0.67 ms left: due, waits come in whole milliseconds
+    const double cost = kPeriod / 8;
+    clock.ms += cost;
+    EXPECT_EQ(static_cast<unsigned int>(kPeriod - cost), pacer.msUntilDue());
+    clock.ms += kPeriod - cost - 0.5; // less than a millisecond early counts as due
+    EXPECT_EQ(0u, pacer.msUntilDue());
 }
 
-TEST(FramePacer, SixtyFastFramesTakeOneSecond) {
+TEST(FramePacer, FastFramesStartOnePeriodApart) {
     FakeClock clock{1000.0};
     FramePacer pacer(clock);
     const std::vector<double> starts = frameStarts(clock, pacer, std::vector<double>(61, 1.0));
-    EXPECT_NEAR(1000.0, starts.back() - starts.front(), 1.0);
+    EXPECT_NEAR(60 * kPeriod, starts.back() - starts.front(), 1.0);
 }
 
 TEST(FramePacer, ASlightlyLateFrameKeepsTheCadence) {
     FakeClock clock{1000.0};
     FramePacer pacer(clock);
-    const std::vector<double> starts = frameStarts(clock, pacer, {1.0, 20.0, 1.0, 1.0});
-    // The 20 ms frame runs over: the next starts at once, and the one after is back on the grid.
-    EXPECT_DOUBLE_EQ(20.0, starts[2] - starts[1]);
-    EXPECT_NEAR(3 * 1000.0 / 60, starts[3] - starts[0], 1.0);
+    const double late = kPeriod * 1.2;
+    const std::vector<double> starts = frameStarts(clock, pacer, {1.0, late, 1.0, 1.0});
+    // The late frame runs over: the next starts at once, and the one after is back on the grid.
+    EXPECT_NEAR(late, starts[2] - starts[1], 1e-9);
+    EXPECT_NEAR(3 * kPeriod, starts[3] - starts[0], 1.0);
 }
 
 TEST(FramePacer, FramesSlowerThanThePeriodRunBackToBackWithoutWaiting) {
     FakeClock clock{1000.0};
     FramePacer pacer(clock);
-    const std::vector<double> starts = frameStarts(clock, pacer, {41.0, 41.0, 41.0});
-    EXPECT_DOUBLE_EQ(41.0, starts[1] - starts[0]);
-    EXPECT_DOUBLE_EQ(41.0, starts[2] - starts[1]);
+    const double slow = kPeriod * 2.5;
+    const std::vector<double> starts = frameStarts(clock, pacer, {slow, slow, slow});
+    EXPECT_NEAR(slow, starts[1] - starts[0], 1e-9);
+    EXPECT_NEAR(slow, starts[2] - starts[1], 1e-9);
 }
 
 TEST(FramePacer, AStallIsNotMadeUpByABurst) {
     FakeClock clock{1000.0};
     FramePacer pacer(clock);
-    const std::vector<double> starts = frameStarts(clock, pacer, {1.0, 500.0, 1.0, 1.0, 1.0});
-    // After the 500 ms frame the pace starts anew: a full period between each later frame.
+    const std::vector<double> starts =
+        frameStarts(clock, pacer, {1.0, 30 * kPeriod, 1.0, 1.0, 1.0});
+    // After the stall the pace starts anew: a full period between each later frame.
     for (size_t i = 2; i + 1 < starts.size(); ++i) {
-        EXPECT_NEAR(1000.0 / 60, starts[i + 1] - starts[i], 1.0) << i;
+        EXPECT_NEAR(kPeriod, starts[i + 1] - starts[i], 1.0) << i;
     }
 }
 
@@ -98,6 +105,16 @@ TEST(FramePacer, AnyPeriodStartsFramesOnePeriodApartWithoutCatchingUp) {
         EXPECT_EQ(0u, unpaced.msUntilDue()) << frame;
         unpaced.frameStarts();
     }
+}
+
+TEST(FramePacer, TheSwapControlExtensionIsFoundAsAWholeWordOnly) {
+    const char* swap = "WGL_EXT_swap_control";
+    EXPECT_TRUE(hasExtension("WGL_EXT_swap_control", swap));
+    EXPECT_TRUE(hasExtension("WGL_ARB_pixel_format WGL_EXT_swap_control ", swap));
+    EXPECT_TRUE(hasExtension("WGL_EXT_swap_control WGL_ARB_pbuffer", swap));
+    EXPECT_FALSE(hasExtension("WGL_EXT_swap_control_tear", swap));
+    EXPECT_FALSE(hasExtension("XWGL_EXT_swap_control WGL_ARB_pbuffer", swap));
+    EXPECT_FALSE(hasExtension("", swap));
 }
 
 } // namespace velmora::window

@@ -1,6 +1,7 @@
 // Velmora.dll end to end, driven from outside as the saver and the system would drive it: its
 // window appears in time, Escape and a posted close end it, the system's screensaver commands
 // do not, a minimized renderer sleeps, and a missing bitmap ends it quietly.
+#include "base/Clock.h"
 #include "contract/SharedNames.h"
 #include "tests/renderer/window/RendererProcess.h"
 
@@ -10,12 +11,13 @@
 
 #include "tests/support/KeyTap.h"
 #include "tests/support/ProcessTimes.h"
-#include "tools/bench/Stopwatch.h"
 
 namespace velmora::window {
 namespace {
 
 using testing::Millis;
+
+base::SteadyClock clock;
 
 class RendererProcessTest : public ::testing::Test {
 protected:
@@ -49,12 +51,12 @@ protected:
 TEST_F(RendererProcessTest, TitledWindowExistsBeforeTheSaversFirstPoll) {
     double best = 1e9;
     for (int attempt = 0; attempt < 3 && best >= 500.0; ++attempt) {
-        const double start = bench::nowMs();
+        const double start = clock.nowMs();
         RendererProcess renderer;
         ASSERT_TRUE(renderer.started());
         HWND window =
             renderer.waitForWindow({.title = contract::kRendererWindowTitle}, Millis(10000));
-        const double elapsed = bench::nowMs() - start;
+        const double elapsed = clock.nowMs() - start;
         ASSERT_NE(nullptr, window);
         std::printf("window \"%s\" %.0f ms after the start\n", contract::kRendererWindowTitle,
                     elapsed);
@@ -77,11 +79,11 @@ TEST_F(RendererProcessTest, EscapeEndsTheRunAndRemovesTheWindow) {
     Sleep(2000);
     ASSERT_TRUE(renderer.running());
 
-    const double tapped = bench::nowMs();
+    const double tapped = clock.nowMs();
     testing::tapKey(VK_ESCAPE);
     ASSERT_TRUE(renderer.waitForExit(Millis(5000)));
-    std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", bench::nowMs() - tapped);
-    EXPECT_LT(bench::nowMs() - tapped, 1000.0);
+    std::printf("[figures] Escape tap to renderer exit: %.0f ms\n", clock.nowMs() - tapped);
+    EXPECT_LT(clock.nowMs() - tapped, 1000.0);
     EXPECT_EQ(nullptr, FindWindowA(nullptr, contract::kRendererWindowTitle));
     const DEVMODEA after = currentDisplayMode();
     EXPECT_EQ(before.dmPelsWidth, after.dmPelsWidth);
@@ -136,11 +138,11 @@ TEST_F(RendererProcessTest, MinimizedRendererSleepsUntilRestored) {
     Sleep(300);
     ASSERT_TRUE(IsIconic(window));
     const double cpuBefore = testing::threadCpuSeconds(renderer.mainThread());
-    const double start = bench::nowMs();
+    const double start = clock.nowMs();
     Sleep(3000);
     const double cpuMs = (testing::threadCpuSeconds(renderer.mainThread()) - cpuBefore) * 1000;
     std::printf("[figures] renderer's loop thread CPU while minimized: %.1f ms in %.0f ms\n", cpuMs,
-                bench::nowMs() - start);
+                clock.nowMs() - start);
     EXPECT_LT(cpuMs, 150.0); // 5 %: a loop that still swaps would use the whole 3 s
     ShowWindow(window, SW_RESTORE);
     Sleep(300);

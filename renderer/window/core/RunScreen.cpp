@@ -1,5 +1,5 @@
-// The display-mode ladder (see DisplayModeLadder.h).
-#include "renderer/window/core/DisplayModeLadder.h"
+// The display-mode ladder and the cover layout (see RunScreen.h).
+#include "renderer/window/core/RunScreen.h"
 
 #include <algorithm>
 
@@ -20,6 +20,26 @@ chooseDisplayMode(const DisplayMode& wanted, const std::function<OfferedModes()>
         return desktopDepth;
     }
     return std::nullopt;
+}
+
+namespace {
+
+bool holds(const base::PixelRect& area, int x, int y) {
+    return x >= area.left && x < area.left + area.width && y >= area.top &&
+           y < area.top + area.height;
+}
+
+} // namespace
+
+std::vector<base::PixelRect> coverRectangles(const std::vector<base::PixelRect>& monitors,
+                                             int sceneLeft, int sceneTop) {
+    std::vector<base::PixelRect> covers;
+    for (const base::PixelRect& monitor : monitors) {
+        if (!holds(monitor, sceneLeft, sceneTop)) {
+            covers.push_back(monitor);
+        }
+    }
+    return covers;
 }
 
 } // namespace velmora::window

@@ -1,7 +1,8 @@
 // The starfield drawn for real by the GL in a hidden window with the saver's star picture: the
 // first frame is black, as the emitter starts outside the view, and later frames show many
-// tinted stars; frame 150 is the reference the X11 hack's frame is held to.
-#include "renderer/bitmap/TextureBitmap.h"
+// tinted stars; frame 150 is the reference the X11 hack's frame is held to. And the texture the
+// scene makes of its picture.
+#include "renderer/bitmap/DibReader.h"
 #include "renderer/scene/Scene.h"
 // Before the GL header, which needs the platform's declarations.
 #include "renderer/window/RendererWindow.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -87,7 +89,7 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
     HiddenGlWindow gl;
     ASSERT_TRUE(gl.ready());
     const std::optional<bitmap::RgbImage> star =
-        bitmap::loadTextureBitmap(testing::sourceFile("saver\\assets\\star.bmp").c_str());
+        bitmap::loadTextureBitmap(testing::sourceFile("saver\\assets\\star.bmp").c_str()).image;
     ASSERT_TRUE(star);
     SceneState scene;
     resizeScene(kWidth, kHeight);
@@ -117,6 +119,24 @@ TEST(SceneRender, FirstFrameIsBlackAndTheStreamSwingsIntoView) {
         << "this frame's signature:\n"
         << testing::signatureText(signature);
     freeScene(scene);
+}
+
+// Five pixels make 15-byte rows: the upload must not assume four-byte row alignment.
+TEST(Scene, TheTextureHoldsThePictureWhateverItsRowLength) {
+    HiddenGlWindow gl;
+    ASSERT_TRUE(gl.ready());
+    bitmap::RgbImage picture{5, 3, std::vector<unsigned char>(5 * 3 * 3)};
+    std::iota(picture.pixels.begin(), picture.pixels.end(), 0);
+    const unsigned int texture = uploadSceneTexture(picture);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<unsigned char> texels(picture.pixels.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    glDeleteTextures(1, &texture);
+    EXPECT_EQ(std::pair(5, 3), std::pair(width, height));
+    EXPECT_EQ(picture.pixels, texels);
 }
 
 } // namespace velmora::scene

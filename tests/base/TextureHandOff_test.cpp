@@ -1,11 +1,11 @@
-// The texture bitmap's place: the file written last wins, whichever place it is in.
-#include "renderer/bitmap/core/TexturePlace.h"
+// The texture hand-off: the file written last wins, whichever place it is in.
+#include "base/TextureHandOff.h"
 
 #include <gtest/gtest.h>
 
-namespace velmora::bitmap {
+namespace velmora::base {
 
-TEST(TexturePlace, TheFileWrittenLastIsRead) {
+TEST(TextureHandOff, TheFileWrittenLastIsRead) {
     struct Case {
         std::optional<std::uint64_t> root;
         std::optional<std::uint64_t> temporary;
@@ -23,4 +23,4 @@ TEST(TexturePlace, TheFileWrittenLastIsRead) {
     }
 }
 
-} // namespace velmora::bitmap
+} // namespace velmora::base

@@ -1,6 +1,7 @@
-// The display-mode ladder: which modes are asked for, in which order, and which one is taken,
-// for displays that offer the 16-bit mode, only the desktop's depth, or neither.
-#include "renderer/window/core/DisplayModeLadder.h"
+// The run screen on Windows: which display modes are asked for, in which order, and which one is
+// taken, for displays that offer the 16-bit mode, only the desktop's depth, or neither; and the
+// covers, every monitor but the scene's, wherever the others stand.
+#include "renderer/window/core/RunScreen.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,17 @@ constexpr DisplayMode kWantedAt32{1024, 768, 32};
 constexpr DisplayMode kWantedAt24{1024, 768, 24};
 constexpr DisplayMode kLarge32{1920, 1080, 32};
 
+using base::PixelRect;
+
+constexpr PixelRect kPrimary{0, 0, 1024, 768};
+constexpr PixelRect kRight{1024, 0, 1920, 1080};
+constexpr PixelRect kLeft{-1280, 0, 1280, 1024};
+constexpr PixelRect kAbove{0, -1080, 1920, 1080};
+constexpr PixelRect kLeftAbove{-1920, -1200, 1920, 1200};
+
 } // namespace
 
-TEST(DisplayModeLadder, TriesTheWantedModeThenTheDesktopDepthWhenOfferedThenGivesUp) {
+TEST(RunScreen, TriesTheWantedModeThenTheDesktopDepthWhenOfferedThenGivesUp) {
     struct Case {
         const char* what;
         unsigned int desktopBits;
@@ -71,6 +80,26 @@ TEST(DisplayModeLadder, TriesTheWantedModeThenTheDesktopDepthWhenOfferedThenGive
         EXPECT_EQ(c.taken, taken) << c.what;
         // The slow list is read only when the wanted mode was refused.
         EXPECT_EQ(taken != kWanted, listed) << c.what;
+    }
+}
+
+TEST(RunScreen, CoversEveryMonitorButTheOneHoldingTheScenesCorner) {
+    struct Case {
+        const char* what;
+        std::vector<PixelRect> monitors;
+        std::vector<PixelRect> covers;
+    };
+    const Case cases[] = {
+        {"one monitor", {kPrimary}, {}},
+        {"second to the right", {kPrimary, kRight}, {kRight}},
+        {"second to the left, listed first", {kLeft, kPrimary}, {kLeft}},
+        {"second above", {kAbove, kPrimary}, {kAbove}},
+        {"three: left, primary, right", {kLeft, kPrimary, kRight}, {kLeft, kRight}},
+        {"three: above, left-above, primary", {kAbove, kLeftAbove, kPrimary}, {kAbove, kLeftAbove}},
+        {"no monitor listed", {}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.covers, coverRectangles(c.monitors, 0, 0)) << c.what;
     }
 }
 

@@ -1,0 +1,25 @@
+// The texture hand-off between the two programs: the saver writes the texture bitmap to
+// "C:\Vantri.bmp" or, when that file cannot be written, to Vantri.bmp in the user's temporary
+// folder, and the renderer reads the one written last, so that an old file left in either place
+// never wins over the picture the saver has just written. The names are in contract/SharedNames.h.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "base/PathForm.h"
+
+namespace velmora::base {
+
+enum class TexturePlace { Root, Temporary };
+
+// From the last-write times of the two files (nothing for a file that is not there): the one
+// written last, the root one on a tie, and the root one when neither exists, so the loader
+// reports a missing bitmap the usual way.
+TexturePlace freshestTexturePlace(std::optional<std::uint64_t> rootWritten,
+                                  std::optional<std::uint64_t> temporaryWritten);
+
+// The texture bitmap's place in a folder, given by a form whose texts end in a separator.
+PathForm textureFileIn(PathForm folder);
+
+} // namespace velmora::base
