@@ -42,7 +42,7 @@ add_compile_options("$<$<CONFIG:Release>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}
 # Links a shipped program with the release's time: MinGW's ld writes SOURCE_DATE_EPOCH into the
 # PE header instead of the time of the link. Usage: velmora_reproducible_link(TARGET)
 function(velmora_reproducible_link target)
-  set_target_properties(${target} PROPERTIES LINKER_LAUNCHER
+  set_target_properties(${target} PROPERTIES CXX_LINKER_LAUNCHER
     "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${VELMORA_SOURCE_DATE_EPOCH}")
 endfunction()
 
