@@ -46,7 +46,9 @@ function(velmora_reproducible_link target)
     "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${VELMORA_SOURCE_DATE_EPOCH}")
 endfunction()
 
-# CPack hands the time to its generators (the DEB generator stamps every member with it) and
-# levels the staged files first (cmake/ReproducibleStage.cmake).
+# CPack hands the time to its generators (the DEB generator stamps every member with it), levels
+# the staged files first (cmake/ReproducibleStage.cmake) and takes the builder out of the packages
+# after (cmake/ReproduciblePackages.cmake).
 set(CPACK_VELMORA_SOURCE_DATE_EPOCH ${VELMORA_SOURCE_DATE_EPOCH})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReproducibleStage.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ReproduciblePackages.cmake)

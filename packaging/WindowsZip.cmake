@@ -26,6 +26,3 @@ install(CODE [[
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME Velmora-${PROJECT_VERSION}-windows-x64)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-# CPack's zip carries times and owners of the builder; it is packed again so that the same
-# commit gives the same zip.
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ReproducibleZip.cmake)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the releases are reproducible: clones the committed state twice, into fresh
 # temporary folders of different names, builds the package target of the windows and the
-# linux-release preset in each, one clone after the other (so with another clock and time zone),
-# and compares every release file byte for byte: the two programs and each package CPack
+# linux-release preset in each, one clone after the other (so with another clock, umask and time
+# zone), and compares every release file byte for byte: the two programs and each package CPack
 # reports. Prints the SHA-256 of each and the verdict; exits 1 on any difference, keeping both
 # clones for a closer look. JOBS sets the build's parallel jobs (default: every core).
 set -euo pipefail
@@ -24,7 +24,7 @@ keep=0
 trap '[ "$keep" -eq 1 ] || rm -rf "$scratch"' EXIT
 started=$SECONDS
 
-# build CLONE TZ: clones the commit into CLONE and builds both packages there; writes the
+# build CLONE UMASK TZ: clones the commit into CLONE and builds both packages there; writes the
 # release files, relative to the clone, to CLONE.files.
 build() {
   local clone=$1 log=$1.log
@@ -33,10 +33,8 @@ build() {
   local begun=$SECONDS
   if ! (
     cd "$clone"
-    # CPack's DEB generator gives the .deb's ar members the modes of its temporary files, so a
-    # release is built with the usual umask.
-    umask 022
-    export TZ=$2
+    umask "$2"
+    export TZ=$3
     # The tests are not packed; leaving them out changes nothing in the release.
     cmake --preset windows -DVELMORA_TESTS=OFF
     cmake --build --preset windows -j "$jobs" --target package
@@ -55,8 +53,8 @@ build() {
   echo "reproducible: built $clone in $((SECONDS - begun)) s"
 }
 
-build "$scratch/first" UTC
-build "$scratch/second-clone" Asia/Tokyo
+build "$scratch/first" 022 UTC
+build "$scratch/second-clone" 002 Asia/Tokyo
 
 if ! cmp -s "$scratch/first.files" "$scratch/second-clone.files"; then
   diff "$scratch/first.files" "$scratch/second-clone.files" >&2 || true
