@@ -163,8 +163,8 @@ endfunction()
 # 1252), Russian (1251), Simplified Chinese (936) and Korean (949).
 set(VELMORA_OTHER_LANGUAGES en_US ru_RU zh_CN ko_KR)
 
-# One of the two Windows programs: DPI-aware, with version information, written to the top of the
-# build folder under its shipped name. Usage:
+# One of the two Windows programs: DPI-aware, with version information, stamped with the release's
+# time, written to the top of the build folder under its shipped name. Usage:
 #   velmora_deliverable(TARGET FILE Name.ext DESCRIPTION "..." SOURCES a.cpp ... LIBS lib ...)
 function(velmora_deliverable target)
   if(NOT WIN32)
@@ -174,6 +174,7 @@ function(velmora_deliverable target)
   add_executable(${target} WIN32 ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/cmake/dpi-aware.rc)
   target_link_libraries(${target} PRIVATE ${ARG_LIBS})
   velmora_defaults(${target})
+  velmora_reproducible_link(${target})
   get_filename_component(stem ${ARG_FILE} NAME_WE)
   get_filename_component(suffix ${ARG_FILE} LAST_EXT)
   set_target_properties(${target} PROPERTIES

@@ -22,7 +22,8 @@ configure_file(${CMAKE_CURRENT_SOURCE_DIR}/VelmoraSetup.nsi.in
 set(VELMORA_SIGN_CERT "" CACHE FILEPATH "PEM certificate (chain) to sign the Windows setup with")
 set(VELMORA_SIGN_KEY "" CACHE FILEPATH "PEM private key of VELMORA_SIGN_CERT")
 
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/SetupPackage.cmake)
+# After the zip is levelled (cmake/Reproducible.cmake), so that signing cannot reach the zip.
+list(APPEND CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/SetupPackage.cmake)
 set(CPACK_VELMORA_MAKENSIS ${VELMORA_MAKENSIS})
 set(CPACK_VELMORA_NSIS_SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/VelmoraSetup.nsi)
 set(CPACK_VELMORA_SIGN_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/authenticode-sign.sh)

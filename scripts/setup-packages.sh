@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest clang-format-16
   g++-mingw-w64-x86-64 wine wine64
   xvfb xauth xdotool x11-utils imagemagick e2fsprogs
-  locales fonts-ipafont-gothic unzip dpkg-dev nsis osslsigncode openssl
+  locales fonts-ipafont-gothic zip unzip dpkg-dev nsis osslsigncode openssl
   pulseaudio pulseaudio-utils sox lame
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgl1-mesa-dri libx11-dev libgl-dev libglu1-mesa-dev xscreensaver xscreensaver-data xsecurelock
