@@ -62,6 +62,7 @@ show_registry() { # when
 }
 unix_path() { winepath -u "$1" 2>/dev/null; }
 local_app_data=$(unix_path "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')")
+temp_folder=$(unix_path "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')")
 start_menu=$(unix_path "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')")
 start_menu="$start_menu/Microsoft/Windows/Start Menu/Programs"
 millis() { date +%s%3N; }
@@ -130,6 +131,9 @@ check_removed() { # folder (Unix)
     check "the folder is gone" '[ ! -e "$dir" ]'
     check "the Start menu entry is gone" '[ ! -e "$start_menu/Velmora.lnk" ]'
     check "the uninstall key is gone" '! wine reg query "$uninstall_key" >/dev/null 2>&1'
+    for _ in $(seq 50); do compgen -G "$temp_folder/VelmoraUninstall*" >/dev/null || break; sleep 0.1; done
+    check "no clean-up copy stays in the temporary folder" \
+        '! compgen -G "$temp_folder/VelmoraUninstall*" >/dev/null'
 }
 
 if [ "$language_only" = --language-only ]; then
