@@ -48,7 +48,7 @@ build() {
   {
     echo build/windows/Velmora.scr
     echo build/windows/Velmora.dll
-    sed -n 's|^CPack: - package: \(.*\) generated\.$|\1|p' "$log" | sed "s|^$clone/||" | sort
+    sed -n 's#^\(CPack: \|-- \)- package: \(.*\) generated\.$#\2#p' "$log" | sed "s|^$clone/||" | sort
   } >"$clone.files"
   echo "reproducible: built $clone in $((SECONDS - begun)) s"
 }
