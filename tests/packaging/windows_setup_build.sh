@@ -10,10 +10,7 @@ out=$build/tests/setup
 setup=Velmora-$version-setup.exe
 rm -rf "$out"
 mkdir -p "$out"
-failures=0
-check() { # description, condition
-    if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../support/checks.sh"
 
 env -u VELMORA_SIGN_CERT -u VELMORA_SIGN_KEY "$cpack" --config "$build/CPackConfig.cmake" \
     -B "$out/unsigned" >/dev/null
@@ -34,5 +31,4 @@ done
 echo "[figures] setup $(stat -c %s "$out/$setup") bytes signed," \
     "$(stat -c %s "$out/unsigned/$setup") unsigned;" \
     "zip $(stat -c %s "$out/unsigned/Velmora-$version-windows-x64.zip") bytes"
-echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
-[ $failures -eq 0 ]
+report_checks

@@ -28,13 +28,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-check() { # description, condition
-    if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../support/checks.sh"
 finish() {
-    echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
-    [ $failures -eq 0 ]
+    report_checks
     exit
 }
 
@@ -91,23 +87,11 @@ uninstall() { # folder (Unix)
 # and one tap of Escape ends the run.
 full_screen_run() { # folder (Unix)
     (cd "$1" && exec wine Velmora.scr /s) 2>/dev/null &
-    local saver=$!
-    for _ in $(seq 100); do
-        xdotool search --name '^Vantri_VC$' >/dev/null 2>&1 && break
-        sleep 0.2
-    done
-    sleep 2
-    import -window root "$work/screen.png"
-    local brightness
-    brightness=$(convert "$work/screen.png" -colorspace Gray -format '%[fx:mean]' info:)
+    look_at_run $! 2 "$work/screen.png"
     echo "[figures] mean screen brightness of the run: $brightness"
-    check "the installed program shows the renderer" 'xdotool search --name "^Vantri_VC$" \
-        >/dev/null 2>&1 && awk "BEGIN { exit !($brightness > 0.002) }"'
-    xdotool key Escape
-    for _ in $(seq 30); do kill -0 $saver 2>/dev/null || break; sleep 0.1; done
-    check "the run ended on one tap of Escape" '! kill -0 $saver 2>/dev/null'
-    kill $saver 2>/dev/null || true
-    wait $saver 2>/dev/null || true
+    check "the installed program shows the renderer" \
+        '[ $running = 1 ] && awk "BEGIN { exit !($brightness > 0.002) }"'
+    check "the run ended on one tap of Escape" '[ $ended = 1 ]'
 }
 
 shipped_programs_in() { # folder (Unix)

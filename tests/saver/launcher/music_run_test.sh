@@ -20,7 +20,7 @@ cp "$bin/Velmora.scr" "$bin/Velmora.dll" "$work/"
 sox -n -r 44100 -c 2 "$work/tone.wav" synth 2 sine 440 2>/dev/null
 lame --quiet -b 128 "$work/tone.wav" "$work/tone.mp3"
 windows_work=$(winepath -w "$work" 2>/dev/null)
-failures=0
+. "$(dirname "$0")/../../support/checks.sh"
 
 # The system's ANSI code page, and a folder name of its language.
 case "${VELMORA_WINE_LANG:-ja_JP}" in
@@ -102,9 +102,6 @@ sound_line() {
         END { print "" }'
 }
 
-check() { # description, condition
-    if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
 
 # The gaps of silence between stretches of sound, in 100 ms steps.
 gaps() { sed -e 's/^\.*//' -e 's/\.*$//' <<<"$1" | tr -s '#' ' ' | tr ' ' '\n' | awk 'NF {print length($0)}'; }
@@ -120,8 +117,7 @@ check "the MP3 played" '[ "$streams" -ge 1 ] && [[ "$line" == *#* ]]'
 check "no stream after the run" '[ "$after" -eq 0 ]'
 
 if [ "$language_only" = --language-only ]; then
-    echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
-    [ $failures -eq 0 ]
+    report_checks
     exit
 fi
 
@@ -174,5 +170,4 @@ echo "$line"
 check "the chosen MP3 played" '[ "$streams" -ge 1 ] && [[ "$line" == *#* ]]'
 rm -rf "$per_user"
 
-echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
-[ $failures -eq 0 ]
+report_checks

@@ -17,10 +17,7 @@ clear_root() {
 }
 trap 'clear_root; rm -rf "$work"' EXIT
 cp "$bin/Velmora.scr" "$bin/Velmora.dll" "$work/"
-failures=0
-check() { # description, condition
-    if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../../support/checks.sh"
 
 # Runs /s with the temporary folder given (a Windows path), looks at the screen after 3 s and
 # ends the run with one tap of Escape.
@@ -28,22 +25,7 @@ run_and_look() { # temporary folder
     local program
     program=$(winepath -w "$work/Velmora.scr" 2>/dev/null)
     wine cmd /c "set TEMP=$1&& set TMP=$1&& $program /s" 2>/dev/null &
-    local saver=$!
-    for _ in $(seq 100); do
-        xdotool search --name '^Vantri_VC$' >/dev/null 2>&1 && break
-        sleep 0.2
-    done
-    sleep 3
-    import -window root "$work/screen.png"
-    brightness=$(convert "$work/screen.png" -colorspace Gray -format '%[fx:mean]' info:)
-    running=0
-    xdotool search --name '^Vantri_VC$' >/dev/null 2>&1 && running=1
-    xdotool key Escape
-    for _ in $(seq 30); do kill -0 $saver 2>/dev/null || break; sleep 0.1; done
-    ended=1
-    kill -0 $saver 2>/dev/null && ended=0
-    kill $saver 2>/dev/null || true
-    wait $saver 2>/dev/null || true
+    look_at_run $! 3 "$work/screen.png"
 }
 
 expect_stars() {
@@ -71,5 +53,4 @@ run_and_look "$(winepath -w "$work/temp-한글" 2>/dev/null)"
 expect_stars
 check "the picture was written there" '[ -s "$work/temp-한글/Vantri.bmp" ]'
 
-echo "$((failures == 0 ? 1 : 0)) passed, $((failures > 0 ? 1 : 0)) failed"
-[ $failures -eq 0 ]
+report_checks
