@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "base/PathForm.h"
+#include "contract/SharedNames.h"
 
 namespace velmora::base {
 
@@ -16,10 +17,21 @@ enum class TexturePlace { Root, Temporary };
 // From the last-write times of the two files (nothing for a file that is not there): the one
 // written last, the root one on a tie, and the root one when neither exists, so the loader
 // reports a missing bitmap the usual way.
-TexturePlace freshestTexturePlace(std::optional<std::uint64_t> rootWritten,
-                                  std::optional<std::uint64_t> temporaryWritten);
+inline TexturePlace freshestTexturePlace(std::optional<std::uint64_t> rootWritten,
+                                         std::optional<std::uint64_t> temporaryWritten) {
+    if (!temporaryWritten || (rootWritten && *rootWritten >= *temporaryWritten)) {
+        return TexturePlace::Root;
+    }
+    return TexturePlace::Temporary;
+}
 
 // The texture bitmap's place in a folder, given by a form whose texts end in a separator.
-PathForm textureFileIn(PathForm folder);
+inline PathForm textureFileIn(PathForm folder) {
+    folder.path += contract::kTextureFileName;
+    if (folder.ansi) {
+        *folder.ansi += contract::kTextureFileName;
+    }
+    return folder;
+}
 
 } // namespace velmora::base
